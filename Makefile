@@ -1,0 +1,27 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD  ?= build
+WERROR ?= OFF
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) -DVELM_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(BUILD)
+
+run: build
+	@scripts/run.sh $(BUILD)
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	@$(BUILD)/bench/velmorantes-bench
+
+clean:
+	rm -rf $(BUILD)

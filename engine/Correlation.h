@@ -1,0 +1,75 @@
+#pragma once
+// Correlation data as tables of pieces, and the one evaluator for every piece form.
+// A property of a fluid is an ordered list of pieces from the lowest temperatures up; T
+// takes the first piece whose upper boundary it does not pass, and the last piece takes
+// every temperature above the others.
+
+#include <array>
+#include <cstddef>
+#include <limits>
+#include <span>
+#include <string_view>
+
+namespace velm {
+
+enum class PieceForm : unsigned char {
+    Polynomial,           // c[degree]·T^degree + … + c[1]·T + c[0]
+    Constant,             // c[0]
+    PowerLaw,             // c[0]·T^c[1]
+    ExpansionConstant,    // c[0] / 1000 (c[0] is the expansion coefficient times 1000)
+    DensityDerivative,    // −(dDEN/dT) / DEN of the same fluid's density polynomial
+    ExpansionPolynomial,  // polynomial value / 1000
+};
+
+struct Piece {
+    double upper = std::numeric_limits<double>::infinity();  // ignored on the last piece
+    bool upperIncluded = true;                               // T == upper belongs here
+    PieceForm form = PieceForm::Polynomial;
+    int degree = 0;
+    std::array<double, 7> c{};  // c[k] multiplies T^k
+
+    bool takes(double T) const { return T < upper || (upperIncluded && T == upper); }
+};
+
+// The properties a correlation set can hold, in this order everywhere.
+enum Property : int { P_DEN, P_CP, P_MIU, P_UN, P_K, P_BETA, kPropertyCount };
+inline constexpr std::array<std::string_view, kPropertyCount> kPropertyNames{
+    "DEN", "CP", "MIU", "UN", "K", "BETA"};
+
+using Correlation = std::span<const Piece>;
+
+struct FluidCorrelations {
+    std::string_view name;
+    std::array<Correlation, kPropertyCount> property;  // BETA empty for gases
+};
+
+// The runtime correlation sets (generated source), in catalogue order.
+std::span<const FluidCorrelations> gasCorrelations();
+std::span<const FluidCorrelations> liquidCorrelations();
+
+// Exact, case-sensitive, whole-name lookup; nullptr when none.
+const FluidCorrelations* findCorrelations(std::span<const FluidCorrelations> set,
+                                          std::string_view name);
+
+// The piece of a correlation that temperature T takes.
+const Piece& selectPiece(Correlation correlation, double T);
+
+// Polynomial value, term by term, summed from the highest power down to c[0].
+double polynomialValue(const Piece& piece, double T);
+// Exact derivative of the polynomial, summed the same way.
+double polynomialDerivative(const Piece& piece, double T);
+
+// Value of a correlation at T. `density` is the density just computed for the same T and
+// `densityPiece` its piece; only the density-derivative form reads them.
+double evaluate(Correlation correlation, double T, const Piece* densityPiece = nullptr,
+                double density = 0.0);
+
+// Correlation units: what the correlations give, before the engine scales to SI.
+inline constexpr double kGasMiuUnit = 1e7;    // 10⁻⁷ Pa·s
+inline constexpr double kGasUnUnit = 1e6;     // 10⁻⁶ m²/s
+inline constexpr double kGasKUnit = 1000;     // 10⁻³ W/(m·K)
+inline constexpr double kLiquidMiuUnit = 100; // 10⁻² Pa·s
+inline constexpr double kLiquidUnUnit = 1e6;  // 10⁻⁶ m²/s
+inline constexpr double kReferencePressure = 101.3;  // kPa
+
+}  // namespace velm
