@@ -1,1 +1,11 @@
-int main() { return 2; }
+#include "Calculator.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return velm::runCalculator(args, std::cout, std::cerr);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// velmorantes-calc: the property engine from the command line.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace velm {
+
+// Runs the calculator on the arguments (without the program name). Values lines go to
+// `out`, messages and usage to `err`. Returns the exit status: 0 every value computed,
+// 1 an entry refused or a value not computed, 2 a usage error.
+int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace velm

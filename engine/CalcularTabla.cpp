@@ -1,0 +1,116 @@
+#include "CalcularTabla.h"
+
+#include "Correlation.h"
+#include "Entry.h"
+#include "Messages.h"
+
+#include <charconv>
+#include <optional>
+
+namespace velm {
+namespace {
+
+// What one pass over the ascending points keeps: never more than a handful of points.
+struct Reading {
+    double T = 0;  // the temperature asked for
+    int count = 0;
+    std::optional<TablePoint> exact;   // the last point at exactly T
+    std::optional<TablePoint> lower;   // the last point below T
+    std::optional<TablePoint> upper;   // the first point above T
+    std::optional<TablePoint> first;   // the first point, and the first one after it
+    std::optional<TablePoint> second;  //   at a higher temperature
+    std::optional<TablePoint> last;    // the last point, and the last one before it
+    std::optional<TablePoint> beforeLast;  // at a lower temperature
+
+    void take(const TablePoint& p) {
+        if (p.TEMP == T) exact = p;
+        if (p.TEMP < T) lower = p;
+        if (p.TEMP > T && !upper) upper = p;
+        ++count;
+        if (!first) first = p;
+        else if (!second && p.TEMP > first->TEMP) second = p;
+        if (last && p.TEMP > last->TEMP) beforeLast = last;
+        last = p;
+    }
+};
+
+void store(Module1& m, const std::array<double, 8>& v, bool gas) {
+    const double P = gas ? *m.PRESION : 0;
+    m.DEN = gas ? (v[T_DEN] * P) / kReferencePressure : v[T_DEN];
+    m.CP = v[T_CP];
+    m.MIU = v[T_MIU];
+    m.UN = gas ? (v[T_UN] * kReferencePressure) / P : v[T_UN];
+    m.K = v[T_K];
+    m.ALFA = gas ? (v[T_ALFA] * kReferencePressure) / P : v[T_ALFA];
+    m.PR = v[T_PR];
+    if (!gas) m.BETA = v[T_BETA];
+}
+
+}  // namespace
+
+std::string storedTemperatureText(double stored, bool decimalComma) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(stored),
+                                 std::chars_format::fixed);
+    std::string text(buf, r.ptr);
+    if (decimalComma)
+        for (char& ch : text)
+            if (ch == '.') ch = ',';
+    return text;
+}
+
+TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& source,
+                           Notifier& notifier) {
+    const bool gas = isGasFamily(m);
+    const std::string fluid = m.FLUIDO.value_or("");
+    Reading r;
+    r.T = *m.TEMP;
+    source.readPoints(m.FAMILIA.value_or(""), fluid, [&r](const TablePoint& p) { r.take(p); });
+
+    if (r.exact) store(m, r.exact->value, gas);
+    if (r.count < 2) {
+        notifier.inform(std::string(msg::kTooFewPoints));
+        return TablaOutcome::TooFewPoints;
+    }
+    if (r.exact) return TablaOutcome::Computed;
+
+    const bool warn = ENRANGO != kNo;
+    const TablePoint* p1 = nullptr;
+    const TablePoint* p2 = nullptr;
+    if (r.lower && r.upper) {
+        p1 = &*r.lower;
+        p2 = &*r.upper;
+    } else if (r.lower) {
+        // Above the table: along the last two temperatures of the table.
+        if (!r.beforeLast) {
+            notifier.inform(std::string(msg::kTooFewPoints));
+            return TablaOutcome::TooFewPoints;
+        }
+        if (warn)
+            notifier.inform(msg::aboveTable(
+                fluid, storedTemperatureText(r.last->TEMP, regionalDecimalComma())));
+        p1 = &*r.beforeLast;
+        p2 = &*r.last;
+    } else {
+        // Below the table: along the first two temperatures of the table.
+        if (!r.second) {
+            notifier.inform(std::string(msg::kTooFewPoints));
+            return TablaOutcome::TooFewPoints;
+        }
+        if (warn)
+            notifier.inform(msg::belowTable(
+                fluid, storedTemperatureText(r.first->TEMP, regionalDecimalComma())));
+        p1 = &*r.first;
+        p2 = &*r.second;
+    }
+
+    std::array<double, 8> x{};
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double x1 = p1->value[i], x2 = p2->value[i];
+        x[i] = x1 + ((x2 - x1) / (p2->TEMP - p1->TEMP)) * (r.T - p1->TEMP);
+    }
+    store(m, x, gas);
+    return TablaOutcome::Computed;
+}
+
+}  // namespace velm

@@ -1,0 +1,118 @@
+#include "Entry.h"
+
+#include "Catalogue.h"
+#include "Correlation.h"
+#include "Messages.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace velm {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text, bool decimalComma) {
+    std::string s(trimmed(text));
+    if (decimalComma && s.find('.') == std::string::npos) {
+        const auto comma = s.find(',');
+        if (comma != std::string::npos) s[comma] = '.';
+    }
+
+    // sign? digits [. digits] [(e|E) sign? digits], with at least one mantissa digit
+    std::size_t i = 0;
+    const bool negative = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '+' || s[0] == '-')) ++i;
+    const std::size_t unsignedStart = i;
+    bool anyDigit = false, point = false;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i])) anyDigit = true;
+        else if (s[i] == '.' && !point) point = true;
+        else break;
+    }
+    if (!anyDigit) return std::nullopt;
+    bool negativeExponent = false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) negativeExponent = s[i++] == '-';
+        if (i == s.size() || !isDigit(s[i])) return std::nullopt;
+        while (i < s.size() && isDigit(s[i])) ++i;
+    }
+    if (i != s.size()) return std::nullopt;
+
+    const char* first = s.data() + unsignedStart;
+    const char* last = s.data() + s.size();
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        // Beyond a double's range: too large is refused, too small is (nearly) zero.
+        long double wide = 0;
+        const auto [wideEnd, wideEc] = std::from_chars(first, last, wide);
+        if (wideEc == std::errc{}) {
+            if (wide > static_cast<long double>(std::numeric_limits<double>::max()))
+                return std::nullopt;
+            value = static_cast<double>(wide);
+        } else {
+            if (!negativeExponent) return std::nullopt;
+            value = 0;
+        }
+    } else if (ec != std::errc{} || end != last) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+bool regionalDecimalComma() { return QLocale().decimalPoint() == QLatin1Char(','); }
+
+double toKelvin(double value, std::string_view scale) {
+    if (scale == "ºC") return value + 273;
+    if (scale == "ºF") return (value - 32) * 5 / 9 + 273;
+    return value;
+}
+
+TemperatureAcceptance acceptTemperature(Module1& m, std::string_view text,
+                                        std::string_view scale, bool decimalComma) {
+    const std::optional<double> number = parseNumber(text, decimalComma);
+    if (!number) return {};
+    return acceptTemperature(m, *number, scale);
+}
+
+TemperatureAcceptance acceptTemperature(Module1& m, double value, std::string_view scale) {
+    TemperatureAcceptance result;
+    m.TEMPENT = value;
+    m.ESCALA = std::string(scale);
+    m.TEMP = toKelvin(value, m.ESCALA);
+    if (*m.TEMP < 0) {
+        result.outcome = TemperatureOutcome::DoesNotExist;
+        return result;
+    }
+    result.outcome = TemperatureOutcome::Accepted;
+    const BuiltInFluid* fluid = lookupBuiltIn(m.FAMILIA.value_or(""), m.FLUIDO.value_or(""));
+    if (fluid && !fluid->inRange(*m.TEMP)) {
+        result.warning = msg::outOfCorrelationRange(*m.FLUIDO, fluid->rangeText);
+        result.ENRANGO = "NO";
+    }
+    return result;
+}
+
+PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma) {
+    const std::optional<double> number = parseNumber(text, decimalComma);
+    if (!number) return PressureOutcome::NotANumber;
+    m.PRESION = *number;
+    if (isEnglish(m)) m.PRESION = (*m.PRESION * kReferencePressure) / kPsiPerAtmosphere;
+    return *m.PRESION < 0 ? PressureOutcome::Negative : PressureOutcome::Accepted;
+}
+
+}  // namespace velm

@@ -1,0 +1,49 @@
+#pragma once
+// Acceptance of the temperature and pressure typed on the property screen (and given to the
+// command-line calculator): the numeric test, the conversion to kelvin and kPa, the range
+// check against the catalogue. Widget-free: the screen only shows what these decide.
+
+#include "Module1.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velm {
+
+// The numeric test of every entry box. "." is always a decimal point; when the regional
+// settings use a decimal comma, one comma is accepted in its place. Blanks around the number
+// and an exponent are allowed; digit grouping, hexadecimal, "inf", "nan" and values too large
+// for a double are not. nullopt means "not a number".
+std::optional<double> parseNumber(std::string_view text, bool decimalComma);
+
+// Whether the user's regional settings write numbers with a decimal comma.
+bool regionalDecimalComma();
+
+// Kelvin from a value in the scale shown by the scale box: "ºC" adds 273, "ºF" takes
+// (F − 32) × 5 / 9 + 273, and any other text (K included) leaves the value as it is.
+double toKelvin(double value, std::string_view scale);
+
+inline constexpr double kPsiPerAtmosphere = 14.696;
+
+enum class TemperatureOutcome { NotANumber, DoesNotExist, Accepted };
+
+struct TemperatureAcceptance {
+    TemperatureOutcome outcome = TemperatureOutcome::NotANumber;
+    std::string ENRANGO = "SI";
+    std::string warning;  // the out-of-range warning; empty inside the range
+};
+
+// Accepts a temperature into TEMP, TEMPENT and ESCALA. A text that is not a number leaves the
+// state as it was; a temperature below 0 K stays in the state but is refused.
+TemperatureAcceptance acceptTemperature(Module1& m, std::string_view text,
+                                        std::string_view scale, bool decimalComma);
+// The same for a number already read.
+TemperatureAcceptance acceptTemperature(Module1& m, double value, std::string_view scale);
+
+enum class PressureOutcome { NotANumber, Negative, Accepted };
+
+// Accepts a pressure into PRESION, in kPa (psi are converted under English units).
+PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma);
+
+}  // namespace velm

@@ -1,0 +1,21 @@
+#pragma once
+// The two lines of the results file: the headings, and the values of one calculation, in
+// the unit system the results were shown in.
+
+#include "Module1.h"
+
+#include <string>
+
+namespace velm {
+
+// Quoted, comma-separated headings (eight for gases, nine for liquids), UTF-8, no line end.
+std::string headingLine(const Module1& m);
+
+// TEMPENT and the results, comma-separated in the general number format, no line end.
+// Every value written must be present.
+std::string valuesLine(const Module1& m);
+
+// A line as the results file holds it: Latin-1 ("º" is the byte BA) ending in CR LF.
+std::string toFileLine(const std::string& utf8Line);
+
+}  // namespace velm

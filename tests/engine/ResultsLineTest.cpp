@@ -1,0 +1,54 @@
+#include "ResultsLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace velm;
+
+TEST(ResultsLine, HeadingsFollowUnitsScaleAndFamily) {
+    struct Case {
+        const char* units;
+        const char* scale;
+        const char* family;
+        const char* heading;
+    };
+    const Case cases[] = {
+        {"SI", "K", "GASES",
+         R"("T (K)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr")"},
+        {"SI", "ºC", "LIQUIDOS",
+         R"("T (ºC)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr","BETA (1/K)")"},
+        {"INGLES", "ºF", "GASES",
+         R"("T (ºF)","D (Lb/pie^3)","Cp (Btu/(Lb.ºF))","V.AB. (Lbf.s/pie^2)","V.CI. (pie^2/s)","K (Btu/(h.pie.ºF))","ALFA (pie^2/s)","Pr")"},
+        {"INGLES", "ºF", "LIQUIDOS",
+         R"("T (ºF)","D (Lb/pie^3)","Cp (Btu/(Lb.ºF))","V.AB. (Lbf.s/pie^2)","V.CI. (pie^2/s)","K (Btu/(h.pie.ºF))","ALFA (pie^2/s)","Pr","BETA (1/ºF)")"},
+    };
+    for (const Case& c : cases) {
+        Module1 m;
+        m.UNIDADES = c.units;
+        m.ESCALA = c.scale;
+        m.FAMILIA = c.family;
+        EXPECT_EQ(headingLine(m), c.heading) << c.units << " " << c.scale << " " << c.family;
+    }
+}
+
+TEST(ResultsLine, ValuesLineCarriesBetaForLiquidsOnly) {
+    Module1 m;
+    m.TEMPENT = 25;
+    m.DEN = 998.975;
+    m.CP = 4.17852;
+    m.MIU = 0.000852738;
+    m.UN = 8.53687e-07;
+    m.K = 0.609106;
+    m.ALFA = 1.4592e-07;
+    m.PR = 5.84986;
+    m.BETA = 0.000280917;
+    m.FAMILIA = "GASES";
+    EXPECT_EQ(valuesLine(m), "25,998.975,4.17852,0.000852738,8.53687E-07,0.609106,1.4592E-07,5.84986");
+    m.FAMILIA = "LIQUIDOS";
+    EXPECT_EQ(valuesLine(m),
+              "25,998.975,4.17852,0.000852738,8.53687E-07,0.609106,1.4592E-07,5.84986,0.000280917");
+}
+
+TEST(ResultsLine, FileLinesAreLatin1WithCrLf) {
+    EXPECT_EQ(toFileLine("\"T (ºF)\",1.5"), "\"T (\xBA" "F)\",1.5\r\n");
+    EXPECT_THROW(toFileLine("€"), std::invalid_argument);
+}
