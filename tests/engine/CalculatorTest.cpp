@@ -13,12 +13,12 @@ using velm::runCalculator;
 
 namespace {
 
-struct Run {
+struct CalcRun {
     int status;
     std::string out, err;
 };
 
-Run calc(std::vector<std::string> args) {
+CalcRun calc(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int status = runCalculator(args, out, err);
     return {status, out.str(), err.str()};
@@ -43,12 +43,12 @@ bool hasDigit(const std::string& s) { return s.find_first_of("0123456789") != st
 }  // namespace
 
 TEST(Calculator, PrintsTheHeadingAndTheValuesLine) {
-    const Run r = calc({"--family", "GASES", "--fluid", "AIRE", "--temp", "300", "--pressure", "101.3"});
+    const CalcRun r = calc({"--family", "GASES", "--fluid", "AIRE", "--temp", "300", "--pressure", "101.3"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     const auto l = lines(r.out);
     ASSERT_EQ(l.size(), 2u);
-    EXPECT_EQ(l[0], R"("T (K)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr")");
+    EXPECT_EQ(l[0], R"h("T (K)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr")h");
     EXPECT_EQ(l[1].rfind("300,1.16011096", 0), 0u) << l[1];
 }
 
@@ -75,7 +75,7 @@ TEST(Calculator, ReproducesTheTextbookReferenceValues) {
     for (const Row& row : rows) {
         std::vector<std::string> args{"--family", row.family, "--fluid", row.fluid, "--temp", row.T};
         if (std::string(row.family) == "GASES") args.insert(args.end(), {"--pressure", "101.3"});
-        const Run r = calc(args);
+        const CalcRun r = calc(args);
         ASSERT_EQ(r.status, 0) << row.fluid << r.err;
         const auto got = values(lines(r.out).at(1));
         ASSERT_EQ(got.size(), row.want.size() + 1) << row.fluid;
@@ -90,10 +90,10 @@ TEST(Calculator, ReproducesTheTextbookReferenceValues) {
 }
 
 TEST(Calculator, EnglishUnitsConvertEverythingButPrandtl) {
-    const Run si = calc({"--family", "GASES", "--fluid", "AIRE", "--temp", "80.33", "--scale", "ºF",
+    const CalcRun si = calc({"--family", "GASES", "--fluid", "AIRE", "--temp", "80.33", "--scale", "ºF",
                          "--units", "SI", "--pressure", "101.3"});
     EXPECT_EQ(si.status, 2) << "ºF is not a scale of the SI screen";
-    const Run en = calc({"--family", "GASES", "--fluid", "AIRE", "--temp", "80.6", "--units",
+    const CalcRun en = calc({"--family", "GASES", "--fluid", "AIRE", "--temp", "80.6", "--units",
                          "INGLES", "--pressure", "14.696"});
     ASSERT_EQ(en.status, 0) << en.err;
     const auto l = lines(en.out);
@@ -137,7 +137,7 @@ TEST(Calculator, BadInputNeverPrintsANumber) {
         {with({"--temp"}), 2, "needs a value"},
     };
     for (const Case& c : cases) {
-        const Run r = calc(c.args);
+        const CalcRun r = calc(c.args);
         std::string joined;
         for (const auto& a : c.args) joined += a + " ";
         EXPECT_EQ(r.status, c.status) << joined;
@@ -151,7 +151,7 @@ TEST(Calculator, SweepAndResultsFile) {
     const std::string file = QDir(dir.path()).filePath("r.txt").toStdString();
     const std::vector<std::string> args{"--family", "LIQUIDOS", "--fluid", "AGUA", "--sweep",
                                         "20:30:5", "--scale", "C", "--output", file};
-    const Run first = calc(args);
+    const CalcRun first = calc(args);
     ASSERT_EQ(first.status, 0) << first.err;
     const auto l = lines(first.out);
     ASSERT_EQ(l.size(), 4u);

@@ -13,13 +13,13 @@ TEST(ResultsLine, HeadingsFollowUnitsScaleAndFamily) {
     };
     const Case cases[] = {
         {"SI", "K", "GASES",
-         R"("T (K)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr")"},
+         R"h("T (K)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr")h"},
         {"SI", "ºC", "LIQUIDOS",
-         R"("T (ºC)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr","BETA (1/K)")"},
+         R"h("T (ºC)","D (Kg/m^3)","Cp (KJ/(Kg.K))","V.AB. (Pa.s)","V.CI. (m^2/s)","K (W/(m.K))","ALFA (m^2/s)","Pr","BETA (1/K)")h"},
         {"INGLES", "ºF", "GASES",
-         R"("T (ºF)","D (Lb/pie^3)","Cp (Btu/(Lb.ºF))","V.AB. (Lbf.s/pie^2)","V.CI. (pie^2/s)","K (Btu/(h.pie.ºF))","ALFA (pie^2/s)","Pr")"},
+         R"h("T (ºF)","D (Lb/pie^3)","Cp (Btu/(Lb.ºF))","V.AB. (Lbf.s/pie^2)","V.CI. (pie^2/s)","K (Btu/(h.pie.ºF))","ALFA (pie^2/s)","Pr")h"},
         {"INGLES", "ºF", "LIQUIDOS",
-         R"("T (ºF)","D (Lb/pie^3)","Cp (Btu/(Lb.ºF))","V.AB. (Lbf.s/pie^2)","V.CI. (pie^2/s)","K (Btu/(h.pie.ºF))","ALFA (pie^2/s)","Pr","BETA (1/ºF)")"},
+         R"h("T (ºF)","D (Lb/pie^3)","Cp (Btu/(Lb.ºF))","V.AB. (Lbf.s/pie^2)","V.CI. (pie^2/s)","K (Btu/(h.pie.ºF))","ALFA (pie^2/s)","Pr","BETA (1/ºF)")h"},
     };
     for (const Case& c : cases) {
         Module1 m;
