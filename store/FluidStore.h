@@ -1,0 +1,77 @@
+#pragma once
+// The fluid tables of one family, kept in its database file (GASES.mdb or LIQUIDOS.mdb,
+// SQLite format). Every operation opens the file, does its work and closes it again; every
+// failure is a UserError whose message names the file or the table, and leaves the file as
+// it was.
+
+#include "CalcularTabla.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velm {
+
+// Where the two database files live: resolved once, against the folder the program started
+// in, so that a save dialog changing the current folder cannot move them.
+class DatabaseFiles {
+public:
+    explicit DatabaseFiles(const QString& directory);
+    // GASES.mdb for "GASES", LIQUIDOS.mdb for any other family.
+    QString pathFor(std::string_view family) const;
+    const QString& directory() const { return directory_; }
+
+private:
+    QString directory_;
+};
+
+class FluidStore {
+public:
+    FluidStore(const DatabaseFiles& files, std::string_view family);
+
+    // The fluid tables, in creation order; the engine's own tables are left out.
+    std::vector<std::string> listFluidTables() const;
+
+    // Whether a table of this title exists, letter case ignored, the engine's own tables
+    // (and the names the engine reserves for them) included.
+    bool titleExists(std::string_view title) const;
+
+    // The stored name of the table the title names, letter case ignored; nullopt when none.
+    std::optional<std::string> storedName(std::string_view title) const;
+
+    // An empty table with the family's columns, named exactly as the title.
+    void createTable(std::string_view title);
+    void deleteTable(std::string_view title);
+
+    // One row: TEMP, DEN, CP, MIU, UN, K, ALFA, PR and, for liquids, BETA; every value is
+    // stored as the nearest 32-bit float.
+    void appendRow(std::string_view title, const std::vector<double>& values);
+
+    // The distinct rows of the table in ascending TEMP, one at a time.
+    void readPoints(std::string_view title,
+                    const std::function<void(const TablePoint&)>& take) const;
+
+    bool isGas() const { return gas_; }
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+    bool gas_;
+};
+
+// The stored tables as the evaluation's point source.
+class StorePointSource : public PointSource {
+public:
+    explicit StorePointSource(const DatabaseFiles& files) : files_(files) {}
+    void readPoints(std::string_view family, std::string_view fluid,
+                    const std::function<void(const TablePoint&)>& take) override;
+
+private:
+    DatabaseFiles files_;
+};
+
+}  // namespace velm
