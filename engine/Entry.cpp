@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -70,6 +71,55 @@ std::optional<double> parseNumber(std::string_view text, bool decimalComma) {
         }
     } else if (ec != std::errc{} || end != last) {
         return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+double leadingNumber(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
+
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+        const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;
+        double value = 0;
+        for (std::size_t i = 2; i < s.size(); ++i) {
+            const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s[i])));
+            const int digit = isDigit(c) ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : 99;
+            if (digit >= base) break;
+            value = value * base + digit;
+        }
+        return value;
+    }
+
+    // The longest prefix of the form sign? digits [. digits] [E sign? digits].
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    std::size_t end = i;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j])) ++j;
+            end = j;
+        }
+    }
+    const bool negative = s[0] == '-';
+    const std::size_t start = (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + end, value);
+    if (ec == std::errc::result_out_of_range) {
+        // too large becomes infinity (refused when stored), too small zero
+        const auto e = s.find_first_of("Ee", start);
+        const bool tiny = e < end && s.find('-', e) < end;
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }

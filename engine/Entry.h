@@ -17,6 +17,12 @@ namespace velm {
 // for a double are not. nullopt means "not a number".
 std::optional<double> parseNumber(std::string_view text, bool decimalComma);
 
+// The leading number of a row-entry field: blanks, tabs and line feeds are skipped wherever
+// they stand; then an optional sign, digits with "." as the decimal point and an optional
+// exponent introduced by E, or a hexadecimal (&H) or octal (&O) integer. Reading stops at the
+// first character that does not fit; a text with no leading number gives 0.
+double leadingNumber(std::string_view text);
+
 // Whether the user's regional settings write numbers with a decimal comma.
 bool regionalDecimalComma();
 

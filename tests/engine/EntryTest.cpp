@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace velm;
 
 TEST(Entry, NumericTestAcceptsWhatTheUserMeansAndNothingElse) {
@@ -112,4 +114,16 @@ TEST(Entry, PressureIsKiloPascalOrPsiAndMayNotBeNegative) {
         EXPECT_EQ(acceptPressure(m, c.typed, false), c.outcome) << c.units << " " << c.typed;
         EXPECT_NEAR(*m.PRESION, c.kPa, 1e-6) << c.units << " " << c.typed;
     }
+}
+
+TEST(Entry, RowFieldsTakeTheirLeadingNumber) {
+    const std::pair<const char*, double> cases[] = {
+        {"1.16", 1.16},     {"1,16", 1},       {"1 000", 1000},   {"2.5E-3", 0.0025},
+        {"  -1.5e2x", -150}, {"- 5", -5},       {"", 0},           {"abc", 0},
+        {"&HFF", 255},      {"&o17", 15},      {"&H", 0},         {"&O9", 0},
+        {"1e", 1},          {"1e+", 1},        {"1.2.3", 1.2},    {".5", 0.5},
+        {"1\t2\n3", 123},   {"1e-400", 0},     {"+7", 7},         {"E5", 0},
+    };
+    for (const auto& [text, want] : cases) EXPECT_DOUBLE_EQ(leadingNumber(text), want) << "\"" << text << "\"";
+    EXPECT_TRUE(std::isinf(leadingNumber("1e400")));
 }

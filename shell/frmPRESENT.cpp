@@ -1,0 +1,46 @@
+#include "frmPRESENT.h"
+
+#include "Module1.h"
+#include "QtPlatform.h"
+#include "Toolkit.h"
+
+#include <QGridLayout>
+
+using namespace velm;
+
+frmPRESENT::frmPRESENT(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPRESENT")) {
+    paintTeal(this);
+    setFont(screenFont());
+    Label1 = new QLabel(QStringLiteral("VELMORANTES DE LOS FLUIDOS"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont title = screenFont();
+    title.setPointSize(16);
+    Label1->setFont(title);
+    cmdGASES = new QPushButton(QStringLiteral("&GASES"), this);
+    cmdGASES->setObjectName(QStringLiteral("cmdGASES"));
+    cmdLIQUIDOS = new QPushButton(QStringLiteral("&LIQUIDOS"), this);
+    cmdLIQUIDOS->setObjectName(QStringLiteral("cmdLIQUIDOS"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Label1, 0, 0, 1, 2);
+    layout->addWidget(cmdGASES, 1, 0);
+    layout->addWidget(cmdLIQUIDOS, 1, 1);
+
+    connect(cmdGASES, &QPushButton::clicked, this, &frmPRESENT::cmdGASES_Click);
+    connect(cmdLIQUIDOS, &QPushButton::clicked, this, &frmPRESENT::cmdLIQUIDOS_Click);
+}
+
+void frmPRESENT::Form_Activate() { setTwipsGeometry(2400, 2500, 7440, 2235); }
+
+void frmPRESENT::cmdGASES_Click() {
+    tk.state.FAMILIA = kGases;
+    tk.screens.hide(objectName());
+    tk.screens.show(QStringLiteral("frmVELM2"));
+}
+
+void frmPRESENT::cmdLIQUIDOS_Click() {
+    tk.state.FAMILIA = kLiquids;
+    tk.screens.hide(objectName());
+    tk.screens.show(QStringLiteral("frmPRESENT2"));
+}
