@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "Entry.h"
 #include "Evaluation.h"
+#include "FluidStore.h"
 #include "Messages.h"
 #include "ResultsFile.h"
 #include "ResultsLine.h"
@@ -71,15 +72,6 @@ public:
 
 private:
     std::ostream& err_;
-};
-
-// Until the database files come, no fluid has a stored table.
-class NoStoredTables : public PointSource {
-public:
-    void readPoints(std::string_view, std::string_view fluid,
-                    const std::function<void(const TablePoint&)>&) override {
-        throw UserError("NO HAY TABLA ALMACENADA DEL FLUIDO " + std::string(fluid));
-    }
 };
 
 std::map<std::string, std::string> parseOptions(const std::vector<std::string>& args) {
@@ -187,7 +179,8 @@ int calculate(const std::map<std::string, std::string>& o, std::ostream& out,
         }
     }
 
-    NoStoredTables source;
+    // The folder is resolved now, as the program resolves it at its start.
+    StorePointSource source(DatabaseFiles(QString::fromStdString(value("--db-dir").value_or(""))));
     const std::optional<std::string> output = value("--output");
     std::string fileLines;
     bool headed = false;

@@ -8,8 +8,10 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,18 @@ private:
     QString directory_;
 };
 
+// A value as the store keeps it: the nearest 32-bit float, widened back to double (1.1614
+// becomes 1.1613999605178833). nullopt when that is not a finite number: NaN, an infinity,
+// or beyond the range of a float.
+std::optional<double> storedValue(double value);
+
+// One row of a table as the editing grid sees it. A value is nullopt when the file holds
+// no number there (only a file edited outside the program can).
+struct StoredRow {
+    std::int64_t rowid = 0;
+    std::vector<std::optional<double>> values;
+};
+
 class FluidStore {
 public:
     FluidStore(const DatabaseFiles& files, std::string_view family);
@@ -41,6 +55,7 @@ public:
     bool titleExists(std::string_view title) const;
 
     // The stored name of the table the title names, letter case ignored; nullopt when none.
+    // Every operation on a table finds it this way; the engine's own tables are never found.
     std::optional<std::string> storedName(std::string_view title) const;
 
     // An empty table with the family's columns, named exactly as the title.
@@ -57,6 +72,16 @@ public:
 
     bool isGas() const { return gas_; }
     const QString& path() const { return path_; }
+    // The names of the columns of the family's tables, TEMP first.
+    std::span<const char* const> columns() const;
+
+    // What the editing grid needs: the rows in storage order, keyed by their SQLite row id;
+    // one value changed; rows of zeros appended (their row ids returned); rows deleted.
+    // The title is matched as storedName() does; several rows change all or none.
+    std::vector<StoredRow> readRows(std::string_view title) const;
+    void setValue(std::string_view title, std::int64_t rowid, std::size_t column, double value);
+    std::vector<std::int64_t> appendZeroRows(std::string_view title, int count);
+    void deleteRows(std::string_view title, const std::vector<std::int64_t>& rowids);
 
 private:
     QString path_;

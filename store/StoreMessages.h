@@ -1,0 +1,75 @@
+#pragma once
+// Every text the store shows the user. A file is named by its full path when the trouble is
+// the file itself (where it lies matters), by its bare name when the trouble is a table in it.
+
+#include <string>
+#include <string_view>
+
+namespace velm::msg {
+
+inline std::string notADatabase(std::string_view path) {
+    return "EL ARCHIVO " + std::string(path) +
+           " NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO";
+}
+
+inline std::string readOnlyFile(std::string_view path) {
+    return "EL ARCHIVO " + std::string(path) + " ES DE SOLO LECTURA; NO SE HA MODIFICADO";
+}
+
+inline std::string cannotReadFile(std::string_view path, std::string_view reason) {
+    return "NO SE PUEDE LEER EL ARCHIVO " + std::string(path) + " (" + std::string(reason) + ")";
+}
+
+inline std::string cannotCreateFile(std::string_view path, std::string_view reason) {
+    return "NO SE PUEDE CREAR EL ARCHIVO " + std::string(path) + " (" + std::string(reason) +
+           ")";
+}
+
+// The engine's own words go in the parentheses: they are all there is to diagnose by.
+inline std::string databaseError(std::string_view path, std::string_view engineText) {
+    return "ERROR DE LA BASE DE DATOS EN EL ARCHIVO " + std::string(path) + " (" +
+           std::string(engineText) + "); NO SE HA MODIFICADO";
+}
+
+inline constexpr std::string_view kDriverMissing =
+    "NO ESTA INSTALADO EL CONTROLADOR SQLITE DE QT (QSQLITE); NO SE PUEDEN ABRIR LAS TABLAS";
+
+inline constexpr std::string_view kEmptyTitle = "EL TITULO DE LA TABLA ESTA VACIO";
+
+inline std::string tableMissing(std::string_view title, std::string_view fileName) {
+    return "LA TABLA " + std::string(title) + " NO EXISTE EN EL ARCHIVO " +
+           std::string(fileName);
+}
+
+inline std::string tableExists(std::string_view title, std::string_view fileName) {
+    return "LA TABLA " + std::string(title) + " YA EXISTE EN EL ARCHIVO " +
+           std::string(fileName);
+}
+
+inline std::string rowMissing(std::string_view title, std::string_view fileName) {
+    return "LA FILA YA NO EXISTE EN LA TABLA " + std::string(title) + " DEL ARCHIVO " +
+           std::string(fileName);
+}
+
+inline std::string valueNotStorable(std::string_view column) {
+    return "EL VALOR DE " + std::string(column) +
+           " NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO";
+}
+
+inline std::string wrongValueCount(std::size_t wanted, std::size_t given) {
+    return "UNA FILA DE ESTA TABLA LLEVA " + std::to_string(wanted) + " VALORES (SE DIERON " +
+           std::to_string(given) + "); NO SE HA GUARDADO";
+}
+
+inline std::string badStoredValue(std::string_view title, std::string_view fileName,
+                                  std::string_view column) {
+    return "LA TABLA " + std::string(title) + " DEL ARCHIVO " + std::string(fileName) +
+           " TIENE UN VALOR VACIO O NO NUMERICO EN LA COLUMNA " + std::string(column) +
+           " (¿SE MODIFICO FUERA DEL PROGRAMA?)";
+}
+
+inline std::string shippedTableUnreadable(std::string_view name) {
+    return "NO SE PUEDE LEER LA TABLA INCORPORADA AL PROGRAMA " + std::string(name);
+}
+
+}  // namespace velm::msg
