@@ -2,6 +2,8 @@
 
 #include "frmFluidChoice.h"
 #include "frmPRESENT.h"
+#include "frmPRUEBA.h"
+#include "frmTABLAS.h"
 #include "frmVELM1.h"
 
 namespace velm {
@@ -16,6 +18,9 @@ void registerAllScreens(ScreenRegistry& screens) {
     add<frmVELM2>(screens, "frmVELM2");
     add<frmPRESENT2>(screens, "frmPRESENT2");
     add<frmVELM1>(screens, "frmVELM1");
+    add<frmTABLAS>(screens, "frmTABLAS");
+    add<frmDATOS>(screens, "frmDATOS");
+    add<frmPRUEBA>(screens, "frmPRUEBA");
 }
 
 }  // namespace velm

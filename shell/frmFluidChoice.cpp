@@ -7,6 +7,8 @@
 #include "UserError.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 using namespace velm;
 
@@ -25,6 +27,8 @@ frmFluidChoice::frmFluidChoice(Toolkit& toolkit, const Names& n)
     combo->setObjectName(QString::fromUtf8(n.combo));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->lineEdit()->installEventFilter(this);
     combo->setFont(boxFont());
     cmdOPCIONES = new QPushButton(QStringLiteral("&OPCIONES"), this);
     cmdOPCIONES->setObjectName(QString::fromUtf8(n.options));
@@ -43,6 +47,14 @@ frmFluidChoice::frmFluidChoice(Toolkit& toolkit, const Names& n)
     connect(combo, &QComboBox::activated, this, &frmFluidChoice::choose);
     connect(cmdOPCIONES, &QPushButton::clicked, this, &frmFluidChoice::options);
     connect(cmdATRAS, &QPushButton::clicked, this, &frmFluidChoice::cmdATRAS_Click);
+}
+
+bool frmFluidChoice::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 void frmFluidChoice::Form_Activate() {

@@ -30,6 +30,10 @@ public:
     QComboBox* combo;
     QPushButton *cmdOPCIONES, *cmdATRAS;
 
+protected:
+    // Enter in the list's text part chooses nothing: only a pick from the list does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     const char* family_;
 };

@@ -36,12 +36,13 @@ typed() {
 }
 
 start_program() {
-  # Qt's own file dialog, whatever desktop the machine would suggest.
-  (cd "$WORK" && env -u XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME= "$APP") > "$WORK/app.log" 2>&1 &
+  case "$APP" in /*) ;; *) APP="$PWD/$APP" ;; esac
+  # On the X display, with Qt's own file dialog whatever desktop the machine would suggest.
+  (cd "$WORK" && env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME= "$APP") > "$WORK/app.log" 2>&1 &
   APP_PID=$!
   local win=""
-  for _ in $(seq 100); do
-    win=$(xdotool search --name 'VELMORANTES' 2>/dev/null | head -n1 || true)
+  for _ in $(seq 300); do
+    win=$(xdotool search --onlyvisible --name 'VELMORANTES' 2>/dev/null | head -n1 || true)
     [ -n "$win" ] && break
     sleep 0.1
   done

@@ -1,6 +1,7 @@
 #include "ScreenTest.h"
 
 #include "ScreenRegistry.h"
+#include "frmFluidChoice.h"
 
 #include <QDir>
 #include <QFile>
