@@ -1,6 +1,7 @@
 #include "AllScreens.h"
 
 #include "frmFluidChoice.h"
+#include "frmMODIFICAR.h"
 #include "frmPRESENT.h"
 #include "frmPRUEBA.h"
 #include "frmTABLAS.h"
@@ -21,6 +22,7 @@ void registerAllScreens(ScreenRegistry& screens) {
     add<frmTABLAS>(screens, "frmTABLAS");
     add<frmDATOS>(screens, "frmDATOS");
     add<frmPRUEBA>(screens, "frmPRUEBA");
+    add<frmMODIFICAR>(screens, "frmMODIFICAR");
 }
 
 }  // namespace velm

@@ -53,9 +53,11 @@ public:
             ADD_FAILURE() << "unexpected save dialog";
             return std::nullopt;
         }
-        auto answer = answers.front();
+        const bool cancelled = !answers.front();
+        const QString name = answers.front().value_or(QString());
         answers.pop_front();
-        return answer;
+        if (cancelled) return std::nullopt;
+        return name;
     }
     std::vector<QString> offered, filters;
     std::deque<std::optional<QString>> answers;
@@ -72,7 +74,9 @@ class ForwardingKeys : public KeySender {
 public:
     void sendDownArrow() override {
         ++downs;
-        if (QWidget* w = QApplication::focusWidget()) QTest::keyClick(w, Qt::Key_Down);
+        QWidget* w = QApplication::focusWidget();
+        if (!w) return ADD_FAILURE() << "Down arrow sent with no control focused";
+        QTest::keyClick(w, Qt::Key_Down);
     }
     int downs = 0;
 };
@@ -84,6 +88,8 @@ public:
         registerAllScreens(main.screens());
         main.MDIForm_Load();
         main.show();
+        main.activateWindow();  // focus, and the keys sent to it, need an active window
+        if (!QTest::qWaitForWindowActive(&main)) ADD_FAILURE() << "main window not active";
     }
 
     template <class W = QWidget>
