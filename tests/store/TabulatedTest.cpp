@@ -101,7 +101,6 @@ TEST_F(StoreTest, PointsAreTheDistinctStoredFloats) {
                                       "MENOR QUE 2) PARA REALIZAR LA INTERPOLACION"})
                 << c.what;
         } else {
-            EXPECT_GT(*r.m.DEN, 0) << c.what;
             EXPECT_DOUBLE_EQ(*r.m.DEN, c.den) << c.what;
         }
     }
@@ -132,12 +131,4 @@ TEST(StoreCalculator, ExtrapolatesABuiltInFluidFromItsShippedTable) {
     const std::string values = out.str().substr(out.str().find('\n') + 1);
     const double den = 2 * double(0.1135f) - double(0.1389f);
     EXPECT_NEAR(std::stod(values.substr(values.find(',') + 1)), den, 1e-14) << values;
-
-    std::ostringstream out2, err2;
-    EXPECT_EQ(runCalculator({"--family", "GASES", "--fluid", "PLASMA", "--temp", "300",
-                             "--pressure", "101.3", "--db-dir", db},
-                            out2, err2),
-              1);
-    EXPECT_EQ(err2.str(), "LA TABLA PLASMA NO EXISTE EN EL ARCHIVO GASES.mdb\n");
-    EXPECT_EQ(out2.str(), "");
 }
