@@ -88,6 +88,8 @@ bool isEngineName(const QString& name) {
 // under the real name.
 void seed(const QString& path, bool gas, bool replaceEmpty) {
     const QFileInfo target(path);
+    if (!target.dir().exists())
+        throw UserError(msg::cannotCreateFile(nativePath(path), "LA CARPETA NO EXISTE"));
     QString tempPath;
     {
         QTemporaryFile temp(target.dir().filePath("." + target.fileName() + ".XXXXXX"));

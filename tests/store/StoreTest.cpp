@@ -1,0 +1,214 @@
+// The store's operations on real database files: titles, values, seeding, damaged and
+// read-only files, and the editing grid's model.
+#include "StoreTesting.h"
+
+#include "Catalogue.h"
+#include "FluidTableModel.h"
+#include "UserError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <random>
+
+using namespace velm;
+using namespace velm::testing;
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::string messageOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const UserError& e) {
+        return e.what();
+    }
+    return "(no message)";
+}
+
+std::vector<std::string> catalogueNames(const char* family) {
+    std::vector<std::string> names;
+    for (const BuiltInFluid& f : builtInFluids(family)) names.emplace_back(f.name);
+    return names;
+}
+
+int pointCount(const FluidStore& s, const std::string& title) {
+    int n = 0;
+    s.readPoints(title, [&n](const TablePoint&) { ++n; });
+    return n;
+}
+
+}  // namespace
+
+TEST_F(StoreTest, AnyTitleIsKeptAsTyped) {
+    const std::string titles[] = {
+        R"(R 134a "x"; DROP TABLE AIRE)", R"(AIRE"); DROP TABLE "AIRE)", "  MI FLUIDO  ",
+        "ÉTER DIETÍLICO", R"(")", "a.b", "[x]", "sqlite3 datos", "SELECT",
+    };
+    for (const std::string& t : titles) {
+        gases.createTable(t);
+        EXPECT_EQ(gases.listFluidTables().back(), t);
+        EXPECT_EQ(gases.storedName(QString::fromStdString(t).toLower().toStdString()), t);
+        gases.appendRow(t, {300, 1, 1, 1, 1, 1, 1, 1});
+        gases.appendRow(t, {400, 3, 1, 1, 1, 1, 1, 1});
+        const Evaluated r = evaluate(files, "GASES", t, 350);
+        EXPECT_EQ(r.outcome, EvaluationOutcome::Shown) << t;
+        EXPECT_DOUBLE_EQ(r.m.DEN.value_or(0), 2) << t;
+        gases.deleteTable(t);
+        EXPECT_EQ(gases.listFluidTables(), catalogueNames("GASES")) << t;
+        EXPECT_EQ(pointCount(gases, "AIRE"), 35) << t;
+    }
+}
+
+TEST_F(StoreTest, TitleExistsIgnoresLetterCaseOnly) {
+    gases.createTable("Éter");
+    const std::pair<const char*, bool> cases[] = {
+        {"aire", true},           {"AiRe", true},           {"ÉTER", true},
+        {"éter", true},           {"AIRE ", false},         {" AIRE", false},
+        {"AIR", false},           {"ETER", false},          {"sqlite_master", true},
+        {"SQLITE_MASTER", true},  {"Sqlite_nueva", true},   {"sqlite3 datos", false},
+    };
+    for (const auto& [title, exists] : cases) EXPECT_EQ(gases.titleExists(title), exists) << title;
+    EXPECT_EQ(gases.storedName("éTER"), "Éter");
+    EXPECT_EQ(gases.storedName("sqlite_master"), std::nullopt);
+    EXPECT_EQ(messageOf([&] { gases.createTable("aire"); }),
+              "LA TABLA aire YA EXISTE EN EL ARCHIVO GASES.mdb");
+    EXPECT_EQ(messageOf([&] { gases.createTable("sqlite_x"); }),
+              "LA TABLA sqlite_x YA EXISTE EN EL ARCHIVO GASES.mdb");
+    EXPECT_EQ(messageOf([&] { gases.deleteTable("NADA"); }),
+              "LA TABLA NADA NO EXISTE EN EL ARCHIVO GASES.mdb");
+}
+
+TEST_F(StoreTest, ValuesAreStoredAsFloatsAndNeverAsText) {
+    liquids.createTable("V");
+    liquids.appendRow("V", {300, 1.1614, 1, 1, 1, 1, 1, 1, 1});
+    liquids.readPoints("V", [](const TablePoint& p) {
+        EXPECT_EQ(p.value[T_DEN], 1.1613999605178833);
+    });
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL, 3.5e38, -1e39})
+        EXPECT_EQ(messageOf([&] { liquids.appendRow("V", {300, 1, bad, 1, 1, 1, 1, 1, 1}); }),
+                  "EL VALOR DE CP NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO")
+            << bad;
+    EXPECT_EQ(pointCount(liquids, "V"), 1);
+
+    // A hand-edited file: the engine refuses text; a NULL it takes is reported on reading.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "by-hand");
+        db.setDatabaseName(files.pathFor("LIQUIDOS"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        EXPECT_FALSE(q.exec(R"(INSERT INTO "V" VALUES (1, 'abc', 1, 1, 1, 1, 1, 1, 1))"));
+        EXPECT_TRUE(q.exec(R"(INSERT INTO "V" VALUES (1, NULL, 1, 1, 1, 1, 1, 1, 1))"));
+    }
+    QSqlDatabase::removeDatabase("by-hand");
+    EXPECT_EQ(messageOf([&] { pointCount(liquids, "V"); }),
+              "LA TABLA V DEL ARCHIVO LIQUIDOS.mdb TIENE UN VALOR VACIO O NO NUMERICO EN LA "
+              "COLUMNA DEN (¿SE MODIFICO FUERA DEL PROGRAMA?)");
+}
+
+TEST_F(StoreTest, ANewFileHoldsTheShippedTablesInCatalogueOrder) {
+    // An empty file counts as missing.
+    QFile(files.pathFor("LIQUIDOS")).open(QIODevice::WriteOnly);
+    for (const char* family : {"GASES", "LIQUIDOS"}) {
+        ASSERT_EQ(store(family).listFluidTables(), catalogueNames(family));
+        for (const std::string& name : catalogueNames(family)) {
+            std::ifstream csv(std::string(VELM_SOURCE_DIR) + "/data/reference/" +
+                              (family == std::string("GASES") ? "gases/" : "liquids/") + name + ".csv");
+            int lines = 0;
+            for (std::string line; std::getline(csv, line);) ++lines;
+            EXPECT_EQ(store(family).readRows(name).size(), std::size_t(lines - 1)) << name;
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"GASES.mdb", "LIQUIDOS.mdb"}));
+}
+
+TEST_F(StoreTest, AFileThatIsNotSQLiteIsNeverTouched) {
+    std::mt19937 random(3);
+    QByteArray noise(4096, '\0');
+    for (char& b : noise) b = char(random());
+    const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2028, '\0');
+    const QString path = files.pathFor("GASES");
+    const std::string want = "EL ARCHIVO " + QDir::toNativeSeparators(path).toStdString() +
+                             " NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO";
+    const std::pair<const char*, std::function<void()>> operations[] = {
+        {"list", [&] { gases.listFluidTables(); }},
+        {"exists", [&] { gases.titleExists("AIRE"); }},
+        {"create", [&] { gases.createTable("NUEVA"); }},
+        {"delete", [&] { gases.deleteTable("AIRE"); }},
+        {"append", [&] { gases.appendRow("AIRE", {300, 1, 1, 1, 1, 1, 1, 1}); }},
+        {"read", [&] { pointCount(gases, "AIRE"); }},
+        {"grid", [&] { FluidTableModel(files, "GASES", "AIRE"); }},
+    };
+    for (const QByteArray& content : {noise, jet, QByteArray("SQLite")}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        for (const auto& [what, operation] : operations)
+            EXPECT_EQ(messageOf(operation), want) << what;
+        const Evaluated r = evaluate(files, "GASES", "AIRE", 5000, 101.3, "NO");
+        EXPECT_EQ(r.outcome, EvaluationOutcome::Unreadable);
+        EXPECT_EQ(r.messages, std::vector<std::string>{want});
+        EXPECT_EQ(bytesOf(path), content);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"GASES.mdb"});
+    }
+}
+
+TEST_F(StoreTest, AReadOnlyFileIsReadButNeverWritten) {
+    gases.createTable("MIA");
+    const QString path = files.pathFor("GASES");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    const QByteArray before = bytesOf(path);
+    EXPECT_EQ(gases.listFluidTables().size(), 10u);
+    EXPECT_EQ(pointCount(gases, "AIRE"), 35);
+
+    const std::string want = "EL ARCHIVO " + QDir::toNativeSeparators(path).toStdString() +
+                             " ES DE SOLO LECTURA; NO SE HA MODIFICADO";
+    EXPECT_EQ(messageOf([&] { gases.createTable("NUEVA"); }), want);
+    EXPECT_EQ(messageOf([&] { gases.deleteTable("MIA"); }), want);
+    EXPECT_EQ(messageOf([&] { gases.appendRow("AIRE", {300, 1, 1, 1, 1, 1, 1, 1}); }), want);
+    FluidTableModel grid(files, "GASES", "AIRE");
+    QString reported;
+    QObject::connect(&grid, &FluidTableModel::failed, [&](const QString& m) { reported = m; });
+    EXPECT_FALSE(grid.setData(grid.index(0, 1), 2.5));
+    EXPECT_FALSE(grid.insertRows(grid.rowCount(), 1));
+    EXPECT_EQ(reported.toStdString(), want);
+    EXPECT_EQ(grid.rowCount(), 35);
+    EXPECT_EQ(bytesOf(path), before);
+}
+
+// A title QSqlTableModel cannot handle: quotes at both ends, a dot and brackets.
+TEST_F(StoreTest, TheGridWritesEveryChangeAtOnce) {
+    const std::string title = R"("mi [tabla].x")";
+    liquids.createTable(title);
+    FluidTableModel grid(files, "LIQUIDOS", title);
+    QStringList reported;
+    QObject::connect(&grid, &FluidTableModel::failed, [&](const QString& m) { reported << m; });
+    EXPECT_EQ(grid.headerData(8, Qt::Horizontal).toString(), "BETA");
+    ASSERT_TRUE(grid.insertRows(0, 3));
+    ASSERT_TRUE(grid.setData(grid.index(1, 1), "1.1614"));
+    EXPECT_FALSE(grid.setData(grid.index(1, 1), "1,5 kg"));
+    EXPECT_FALSE(grid.setData(grid.index(1, 2), 1e39));
+    EXPECT_EQ(reported, (QStringList{" DEBE INTRODUCIR UN NUMERO",
+                                     "EL VALOR DE CP NO ES UN NUMERO FINITO DE PRECISION "
+                                     "SIMPLE; NO SE HA GUARDADO"}));
+    ASSERT_TRUE(grid.removeRows(0, 1));
+    EXPECT_EQ(grid.data(grid.index(0, 1)).toDouble(), 1.1613999605178833);
+
+    const std::vector<StoredRow> rows = liquids.readRows(title);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].values[1], 1.1613999605178833);
+    EXPECT_EQ(rows[0].values[2], 0.0);
+    EXPECT_EQ(rows[1].values, std::vector<std::optional<double>>(9, 0.0));
+}
