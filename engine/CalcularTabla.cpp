@@ -10,27 +10,40 @@
 namespace velm {
 namespace {
 
-// What one pass over the ascending points keeps: never more than a handful of points.
+// What one pass over the points keeps, whatever order they come in: never more than a
+// handful of points. The table reads as if sorted by temperature: "lower" is the last point
+// below T, "upper" the first above it, and the ends are the first two and the last two
+// temperatures of the table. Points that share a temperature are in no defined order.
 struct Reading {
     double T = 0;  // the temperature asked for
-    int count = 0;
-    std::optional<TablePoint> exact;   // the last point at exactly T
-    std::optional<TablePoint> lower;   // the last point below T
-    std::optional<TablePoint> upper;   // the first point above T
-    std::optional<TablePoint> first;   // the first point, and the first one after it
-    std::optional<TablePoint> second;  //   at a higher temperature
-    std::optional<TablePoint> last;    // the last point, and the last one before it
-    std::optional<TablePoint> beforeLast;  // at a lower temperature
+    std::optional<TablePoint> firstRow;
+    bool twoDistinctRows = false;
+    std::optional<TablePoint> exact;   // a point at exactly T
+    std::optional<TablePoint> lower;   // the highest point below T
+    std::optional<TablePoint> upper;   // the lowest point above T
+    std::optional<TablePoint> lowest, secondLowest;    // the two lowest temperatures
+    std::optional<TablePoint> highest, secondHighest;  // the two highest temperatures
 
     void take(const TablePoint& p) {
+        if (!firstRow) firstRow = p;
+        else if (p.TEMP != firstRow->TEMP || p.value != firstRow->value) twoDistinctRows = true;
+
         if (p.TEMP == T) exact = p;
-        if (p.TEMP < T) lower = p;
-        if (p.TEMP > T && !upper) upper = p;
-        ++count;
-        if (!first) first = p;
-        else if (!second && p.TEMP > first->TEMP) second = p;
-        if (last && p.TEMP > last->TEMP) beforeLast = last;
-        last = p;
+        else if (p.TEMP < T && (!lower || p.TEMP >= lower->TEMP)) lower = p;
+        else if (p.TEMP > T && (!upper || p.TEMP < upper->TEMP)) upper = p;
+
+        if (!lowest || p.TEMP < lowest->TEMP) {
+            if (lowest) secondLowest = lowest;
+            lowest = p;
+        } else if (p.TEMP > lowest->TEMP && (!secondLowest || p.TEMP < secondLowest->TEMP)) {
+            secondLowest = p;
+        }
+        if (!highest || p.TEMP > highest->TEMP) {
+            if (highest) secondHighest = highest;
+            highest = p;
+        } else if (p.TEMP < highest->TEMP && (!secondHighest || p.TEMP > secondHighest->TEMP)) {
+            secondHighest = p;
+        }
     }
 };
 
@@ -68,7 +81,7 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
     source.readPoints(m.FAMILIA.value_or(""), fluid, [&r](const TablePoint& p) { r.take(p); });
 
     if (r.exact) store(m, r.exact->value, gas);
-    if (r.count < 2) {
+    if (!r.twoDistinctRows) {
         notifier.inform(std::string(msg::kTooFewPoints));
         return TablaOutcome::TooFewPoints;
     }
@@ -82,26 +95,26 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
         p2 = &*r.upper;
     } else if (r.lower) {
         // Above the table: along the last two temperatures of the table.
-        if (!r.beforeLast) {
+        if (!r.secondHighest) {
             notifier.inform(std::string(msg::kTooFewPoints));
             return TablaOutcome::TooFewPoints;
         }
         if (warn)
             notifier.inform(msg::aboveTable(
-                fluid, storedTemperatureText(r.last->TEMP, regionalDecimalComma())));
-        p1 = &*r.beforeLast;
-        p2 = &*r.last;
+                fluid, storedTemperatureText(r.highest->TEMP, regionalDecimalComma())));
+        p1 = &*r.secondHighest;
+        p2 = &*r.highest;
     } else {
         // Below the table: along the first two temperatures of the table.
-        if (!r.second) {
+        if (!r.secondLowest) {
             notifier.inform(std::string(msg::kTooFewPoints));
             return TablaOutcome::TooFewPoints;
         }
         if (warn)
             notifier.inform(msg::belowTable(
-                fluid, storedTemperatureText(r.first->TEMP, regionalDecimalComma())));
-        p1 = &*r.first;
-        p2 = &*r.second;
+                fluid, storedTemperatureText(r.lowest->TEMP, regionalDecimalComma())));
+        p1 = &*r.lowest;
+        p2 = &*r.secondLowest;
     }
 
     std::array<double, 8> x{};

@@ -23,8 +23,9 @@ enum TableColumn : int { T_DEN, T_CP, T_MIU, T_UN, T_K, T_ALFA, T_PR, T_BETA };
 class PointSource {
 public:
     virtual ~PointSource() = default;
-    // Hands every distinct row of the family's table `fluid` to `take`, in ascending TEMP,
-    // one at a time. Throws UserError when the file or the table cannot be read.
+    // Hands every row of the family's table `fluid` to `take`, one at a time, in any order
+    // (repeated rows may come more than once). Throws UserError when the file or the table
+    // cannot be read.
     virtual void readPoints(std::string_view family, std::string_view fluid,
                             const std::function<void(const TablePoint&)>& take) = 0;
 };

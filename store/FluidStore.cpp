@@ -144,7 +144,7 @@ void FluidStore::appendRow(std::string_view title, const std::vector<double>& va
 }
 
 void FluidStore::readPoints(std::string_view title,
-                            const std::function<void(const TablePoint&)>& take) const {
+                            const std::function<void(const TablePoint&)>& take, Order order) const {
     Connection c(path_, gas_, Access::Read);
     const QString table = tableFor(c, title);
     QSqlQuery q = c.query();
@@ -152,8 +152,10 @@ void FluidStore::readPoints(std::string_view title,
     // temperature, which lets SQLite find the distinct rows in the same sort (twice as fast
     // as sorting for DISTINCT and again for ORDER BY "TEMP").
     const QString key = columnList(gas_);
-    if (!q.exec("SELECT DISTINCT " + key + " FROM " + quoted(table) + " ORDER BY " + key))
-        c.fail(q.lastError());
+    const QString query = order == Order::AsStored
+                              ? "SELECT " + key + " FROM " + quoted(table)
+                              : "SELECT DISTINCT " + key + " FROM " + quoted(table) + " ORDER BY " + key;
+    if (!q.exec(query)) c.fail(q.lastError());
 
     const auto names = columns();
     const int n = int(names.size());
@@ -239,7 +241,7 @@ void FluidStore::deleteRows(std::string_view title, const std::vector<std::int64
 
 void StorePointSource::readPoints(std::string_view family, std::string_view fluid,
                                   const std::function<void(const TablePoint&)>& take) {
-    FluidStore(files_, family).readPoints(fluid, take);
+    FluidStore(files_, family).readPoints(fluid, take, FluidStore::Order::AsStored);
 }
 
 }  // namespace velm

@@ -66,9 +66,11 @@ public:
     // stored as the nearest 32-bit float.
     void appendRow(std::string_view title, const std::vector<double>& values);
 
-    // The distinct rows of the table in ascending TEMP, one at a time.
-    void readPoints(std::string_view title,
-                    const std::function<void(const TablePoint&)>& take) const;
+    // The rows of the table, one at a time: the distinct ones in ascending TEMP, or every row
+    // as stored (no sort: what the evaluation reads, since it needs no order).
+    enum class Order { AscendingDistinct, AsStored };
+    void readPoints(std::string_view title, const std::function<void(const TablePoint&)>& take,
+                    Order order = Order::AscendingDistinct) const;
 
     bool isGas() const { return gas_; }
     const QString& path() const { return path_; }

@@ -30,17 +30,19 @@ public:
     std::vector<std::string> texts;
 };
 
-// A liquid point whose every value is `v`.
-TablePoint point(double T, double v) {
+// A liquid point whose every value is `v`; `pr` sets the Prandtl number apart, to tell
+// rows of one temperature apart.
+TablePoint point(double T, double v, double pr = -1) {
     TablePoint p;
     p.TEMP = T;
     p.value.fill(v);
+    if (pr >= 0) p.value[T_PR] = pr;
     return p;
 }
 
 }  // namespace
 
-TEST(CalcularTabla, PointsSharingATemperatureNeverDivideByZero) {
+TEST(CalcularTabla, PointsInAnyOrderAndSharingATemperatureNeverDivideByZero) {
     struct Case {
         const char* what;
         std::vector<TablePoint> points;
@@ -49,10 +51,15 @@ TEST(CalcularTabla, PointsSharingATemperatureNeverDivideByZero) {
         double den;  // when computed
     };
     const Case cases[] = {
-        {"last two share 400 K: extrapolate from 350 to the last 400 read",
-         {point(300, 3), point(350, 4), point(400, 5), point(400, 6)}, 450, TablaOutcome::Computed, 8},
-        {"first two share 300 K: extrapolate from the first 300 read to 350",
-         {point(300, 3), point(300, 1), point(350, 4)}, 250, TablaOutcome::Computed, 2},
+        {"in any order, between points", {point(400, 5), point(300, 3), point(350, 4)}, 325,
+         TablaOutcome::Computed, 3.5},
+        {"in any order, above", {point(350, 4), point(400, 5), point(300, 3)}, 450, TablaOutcome::Computed, 6},
+        {"in any order, below", {point(350, 4), point(400, 5), point(300, 3)}, 250, TablaOutcome::Computed, 2},
+        {"last two share 400 K: extrapolate from 350",
+         {point(300, 3), point(350, 4), point(400, 5, 1), point(400, 5, 2)}, 450, TablaOutcome::Computed, 6},
+        {"first two share 300 K: extrapolate to 350",
+         {point(300, 3, 1), point(300, 3, 2), point(350, 4)}, 250, TablaOutcome::Computed, 2},
+        {"one row twice is one point", {point(300, 3), point(300, 3)}, 300, TablaOutcome::TooFewPoints, 0},
         {"one temperature only, above it", {point(300, 3), point(300, 4)}, 350, TablaOutcome::TooFewPoints, 0},
         {"one temperature only, below it", {point(300, 3), point(300, 4)}, 250, TablaOutcome::TooFewPoints, 0},
         {"one temperature only, exactly at it: the last point read stands",
