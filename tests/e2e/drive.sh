@@ -38,7 +38,7 @@ typed() {
 start_program() {
   case "$APP" in /*) ;; *) APP="$PWD/$APP" ;; esac
   # On the X display, with Qt's own file dialog whatever desktop the machine would suggest.
-  (cd "$WORK" && env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME= "$APP") > "$WORK/app.log" 2>&1 &
+  (cd "$WORK" && exec env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME= "$APP") > "$WORK/app.log" 2>&1 &
   APP_PID=$!
   local win=""
   for _ in $(seq 300); do
