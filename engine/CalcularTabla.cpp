@@ -93,28 +93,21 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
     if (r.lower && r.upper) {
         p1 = &*r.lower;
         p2 = &*r.upper;
-    } else if (r.lower) {
-        // Above the table: along the last two temperatures of the table.
-        if (!r.secondHighest) {
-            notifier.inform(std::string(msg::kTooFewPoints));
-            return TablaOutcome::TooFewPoints;
-        }
-        if (warn)
-            notifier.inform(msg::aboveTable(
-                fluid, storedTemperatureText(r.highest->TEMP, regionalDecimalComma())));
-        p1 = &*r.secondHighest;
-        p2 = &*r.highest;
     } else {
-        // Below the table: along the first two temperatures of the table.
-        if (!r.secondLowest) {
+        // Beyond an end of the table: along its two end temperatures.
+        const bool above = r.lower.has_value();
+        const TablePoint* end = above ? &*r.highest : &*r.lowest;
+        const std::optional<TablePoint>& next = above ? r.secondHighest : r.secondLowest;
+        if (!next) {  // one temperature only: no line to extrapolate along
             notifier.inform(std::string(msg::kTooFewPoints));
             return TablaOutcome::TooFewPoints;
         }
-        if (warn)
-            notifier.inform(msg::belowTable(
-                fluid, storedTemperatureText(r.lowest->TEMP, regionalDecimalComma())));
-        p1 = &*r.lowest;
-        p2 = &*r.secondLowest;
+        if (warn) {
+            const std::string t = storedTemperatureText(end->TEMP, regionalDecimalComma());
+            notifier.inform(above ? msg::aboveTable(fluid, t) : msg::belowTable(fluid, t));
+        }
+        p1 = above ? &*next : end;
+        p2 = above ? end : &*next;
     }
 
     std::array<double, 8> x{};

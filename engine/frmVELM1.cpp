@@ -3,6 +3,7 @@
 #include "Entry.h"
 #include "Evaluation.h"
 #include "FluidStore.h"
+#include "Controls.h"
 #include "MessageNotifier.h"
 #include "Messages.h"
 #include "QtPlatform.h"
@@ -16,19 +17,8 @@ using namespace velm;
 
 namespace {
 
-template <class W>
-W* named(QWidget* parent, const char* name, const QString& text = {}) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromUtf8(name));
-    if constexpr (std::is_base_of_v<QLineEdit, W> || std::is_base_of_v<QComboBox, W>)
-        w->setFont(boxFont());
-    else if constexpr (std::is_base_of_v<QLabel, W> || std::is_base_of_v<QPushButton, W>)
-        w->setText(text);
-    return w;
-}
-
 QLineEdit* resultBox(QWidget* parent, const char* name) {
-    auto* box = named<QLineEdit>(parent, name);
+    auto* box = control<QLineEdit>(parent, name);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
     return box;
@@ -42,19 +32,19 @@ frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmVELM1"
     paintTeal(this);
     setFont(screenFont());
 
-    Label2 = named<QLabel>(this, "Label2", "TEMPERATURA");
-    txtTEMP = named<QLineEdit>(this, "txtTEMP");
-    Combo1 = named<QComboBox>(this, "Combo1");
-    cmdACEPTAR = named<QPushButton>(this, "cmdACEPTAR", "&ACEPTAR");
-    Label16 = named<QLabel>(this, "Label16", "PRESION ABSOLUTA");
-    txtPRES = named<QLineEdit>(this, "txtPRES");
-    Label17 = named<QLabel>(this, "Label17", "(KPa)");
-    cmdPRES = named<QPushButton>(this, "cmdPRES", "A&CEPTAR");
-    cmdMOSTRAR = named<QPushButton>(this, "cmdMOSTRAR", "&MOSTRAR VELMORANTES");
-    cmdNUEVA = named<QPushButton>(this, "cmdNUEVA", "&NUEVA TEMPERATURA");
-    cmdOTRO = named<QPushButton>(this, "cmdOTRO", "&OTRO FLUIDO");
-    cmdSALIR = named<QPushButton>(this, "cmdSALIR", "&TERMINAR");
-    Frame2 = named<QGroupBox>(this, "Frame2");
+    Label2 = control<QLabel>(this, "Label2", "TEMPERATURA");
+    txtTEMP = control<QLineEdit>(this, "txtTEMP");
+    Combo1 = control<QComboBox>(this, "Combo1");
+    cmdACEPTAR = control<QPushButton>(this, "cmdACEPTAR", "&ACEPTAR");
+    Label16 = control<QLabel>(this, "Label16", "PRESION ABSOLUTA");
+    txtPRES = control<QLineEdit>(this, "txtPRES");
+    Label17 = control<QLabel>(this, "Label17", "(KPa)");
+    cmdPRES = control<QPushButton>(this, "cmdPRES", "A&CEPTAR");
+    cmdMOSTRAR = control<QPushButton>(this, "cmdMOSTRAR", "&MOSTRAR VELMORANTES");
+    cmdNUEVA = control<QPushButton>(this, "cmdNUEVA", "&NUEVA TEMPERATURA");
+    cmdOTRO = control<QPushButton>(this, "cmdOTRO", "&OTRO FLUIDO");
+    cmdSALIR = control<QPushButton>(this, "cmdSALIR", "&TERMINAR");
+    Frame2 = control<QGroupBox>(this, "Frame2");
     Frame2->setTitle(QStringLiteral("Resultados"));
 
     struct Row {
@@ -81,13 +71,13 @@ frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmVELM1"
     results->setVerticalSpacing(2);
     int r = 0;
     for (const Row& row : rows) {
-        *row.name = named<QLabel>(Frame2, row.nameObject, QString::fromUtf8(row.caption));
+        *row.name = control<QLabel>(Frame2, row.nameObject, row.caption);
         (*row.name)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *row.box = resultBox(Frame2, row.boxObject);
         results->addWidget(*row.name, r, 0);
         results->addWidget(*row.box, r, 1);
         if (row.unit) {
-            *row.unit = named<QLabel>(Frame2, row.unitObject, QString::fromUtf8(row.siUnit));
+            *row.unit = control<QLabel>(Frame2, row.unitObject, row.siUnit);
             results->addWidget(*row.unit, r, 2);
         }
         ++r;

@@ -1,5 +1,6 @@
 #include "frmFluidChoice.h"
 
+#include "Controls.h"
 #include "FluidStore.h"
 #include "Module1.h"
 #include "QtPlatform.h"
@@ -16,24 +17,18 @@ frmFluidChoice::frmFluidChoice(Toolkit& toolkit, const Names& n)
     : Screen(toolkit, QString::fromUtf8(n.screen)), family_(n.family) {
     paintTeal(this);
     setFont(screenFont());
-    title = new QLabel(QString::fromUtf8(n.title), this);
-    title->setObjectName(QString::fromUtf8(n.titleLabel));
+    title = control<QLabel>(this, n.titleLabel, n.title);
     QFont big = screenFont();
     big.setPointSize(14);
     title->setFont(big);
-    Label2 = new QLabel(QStringLiteral("SELECCIONE"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    combo = new QComboBox(this);
-    combo->setObjectName(QString::fromUtf8(n.combo));
+    Label2 = control<QLabel>(this, "Label2", "SELECCIONE");
+    combo = control<QComboBox>(this, n.combo);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->lineEdit()->installEventFilter(this);
-    combo->setFont(boxFont());
-    cmdOPCIONES = new QPushButton(QStringLiteral("&OPCIONES"), this);
-    cmdOPCIONES->setObjectName(QString::fromUtf8(n.options));
-    cmdATRAS = new QPushButton(QStringLiteral("<<< &ATRAS"), this);
-    cmdATRAS->setObjectName(QStringLiteral("cmdATRAS"));
+    cmdOPCIONES = control<QPushButton>(this, n.options, "&OPCIONES");
+    cmdATRAS = control<QPushButton>(this, "cmdATRAS", "<<< &ATRAS");
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(title, 0, 0, 1, 2);

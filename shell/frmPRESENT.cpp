@@ -1,5 +1,6 @@
 #include "frmPRESENT.h"
 
+#include "Controls.h"
 #include "Module1.h"
 #include "QtPlatform.h"
 #include "Toolkit.h"
@@ -11,16 +12,13 @@ using namespace velm;
 frmPRESENT::frmPRESENT(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPRESENT")) {
     paintTeal(this);
     setFont(screenFont());
-    Label1 = new QLabel(QStringLiteral("VELMORANTES DE LOS FLUIDOS"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = control<QLabel>(this, "Label1", "VELMORANTES DE LOS FLUIDOS");
     Label1->setAlignment(Qt::AlignCenter);
     QFont title = screenFont();
     title.setPointSize(16);
     Label1->setFont(title);
-    cmdGASES = new QPushButton(QStringLiteral("&GASES"), this);
-    cmdGASES->setObjectName(QStringLiteral("cmdGASES"));
-    cmdLIQUIDOS = new QPushButton(QStringLiteral("&LIQUIDOS"), this);
-    cmdLIQUIDOS->setObjectName(QStringLiteral("cmdLIQUIDOS"));
+    cmdGASES = control<QPushButton>(this, "cmdGASES", "&GASES");
+    cmdLIQUIDOS = control<QPushButton>(this, "cmdLIQUIDOS", "&LIQUIDOS");
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);

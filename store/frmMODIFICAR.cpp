@@ -1,5 +1,6 @@
 #include "frmMODIFICAR.h"
 
+#include "Controls.h"
 #include "FluidTableModel.h"
 #include "Module1.h"
 #include "QtPlatform.h"
@@ -129,14 +130,9 @@ private:
 namespace {
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
+    auto* b = control<QPushButton>(parent, name, caption);
     b->setFixedSize(twipsToPixelsX(b, 975), twipsToPixelsY(b, 300));
     return b;
-}
-
-QString fluidScreen(const Module1& m) {
-    return m.FAMILIA == kGases ? QStringLiteral("frmVELM2") : QStringLiteral("frmPRESENT2");
 }
 
 }  // namespace
@@ -154,24 +150,16 @@ frmMODIFICAR::frmMODIFICAR(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("f
     datPrimaryRS->setObjectName(QStringLiteral("datPrimaryRS"));
     auto* nav = new QHBoxLayout(datPrimaryRS);
     nav->setContentsMargins(0, 0, 0, 0);
+    datCaption = control<QLabel>(datPrimaryRS, "datCaption", "Record: ");
     const std::pair<const char*, void (frmMODIFICAR::*)()> moves[] = {
-        {"|<", &frmMODIFICAR::MoveFirst}, {"<", &frmMODIFICAR::MovePrevious}};
+        {"|<", &frmMODIFICAR::MoveFirst}, {"<", &frmMODIFICAR::MovePrevious},
+        {">", &frmMODIFICAR::MoveNext}, {">|", &frmMODIFICAR::MoveLast}};
     for (const auto& [text, move] : moves) {
         auto* b = new QToolButton(datPrimaryRS);
         b->setText(QString::fromLatin1(text));
         connect(b, &QToolButton::clicked, this, move);
         nav->addWidget(b);
-    }
-    datCaption = new QLabel(QStringLiteral("Record: "), datPrimaryRS);
-    datCaption->setObjectName(QStringLiteral("datCaption"));
-    nav->addWidget(datCaption, 1);
-    const std::pair<const char*, void (frmMODIFICAR::*)()> forward[] = {
-        {">", &frmMODIFICAR::MoveNext}, {">|", &frmMODIFICAR::MoveLast}};
-    for (const auto& [text, move] : forward) {
-        auto* b = new QToolButton(datPrimaryRS);
-        b->setText(QString::fromLatin1(text));
-        connect(b, &QToolButton::clicked, this, move);
-        nav->addWidget(b);
+        if (move == &frmMODIFICAR::MovePrevious) nav->addWidget(datCaption, 1);
     }
 
     picButtons = new QWidget(this);
@@ -299,7 +287,7 @@ void frmMODIFICAR::cmdCerrar_Click() {
     commitEdit();  // an edit in progress is stored, or refused with a message: never lost
     datPrimaryRS_Validate(kCloseAction);
     tk.screens.hide(objectName());
-    tk.screens.show(fluidScreen(tk.state));
+    tk.screens.show(fluidScreenOf(tk.state));
     tk.screens.unload(objectName());
 }
 

@@ -1,5 +1,6 @@
 #include "frmPRUEBA.h"
 
+#include "Controls.h"
 #include "Entry.h"
 #include "FluidStore.h"
 #include "Module1.h"
@@ -33,9 +34,7 @@ frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPRUE
         auto* unit = new QLabel(QString::fromUtf8(fields[at].unit), this);
         name->setObjectName(i == 8 ? QStringLiteral("Label16") : QStringLiteral("lblField%1").arg(i + 1));
         unit->setObjectName(i == 8 ? QStringLiteral("Label17") : QStringLiteral("lblUnit%1").arg(i + 1));
-        Text[at] = new QLineEdit(this);
-        Text[at]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        Text[at]->setFont(boxFont());
+        Text[at] = control<QLineEdit>(this, QStringLiteral("Text%1").arg(i + 1).toUtf8().constData());
         layout->addWidget(name, i, 0);
         layout->addWidget(Text[at], i, 1);
         layout->addWidget(unit, i, 2);
@@ -44,10 +43,8 @@ frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPRUE
             Label17 = unit;
         }
     }
-    cmdAgregar = new QPushButton(QStringLiteral("AGREGAR"), this);
-    cmdAgregar->setObjectName(QStringLiteral("cmdAgregar"));
-    cmdCANCELAR = new QPushButton(QStringLiteral("CANCELAR"), this);
-    cmdCANCELAR->setObjectName(QStringLiteral("cmdCANCELAR"));
+    cmdAgregar = control<QPushButton>(this, "cmdAgregar", "AGREGAR");
+    cmdCANCELAR = control<QPushButton>(this, "cmdCANCELAR", "CANCELAR");
     layout->addWidget(cmdAgregar, 9, 0);
     layout->addWidget(cmdCANCELAR, 9, 2);
     layout->setColumnStretch(1, 1);
@@ -80,5 +77,5 @@ void frmPRUEBA::cmdAgregar_Click() {
 
 void frmPRUEBA::cmdCANCELAR_Click() {
     tk.screens.hide(objectName());
-    tk.screens.show(tk.state.FAMILIA == kGases ? QStringLiteral("frmVELM2") : QStringLiteral("frmPRESENT2"));
+    tk.screens.show(fluidScreenOf(tk.state));
 }

@@ -1,5 +1,6 @@
 #include "frmTABLAS.h"
 
+#include "Controls.h"
 #include "FluidStore.h"
 #include "Module1.h"
 #include "QtPlatform.h"
@@ -12,35 +13,16 @@
 
 using namespace velm;
 
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QString::fromUtf8(name));
-    return l;
-}
-
-QString fluidScreen(const Module1& m) {
-    return m.FAMILIA == kGases ? QStringLiteral("frmVELM2") : QStringLiteral("frmPRESENT2");
-}
-
-}  // namespace
 
 frmTABLAS::frmTABLAS(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmTABLAS")) {
     paintTeal(this);
     setFont(screenFont());
-    Label1 = label(this, "Label1", "TABLAS");
+    Label1 = control<QLabel>(this, "Label1", "TABLAS");
     Label1->setAlignment(Qt::AlignCenter);
-    cmdAgregar = button(this, "cmdAgregar", "AGREGAR");
-    cmdEliminar = button(this, "cmdEliminar", "ELIMINAR");
-    cmdMODIFICAR = button(this, "cmdMODIFICAR", "MODIFICAR");
-    cmdATRAS = button(this, "cmdATRAS", "<<< &ATRAS");
+    cmdAgregar = control<QPushButton>(this, "cmdAgregar", "AGREGAR");
+    cmdEliminar = control<QPushButton>(this, "cmdEliminar", "ELIMINAR");
+    cmdMODIFICAR = control<QPushButton>(this, "cmdMODIFICAR", "MODIFICAR");
+    cmdATRAS = control<QPushButton>(this, "cmdATRAS", "<<< &ATRAS");
     auto* row = new QHBoxLayout;
     for (QPushButton* b : {cmdAgregar, cmdEliminar, cmdMODIFICAR, cmdATRAS}) row->addWidget(b);
     auto* layout = new QVBoxLayout(this);
@@ -67,18 +49,16 @@ void frmTABLAS::cmdEliminar_Click() { choose("ELIMINAR"); }
 
 void frmTABLAS::cmdATRAS_Click() {
     tk.screens.hide(objectName());
-    tk.screens.show(fluidScreen(tk.state));
+    tk.screens.show(fluidScreenOf(tk.state));
 }
 
 frmDATOS::frmDATOS(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmDATOS")) {
     paintTeal(this);
     setFont(screenFont());
-    Label1 = label(this, "Label1", "TITULO DE LA TABLA");
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(boxFont());
-    cmdINSERTAR = button(this, "cmdINSERTAR", "");
-    cmdATRAS = button(this, "cmdATRAS", "<<< &ATRAS");
+    Label1 = control<QLabel>(this, "Label1", "TITULO DE LA TABLA");
+    Text1 = control<QLineEdit>(this, "Text1");
+    cmdINSERTAR = control<QPushButton>(this, "cmdINSERTAR", "");
+    cmdATRAS = control<QPushButton>(this, "cmdATRAS", "<<< &ATRAS");
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);
     layout->addWidget(Text1, 1, 0, 1, 2);
@@ -133,7 +113,7 @@ void frmDATOS::cmdINSERTAR_Click() {
             store.deleteTable(*tk.state.TABLA);
             tk.messages.information("LA TABLA " + title + " HA SIDO ELIMINADA");
             tk.screens.hide(objectName());
-            tk.screens.show(fluidScreen(tk.state));
+            tk.screens.show(fluidScreenOf(tk.state));
         }
     } catch (const UserError& e) {
         // The file or the engine refused: say so and let the user try again.
