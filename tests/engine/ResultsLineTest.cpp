@@ -30,24 +30,6 @@ TEST(ResultsLine, HeadingsFollowUnitsScaleAndFamily) {
     }
 }
 
-TEST(ResultsLine, ValuesLineCarriesBetaForLiquidsOnly) {
-    Module1 m;
-    m.TEMPENT = 25;
-    m.DEN = 998.975;
-    m.CP = 4.17852;
-    m.MIU = 0.000852738;
-    m.UN = 8.53687e-07;
-    m.K = 0.609106;
-    m.ALFA = 1.4592e-07;
-    m.PR = 5.84986;
-    m.BETA = 0.000280917;
-    m.FAMILIA = "GASES";
-    EXPECT_EQ(valuesLine(m), "25,998.975,4.17852,0.000852738,8.53687E-07,0.609106,1.4592E-07,5.84986");
-    m.FAMILIA = "LIQUIDOS";
-    EXPECT_EQ(valuesLine(m),
-              "25,998.975,4.17852,0.000852738,8.53687E-07,0.609106,1.4592E-07,5.84986,0.000280917");
-}
-
 TEST(ResultsLine, FileLinesAreLatin1WithCrLf) {
     EXPECT_EQ(toFileLine("\"T (ºF)\",1.5"), "\"T (\xBA" "F)\",1.5\r\n");
     EXPECT_THROW(toFileLine("€"), std::invalid_argument);

@@ -19,7 +19,7 @@ void operate(App& app, const char* fluidScreen, const char* operation, const QSt
     app.click("frmTABLAS", operation);
     ASSERT_TRUE(app.visible("frmDATOS"));
     EXPECT_EQ(app.find<QPushButton>("frmDATOS", "cmdINSERTAR")->text(),
-              QString::fromUtf8(operation).mid(3).toUpper().replace("MODIFICAR", "MODIFICAR"));
+              QString::fromUtf8(operation).mid(3).toUpper());
     EXPECT_EQ(app.text("frmDATOS", "Text1"), "") << "the title box starts empty";
     app.type("frmDATOS", "Text1", title);
     app.click("frmDATOS", "cmdINSERTAR");
@@ -128,15 +128,10 @@ TEST(Maintenance, TitlesAreCheckedAgainstEveryTableOfTheFile) {
         if (std::string(c.nextScreen) == "frmDATOS") {
             EXPECT_EQ(app.text("frmDATOS", "Text1"), "") << row;
         }
+        if (c.title == " AIRE ") {
+            EXPECT_TRUE(velm::FluidStore(app.files, "GASES").titleExists(" AIRE ")) << "kept untrimmed";
+        }
     }
-    App app;
-    app.main.Velmorantes->trigger();
-    app.click("frmPRESENT", "cmdGASES");
-    operate(app, "frmVELM2", "cmdAgregar", " AIRE ");
-    EXPECT_TRUE(velm::FluidStore(app.files, "GASES").titleExists(" AIRE "));
-    app.click("frmPRUEBA", "cmdCANCELAR");
-    EXPECT_TRUE(listed(app, "frmVELM2", "cboOTRO").contains(" AIRE ")) << "kept untrimmed";
-    EXPECT_TRUE(listed(app, "frmVELM2", "cboOTRO").contains("AIRE"));
 }
 
 TEST(Maintenance, RowEntryReadsLeadingNumbersAndStoresSingles) {

@@ -212,3 +212,17 @@ TEST(PropertyScreen, ATableOfFewerThanTwoPointsStopsAndReturnsToTheFamilies) {
     EXPECT_EQ(app.text("frmVELM1", "txtTEMP"), "");
     EXPECT_EQ(app.text("frmVELM1", "txtPRES"), "");
 }
+
+TEST(PropertyScreen, ATableThatCannotBeReadIsReportedAndAnotherFluidStaysWithinReach) {
+    App app;
+    velm::FluidStore gases(app.files, "GASES");
+    gases.createTable("EFIMERA");
+    app.openFluid("GASES", "EFIMERA");
+    gases.deleteTable("EFIMERA");  // gone between the choice and the evaluation
+    app.evaluate("300", "101.3");
+    EXPECT_EQ(app.messages.take(), std::vector<QString>{"LA TABLA EFIMERA NO EXISTE EN EL ARCHIVO GASES.mdb"});
+    EXPECT_EQ(enabled(app), "txtTEMP cmdACEPTAR cmdOTRO cmdSALIR ");
+    EXPECT_FALSE(app.main.mnuGuardar->isEnabled());
+    app.click("frmVELM1", "cmdOTRO");
+    EXPECT_TRUE(app.visible("frmPRESENT"));
+}
