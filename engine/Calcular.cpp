@@ -31,7 +31,7 @@ void CalcularLiquido(Module1& m) {
 
     // Density first: the density-derivative form of BETA divides by it.
     const Piece& densityPiece = selectPiece(c[P_DEN], T);
-    const double den = evaluate(c[P_DEN], T);
+    const double den = evaluate(densityPiece, T);
     m.DEN = den;
     m.CP = evaluate(c[P_CP], T);
     m.MIU = evaluate(c[P_MIU], T) / kLiquidMiuUnit;

@@ -37,8 +37,7 @@ double polynomialDerivative(const Piece& p, double T) {
     return sum;
 }
 
-double evaluate(Correlation correlation, double T, const Piece* densityPiece, double density) {
-    const Piece& p = selectPiece(correlation, T);
+double evaluate(const Piece& p, double T, const Piece* densityPiece, double density) {
     switch (p.form) {
         case PieceForm::Polynomial:
             return polynomialValue(p, T);

@@ -59,10 +59,14 @@ double polynomialValue(const Piece& piece, double T);
 // Exact derivative of the polynomial, summed the same way.
 double polynomialDerivative(const Piece& piece, double T);
 
-// Value of a correlation at T. `density` is the density just computed for the same T and
-// `densityPiece` its piece; only the density-derivative form reads them.
-double evaluate(Correlation correlation, double T, const Piece* densityPiece = nullptr,
+// Value of a piece, or of a correlation, at T. `density` is the density just computed for
+// the same T and `densityPiece` its piece; only the density-derivative form reads them.
+double evaluate(const Piece& piece, double T, const Piece* densityPiece = nullptr,
                 double density = 0.0);
+inline double evaluate(Correlation correlation, double T, const Piece* densityPiece = nullptr,
+                       double density = 0.0) {
+    return evaluate(selectPiece(correlation, T), T, densityPiece, density);
+}
 
 // Correlation units: what the correlations give, before the engine scales to SI.
 inline constexpr double kGasMiuUnit = 1e7;    // 10⁻⁷ Pa·s
