@@ -26,7 +26,7 @@ stop_all() {
 press() {
   for k in "$@"; do
     xdotool key --clearmodifiers "$k"
-    sleep 0.4
+    sleep "${KEY_PAUSE:-0.5}"
   done
 }
 

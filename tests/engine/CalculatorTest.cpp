@@ -91,6 +91,7 @@ TEST(Calculator, ReproducesTheTextbookReferenceValues) {
 }
 
 TEST(Calculator, BadInputNeverPrintsANumber) {
+    QTemporaryDir db;
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -113,6 +114,9 @@ TEST(Calculator, BadInputNeverPrintsANumber) {
          "LA PRESION ES ABSOLUTA   ¡NO PUEDE SER NEGATIVA!\n"},
         {with({"--temp", "300", "--pressure", "0"}), 1, "LA PRESION ES CERO"},
         {with({"--temp", "300", "--pressure", "1e-320"}), 1, "NO SE PUEDEN CALCULAR"},
+        {{"--family", "GASES", "--fluid", "XENON", "--temp", "300", "--pressure", "101.3", "--db-dir",
+          db.path().toStdString()},
+         1, "LA TABLA XENON NO EXISTE EN EL ARCHIVO GASES.mdb\n"},
         {with({"--temp", "300"}), 2, "needs --pressure"},
         {with({"--temp", "80", "--scale", "ºF", "--pressure", "1"}), 2, "not offered under SI"},
         {{"--family", "PLASMA", "--fluid", "AIRE", "--temp", "300"}, 2, "--family must be"},
