@@ -97,6 +97,7 @@ QFont screenFont() {
 QFont boxFont() {
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSize(9);
+    f.setBold(false);  // set, not inherited from the screen's bold face
     return f;
 }
 
