@@ -80,11 +80,12 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
     r.T = *m.TEMP;
     source.readPoints(m.FAMILIA.value_or(""), fluid, [&r](const TablePoint& p) { r.take(p); });
 
-    if (r.exact) store(m, r.exact->value, gas);
-    if (!r.twoDistinctRows) {
+    const auto tooFewPoints = [&notifier] {
         notifier.inform(std::string(msg::kTooFewPoints));
         return TablaOutcome::TooFewPoints;
-    }
+    };
+    if (r.exact) store(m, r.exact->value, gas);
+    if (!r.twoDistinctRows) return tooFewPoints();
     if (r.exact) return TablaOutcome::Computed;
 
     const bool warn = ENRANGO != kNo;
@@ -98,10 +99,7 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
         const bool above = r.lower.has_value();
         const TablePoint* end = above ? &*r.highest : &*r.lowest;
         const std::optional<TablePoint>& next = above ? r.secondHighest : r.secondLowest;
-        if (!next) {  // one temperature only: no line to extrapolate along
-            notifier.inform(std::string(msg::kTooFewPoints));
-            return TablaOutcome::TooFewPoints;
-        }
+        if (!next) return tooFewPoints();  // one temperature only: no line to extrapolate along
         if (warn) {
             const std::string t = storedTemperatureText(end->TEMP, regionalDecimalComma());
             notifier.inform(above ? msg::aboveTable(fluid, t) : msg::belowTable(fluid, t));

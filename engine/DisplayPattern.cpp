@@ -83,7 +83,7 @@ std::string join(std::string integer, std::string fraction, const PatternShape& 
     while (static_cast<int>(fraction.size()) > s.minDecimals && !fraction.empty() &&
            fraction.back() == '0')
         fraction.pop_back();
-    while (static_cast<int>(integer.size()) < std::max(s.minInteger, 0)) integer.insert(0, "0");
+    while (static_cast<int>(integer.size()) < s.minInteger) integer.insert(0, "0");
     return fraction.empty() ? integer : integer + "." + fraction;
 }
 

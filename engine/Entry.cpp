@@ -78,7 +78,7 @@ std::optional<double> parseNumber(std::string_view text, bool decimalComma) {
 double leadingNumber(std::string_view text) {
     std::string s;
     for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
+        if (!isBlank(c)) s += c;
 
     if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
         const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;

@@ -149,7 +149,7 @@ void frmVELM1::Form_Activate() {
         w->setVisible(liquid);
 }
 
-void frmVELM1::refuse(QLineEdit* box, QPushButton* button, const std::string_view& message) {
+void frmVELM1::refuse(QLineEdit* box, QPushButton* button, std::string_view message) {
     tk.messages.information(utf8(message));
     box->setEnabled(true);
     button->setEnabled(true);

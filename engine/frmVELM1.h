@@ -36,7 +36,7 @@ public:
     QLineEdit *txtDEN, *txtCP, *txtVAB, *txtVCI, *txtCOT, *txtALFA, *txtNUM, *txtBETA;
 
 private:
-    void refuse(QLineEdit* box, QPushButton* button, const std::string_view& message);
+    void refuse(QLineEdit* box, QPushButton* button, std::string_view message);
     void emptyResults();
     bool liquids() const;
 };

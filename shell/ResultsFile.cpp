@@ -8,11 +8,14 @@
 #include <QSaveFile>
 
 namespace velm {
+namespace {
 
 std::string cannotSaveMessage(const QString& path) {
     return "NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO " +
            QDir::toNativeSeparators(path).toStdString();
 }
+
+}  // namespace
 
 bool resultsFileIsEmpty(const QString& path) {
     const QFileInfo info(path);

@@ -19,7 +19,4 @@ void appendToResultsFile(const QString& path, const std::string& bytes);
 // Replaces the whole file with `bytes`. Throws UserError, with the old file as it was.
 void replaceResultsFile(const QString& path, const std::string& bytes);
 
-// The message for a results file that cannot be written.
-std::string cannotSaveMessage(const QString& path);
-
 }  // namespace velm

@@ -6,7 +6,6 @@
 #include "UserError.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMenuBar>
 
 using namespace velm;
