@@ -1,9 +1,9 @@
 // VELMORANTES: the desktop program.
-#include "AllScreens.h"
-#include "FluidStore.h"
-#include "Module1.h"
-#include "QtPlatform.h"
-#include "mdiGENERAL.h"
+#include "ui/AllScreens.h"
+#include "store/FluidStore.h"
+#include "engine/Module1.h"
+#include "ui/toolkit/QtPlatform.h"
+#include "ui/mdiGENERAL.h"
 
 #include <QApplication>
 #include <QDir>

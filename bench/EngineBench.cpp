@@ -1,6 +1,6 @@
 // One full evaluation of every built-in fluid: correlations, scaling and derived properties.
-#include "Calcular.h"
-#include "Catalogue.h"
+#include "engine/Calcular.h"
+#include "engine/Catalogue.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,8 +5,8 @@
 // Memory: after a table is built, freed memory goes back to the system and the peak resident
 // size is reset (Linux: /proc/self/clear_refs); peak_growth_kB is how far the evaluations
 // then raised it. Streaming keeps it flat however long the table is.
-#include "Evaluation.h"
-#include "FluidStore.h"
+#include "engine/Evaluation.h"
+#include "store/FluidStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

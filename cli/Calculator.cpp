@@ -1,13 +1,13 @@
-#include "Calculator.h"
+#include "cli/Calculator.h"
 
-#include "Catalogue.h"
-#include "Entry.h"
-#include "Evaluation.h"
-#include "FluidStore.h"
-#include "Messages.h"
-#include "ResultsFile.h"
-#include "ResultsLine.h"
-#include "UserError.h"
+#include "engine/Catalogue.h"
+#include "engine/Entry.h"
+#include "engine/Evaluation.h"
+#include "store/FluidStore.h"
+#include "engine/Messages.h"
+#include "store/ResultsFile.h"
+#include "engine/ResultsLine.h"
+#include "engine/UserError.h"
 
 #include <QString>
 

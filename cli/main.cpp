@@ -1,4 +1,4 @@
-#include "Calculator.h"
+#include "cli/Calculator.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "Calcular.h"
+#include "engine/Calcular.h"
 
-#include "Correlation.h"
+#include "correlation/Correlation.h"
 
 using namespace velm;
 

@@ -3,7 +3,7 @@
 // gas) and writes the results in SI units, or assigns nothing when FLUIDO names no
 // built-in fluid of its family.
 
-#include "Module1.h"
+#include "engine/Module1.h"
 
 // Gases: DEN, CP, MIU, UN, K, ALFA, PR at PRESION. Needs PRESION > 0.
 void CalcularGas(Module1& m);

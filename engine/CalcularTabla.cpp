@@ -1,8 +1,8 @@
-#include "CalcularTabla.h"
+#include "engine/CalcularTabla.h"
 
-#include "Correlation.h"
-#include "Entry.h"
-#include "Messages.h"
+#include "correlation/Correlation.h"
+#include "engine/Entry.h"
+#include "engine/Messages.h"
 
 #include <charconv>
 #include <optional>

@@ -2,7 +2,7 @@
 // Evaluation of a fluid from its stored table of measured points: the exact point, linear
 // interpolation between neighbours, or linear extrapolation from the two end points.
 
-#include "Module1.h"
+#include "engine/Module1.h"
 
 #include <array>
 #include <functional>

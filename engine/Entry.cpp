@@ -1,8 +1,8 @@
-#include "Entry.h"
+#include "engine/Entry.h"
 
-#include "Catalogue.h"
-#include "Correlation.h"
-#include "Messages.h"
+#include "engine/Catalogue.h"
+#include "correlation/Correlation.h"
+#include "engine/Messages.h"
 
 #include <QLocale>
 

@@ -3,7 +3,7 @@
 // command-line calculator): the numeric test, the conversion to kelvin and kPa, the range
 // check against the catalogue. Widget-free: the screen only shows what these decide.
 
-#include "Module1.h"
+#include "engine/Module1.h"
 
 #include <optional>
 #include <string>

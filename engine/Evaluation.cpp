@@ -1,9 +1,9 @@
-#include "Evaluation.h"
+#include "engine/Evaluation.h"
 
-#include "Calcular.h"
-#include "Catalogue.h"
-#include "Messages.h"
-#include "UserError.h"
+#include "engine/Calcular.h"
+#include "engine/Catalogue.h"
+#include "engine/Messages.h"
+#include "engine/UserError.h"
 
 #include <cmath>
 

@@ -3,9 +3,9 @@
 // results, the conversion to English units in place, and the texts of the result boxes.
 // The property screen and the command-line calculator both run it.
 
-#include "CalcularTabla.h"
-#include "Module1.h"
-#include "Presentation.h"
+#include "engine/CalcularTabla.h"
+#include "engine/Module1.h"
+#include "engine/Presentation.h"
 
 #include <string_view>
 

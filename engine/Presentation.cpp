@@ -1,6 +1,6 @@
-#include "Presentation.h"
+#include "engine/Presentation.h"
 
-#include "DisplayPattern.h"
+#include "engine/DisplayPattern.h"
 
 namespace velm {
 namespace {

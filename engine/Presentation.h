@@ -2,7 +2,7 @@
 // From SI results to what the property screen shows: the conversion to English units, in
 // place, and the texts of the result boxes.
 
-#include "Module1.h"
+#include "engine/Module1.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ResultsLine.h"
+#include "engine/ResultsLine.h"
 
-#include "DisplayPattern.h"
+#include "engine/DisplayPattern.h"
 
 #include <array>
 #include <stdexcept>

@@ -2,7 +2,7 @@
 // The two lines of the results file: the headings, and the values of one calculation, in
 // the unit system the results were shown in.
 
-#include "Module1.h"
+#include "engine/Module1.h"
 
 #include <string>
 

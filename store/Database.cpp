@@ -1,9 +1,9 @@
-#include "Database.h"
+#include "store/Database.h"
 
-#include "Catalogue.h"
-#include "ShippedTables.h"
-#include "StoreMessages.h"
-#include "UserError.h"
+#include "engine/Catalogue.h"
+#include "store/ShippedTables.h"
+#include "store/StoreMessages.h"
+#include "engine/UserError.h"
 
 #include <QDir>
 #include <QFile>

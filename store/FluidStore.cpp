@@ -1,8 +1,8 @@
-#include "FluidStore.h"
+#include "store/FluidStore.h"
 
-#include "Database.h"
-#include "StoreMessages.h"
-#include "UserError.h"
+#include "store/Database.h"
+#include "store/StoreMessages.h"
+#include "engine/UserError.h"
 
 #include <QDir>
 #include <QSqlError>

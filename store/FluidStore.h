@@ -4,7 +4,7 @@
 // failure is a UserError whose message names the file or the table, and leaves the file as
 // it was.
 
-#include "CalcularTabla.h"
+#include "engine/CalcularTabla.h"
 
 #include <QString>
 

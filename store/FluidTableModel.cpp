@@ -1,9 +1,9 @@
-#include "FluidTableModel.h"
+#include "store/FluidTableModel.h"
 
-#include "Entry.h"
-#include "Messages.h"
-#include "StoreMessages.h"
-#include "UserError.h"
+#include "engine/Entry.h"
+#include "engine/Messages.h"
+#include "store/StoreMessages.h"
+#include "engine/UserError.h"
 
 namespace velm {
 

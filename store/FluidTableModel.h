@@ -8,7 +8,7 @@
 // from a view, where an exception cannot pass: it returns false, emits failed() with the
 // message, and leaves both the file and the model as they were.
 
-#include "FluidStore.h"
+#include "store/FluidStore.h"
 
 #include <QAbstractTableModel>
 

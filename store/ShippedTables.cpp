@@ -1,9 +1,9 @@
-#include "ShippedTables.h"
+#include "store/ShippedTables.h"
 
-#include "Database.h"
-#include "FluidStore.h"
-#include "StoreMessages.h"
-#include "UserError.h"
+#include "store/Database.h"
+#include "store/FluidStore.h"
+#include "store/StoreMessages.h"
+#include "engine/UserError.h"
 
 #include <QFile>
 #include <QList>

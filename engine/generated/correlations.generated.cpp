@@ -4,7 +4,7 @@
 // term) first, in correlation units. How each fitted piece follows its reference
 // points is in data/fit-report.md.
 
-#include "Correlation.h"
+#include "correlation/Correlation.h"
 
 #include <limits>
 

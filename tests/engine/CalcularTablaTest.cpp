@@ -1,8 +1,8 @@
 // The choices of the table step that no stored file is needed to show; the behaviour on
 // real database files is tested with the store.
-#include "CalcularTabla.h"
+#include "engine/CalcularTabla.h"
 
-#include "Messages.h"
+#include "engine/Messages.h"
 
 #include <gtest/gtest.h>
 

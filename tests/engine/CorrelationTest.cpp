@@ -1,5 +1,5 @@
-#include "Calcular.h"
-#include "Correlation.h"
+#include "engine/Calcular.h"
+#include "correlation/Correlation.h"
 
 #include <gtest/gtest.h>
 

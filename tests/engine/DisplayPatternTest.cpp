@@ -1,4 +1,4 @@
-#include "DisplayPattern.h"
+#include "engine/DisplayPattern.h"
 
 #include <gtest/gtest.h>
 

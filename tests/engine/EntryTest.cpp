@@ -1,6 +1,6 @@
-#include "Entry.h"
+#include "engine/Entry.h"
 
-#include "Messages.h"
+#include "engine/Messages.h"
 
 #include <gtest/gtest.h>
 

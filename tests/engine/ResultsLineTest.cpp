@@ -1,4 +1,4 @@
-#include "ResultsLine.h"
+#include "engine/ResultsLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ScreenTest.h"
+#include "tests/screens/ScreenTest.h"
 
-#include "frmMODIFICAR.h"
+#include "ui/frmMODIFICAR.h"
 
 #include <QHeaderView>
 #include <QLabel>

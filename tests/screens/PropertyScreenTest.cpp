@@ -1,6 +1,6 @@
-#include "ScreenTest.h"
+#include "tests/screens/ScreenTest.h"
 
-#include "Messages.h"
+#include "engine/Messages.h"
 
 #include <QFile>
 #include <QLabel>

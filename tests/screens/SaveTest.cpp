@@ -1,4 +1,4 @@
-#include "ScreenTest.h"
+#include "tests/screens/ScreenTest.h"
 
 #include <QDir>
 #include <QFile>

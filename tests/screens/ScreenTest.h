@@ -2,11 +2,11 @@
 // The whole program wired to scripted message boxes and save dialog, on database files in a
 // temporary folder: tests drive the real widgets through their handlers.
 
-#include "AllScreens.h"
-#include "FluidStore.h"
-#include "Module1.h"
-#include "Toolkit.h"
-#include "mdiGENERAL.h"
+#include "ui/AllScreens.h"
+#include "store/FluidStore.h"
+#include "engine/Module1.h"
+#include "ui/toolkit/Toolkit.h"
+#include "ui/mdiGENERAL.h"
 
 #include <QAbstractButton>
 #include <QApplication>

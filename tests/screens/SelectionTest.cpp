@@ -1,7 +1,7 @@
-#include "ScreenTest.h"
+#include "tests/screens/ScreenTest.h"
 
-#include "ScreenRegistry.h"
-#include "frmFluidChoice.h"
+#include "ui/toolkit/ScreenRegistry.h"
+#include "ui/frmFluidChoice.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // Screen tests run on the offscreen platform unless a display is asked for.
-#include "QtPlatform.h"
+#include "ui/toolkit/QtPlatform.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 // The store's operations on real database files: titles, values, seeding, damaged and
 // read-only files, and the editing grid's model.
-#include "StoreTesting.h"
+#include "tests/store/StoreTesting.h"
 
-#include "Catalogue.h"
-#include "FluidTableModel.h"
-#include "UserError.h"
+#include "engine/Catalogue.h"
+#include "store/FluidTableModel.h"
+#include "engine/UserError.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // What the store's tests share: a fresh folder for the database files, and an evaluation
 // run through the driver with its messages recorded.
 
-#include "Evaluation.h"
-#include "FluidStore.h"
+#include "engine/Evaluation.h"
+#include "store/FluidStore.h"
 
 #include <QTemporaryDir>
 

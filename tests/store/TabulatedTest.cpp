@@ -1,8 +1,8 @@
 // Evaluation from stored tables on real database files, through the driver and the
 // command-line calculator.
-#include "StoreTesting.h"
+#include "tests/store/StoreTesting.h"
 
-#include "Calculator.h"
+#include "cli/Calculator.h"
 
 #include <cmath>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "Fit.h"
+#include "tools/fit/Fit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // to the reference tables in data/reference, and the two files made from them: the runtime
 // correlation tables (engine/generated) and the fit report (data/fit-report.md).
 
-#include "CorrelationLayout.h"
+#include "correlation/CorrelationLayout.h"
 
 #include <array>
 #include <cstddef>

@@ -3,7 +3,7 @@
 // points onto [−1, 1], by Householder QR in long double, and the result is expanded back to
 // powers of T, again in long double, before rounding once to double.
 
-#include "Fit.h"
+#include "tools/fit/Fit.h"
 
 #include <Eigen/Dense>
 

@@ -1,4 +1,4 @@
-#include "Fit.h"
+#include "tools/fit/Fit.h"
 
 #include <algorithm>
 #include <charconv>
@@ -151,7 +151,7 @@ std::string renderCorrelationSource(const FitResult& result) {
            "// property's pieces from the lowest temperatures up, coefficients c[0] (constant\n"
            "// term) first, in correlation units. How each fitted piece follows its reference\n"
            "// points is in data/fit-report.md.\n\n"
-           "#include \"Correlation.h\"\n\n"
+           "#include \"correlation/Correlation.h\"\n\n"
            "#include <limits>\n\n"
            "namespace velm {\n"
            "namespace {\n\n"

@@ -1,7 +1,7 @@
 // velmorantes-fit: fits the correlation coefficients from the reference tables and writes
 // the runtime correlation tables and the fit report into the source tree.
 
-#include "Fit.h"
+#include "tools/fit/Fit.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Fails when an include runs upward: each folder may include only from the folders below it
+# (and from itself), includes of the project are written from the repository's root, and
+# nothing below the screens includes a widget, chart or other drawing header.
+# Usage: check-layers.sh [REPOSITORY_ROOT]
+set -u
+cd "${1:-$(dirname "$0")/..}" || exit 2
+
+# folder: the folders its files may include from, besides its own
+declare -A allowed=(
+  [correlation]=""
+  [engine]="correlation"
+  [store]="correlation engine"
+  [legacy]="correlation engine store"
+  [ui/toolkit]="correlation engine store"
+  [ui]="correlation engine store legacy ui/toolkit"
+  [cli]="correlation engine store legacy"
+  [app]="correlation engine store legacy ui ui/toolkit"
+  [tools]="correlation"
+)
+below_screens=" correlation engine store legacy "
+# The project's folders an include may name, ui/toolkit before ui.
+project_dirs=(ui/toolkit correlation engine store legacy ui cli app tools tests bench)
+qt_roots=(/usr/include/*/qt6 /usr/include/qt6)
+
+layer_of() {
+  local d
+  for d in "${project_dirs[@]}"; do
+    [[ $1 == "$d"/* ]] && { REPLY=$d; return; }
+  done
+  REPLY=""
+}
+
+declare -A drawing=()
+is_drawing_header() {
+  local h=$1 root m
+  if [[ -z ${drawing[$h]+x} ]]; then
+    drawing[$h]=0
+    [[ $h == Qt@(Gui|Widgets|Charts|Svg|SvgWidgets|PrintSupport)/* ]] && drawing[$h]=1
+    for root in "${qt_roots[@]}"; do
+      for m in QtGui QtWidgets QtCharts QtSvg QtSvgWidgets QtPrintSupport; do
+        [[ -e $root/$m/$h ]] && drawing[$h]=1
+      done
+    done
+  fi
+  [[ ${drawing[$h]} == 1 ]]
+}
+
+shopt -s extglob
+quoted='^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)"'
+angled='^[[:space:]]*#[[:space:]]*include[[:space:]]*<([^>]+)>'
+bad=0
+dirs=()
+for d in correlation engine store legacy ui cli app tools; do [[ -d $d ]] && dirs+=("$d"); done
+while IFS= read -r hit; do
+  file=${hit%%:*}
+  line=${hit#*:}
+  layer_of "$file"; from=$REPLY
+  [[ -n ${allowed[$from]+x} ]] || continue
+  if [[ $line =~ $quoted ]]; then
+    target=${BASH_REMATCH[1]}
+    layer_of "$target"; to=$REPLY
+    if [[ -z $to ]]; then
+      echo "$file: \"$target\" is not written from the repository's root"; bad=1
+    elif [[ $to != "$from" && " ${allowed[$from]} " != *" $to "* ]]; then
+      echo "$file: $from may not include $target"; bad=1
+    fi
+  elif [[ $line =~ $angled && $below_screens == *" $from "* ]]; then
+    if is_drawing_header "${BASH_REMATCH[1]}"; then
+      echo "$file: $from lies below the screens and may not include <${BASH_REMATCH[1]}>"; bad=1
+    fi
+  fi
+done < <(grep -rHE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include' "${dirs[@]}")
+
+[[ $bad == 0 ]] && echo "every include runs downward"
+exit $bad

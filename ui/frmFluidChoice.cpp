@@ -1,0 +1,93 @@
+#include "ui/frmFluidChoice.h"
+
+#include "ui/toolkit/Controls.h"
+#include "store/FluidStore.h"
+#include "engine/Module1.h"
+#include "ui/toolkit/QtPlatform.h"
+#include "ui/toolkit/Toolkit.h"
+#include "engine/UserError.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+using namespace velm;
+
+frmFluidChoice::frmFluidChoice(Toolkit& toolkit, const Names& n)
+    : Screen(toolkit, QString::fromUtf8(n.screen)), family_(n.family) {
+    paintTeal(this);
+    setFont(screenFont());
+    title = control<QLabel>(this, n.titleLabel, n.title);
+    QFont big = screenFont();
+    big.setPointSize(14);
+    title->setFont(big);
+    Label2 = control<QLabel>(this, "Label2", "SELECCIONE");
+    combo = control<QComboBox>(this, n.combo);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->lineEdit()->installEventFilter(this);
+    cmdOPCIONES = control<QPushButton>(this, n.options, "&OPCIONES");
+    cmdATRAS = control<QPushButton>(this, "cmdATRAS", "<<< &ATRAS");
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(title, 0, 0, 1, 2);
+    layout->addWidget(Label2, 1, 0);
+    layout->addWidget(combo, 1, 1);
+    layout->addWidget(cmdOPCIONES, 2, 0);
+    layout->addWidget(cmdATRAS, 2, 1);
+    layout->setColumnStretch(1, 1);
+
+    // `activated` fires on a pick with the mouse or the arrow keys, never while typing.
+    connect(combo, &QComboBox::activated, this, &frmFluidChoice::choose);
+    connect(cmdOPCIONES, &QPushButton::clicked, this, &frmFluidChoice::options);
+    connect(cmdATRAS, &QPushButton::clicked, this, &frmFluidChoice::cmdATRAS_Click);
+}
+
+bool frmFluidChoice::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void frmFluidChoice::Form_Activate() {
+    setTwipsGeometry(3000, 2800, 5970, 2280);
+    combo->clear();
+    try {
+        for (const std::string& name : FluidStore(tk.files, family_).listFluidTables())
+            combo->addItem(QString::fromStdString(name));
+    } catch (const UserError& e) {
+        tk.messages.information(QString::fromUtf8(e.what()));
+    }
+    combo->setCurrentIndex(-1);
+    combo->clearEditText();
+    combo->setFocus();  // the arrow keys choose at once
+}
+
+void frmFluidChoice::choose() {
+    tk.state.FLUIDO = combo->currentText().toStdString();
+    if (tk.state.FLUIDO->empty()) {
+        combo->setFocus();
+        return;
+    }
+    tk.screens.hide(objectName());
+    tk.screens.show(QStringLiteral("frmVELM1"));
+}
+
+void frmFluidChoice::options() {
+    tk.screens.hide(objectName());
+    tk.screens.show(QStringLiteral("frmTABLAS"));
+}
+
+void frmFluidChoice::cmdATRAS_Click() {
+    tk.screens.hide(objectName());
+    tk.screens.show(QStringLiteral("frmPRESENT"));
+}
+
+frmVELM2::frmVELM2(Toolkit& toolkit)
+    : frmFluidChoice(toolkit, {"frmVELM2", "GASES", "lblTIT", "GASES", "cboOTRO", "cmdAÑADIR"}) {}
+
+frmPRESENT2::frmPRESENT2(Toolkit& toolkit)
+    : frmFluidChoice(toolkit, {"frmPRESENT2", "LIQUIDOS", "Label1", "LIQUIDOS", "cboLIQ", "cmdAÑADIRLIQ"}) {}

@@ -1,0 +1,26 @@
+#pragma once
+// Row entry: fills a new fluid table one measured point at a time.
+
+#include "ui/toolkit/ScreenRegistry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <array>
+
+class frmPRUEBA : public velm::Screen {
+public:
+    explicit frmPRUEBA(velm::Toolkit& tk);
+    void Form_Activate() override;
+    void cmdAgregar_Click();
+    void cmdCANCELAR_Click();
+
+    // Text1 … Text9: TEMP, DEN, CP, MIU, UN, K, ALFA, PR, BETA.
+    std::array<QLineEdit*, 9> Text;
+    QLabel *Label16, *Label17;  // the BETA row's labels
+    QPushButton *cmdAgregar, *cmdCANCELAR;
+
+private:
+    bool liquids() const;
+};

@@ -1,0 +1,115 @@
+#include "ui/mdiGENERAL.h"
+
+#include "engine/Module1.h"
+#include "store/ResultsFile.h"
+#include "engine/ResultsLine.h"
+#include "engine/UserError.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+using namespace velm;
+
+namespace {
+const QString kSaveTitle = QStringLiteral("GUARDAR ");
+}
+
+mdiGENERAL::mdiGENERAL(Module1& state, MessageBoxes& messages, SaveDialog& saveDialog)
+    : area(new QMdiArea(this)),
+      state_(state),
+      messages_(messages),
+      saveDialog_(saveDialog),
+      screens_(area) {
+    setObjectName(QStringLiteral("mdiGENERAL"));
+    setWindowTitle(QStringLiteral("   VELMORANTES"));
+    setCentralWidget(area);
+
+    Archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    Archivo->setObjectName(QStringLiteral("Archivo"));
+    mnuGuardar = Archivo->addAction(QStringLiteral("&Guardar"));
+    mnuGuardar->setObjectName(QStringLiteral("mnuGuardar"));
+    mnuGuardar->setEnabled(false);
+    mnuSalir = Archivo->addAction(QStringLiteral("&Salir"));
+    mnuSalir->setObjectName(QStringLiteral("mnuSalir"));
+    Unidades = menuBar()->addMenu(QStringLiteral("&Unidades"));
+    Unidades->setObjectName(QStringLiteral("Unidades"));
+    mnuSi = Unidades->addAction(QStringLiteral("&Sistema Internacional"));
+    mnuSi->setObjectName(QStringLiteral("mnuSi"));
+    mnuSingles = Unidades->addAction(QStringLiteral("&Sistema Inglés"));
+    mnuSingles->setObjectName(QStringLiteral("mnuSingles"));
+    // A top-level item with nothing under it: a click or Alt+V starts a calculation.
+    Velmorantes = menuBar()->addAction(QStringLiteral("&Velmorantes"));
+    Velmorantes->setObjectName(QStringLiteral("Velmorantes"));
+
+    connect(mnuGuardar, &QAction::triggered, this, &mdiGENERAL::mnuGuardar_Click);
+    connect(mnuSalir, &QAction::triggered, this, &mdiGENERAL::mnuSalir_Click);
+    connect(mnuSi, &QAction::triggered, this, &mdiGENERAL::mnuSi_Click);
+    connect(mnuSingles, &QAction::triggered, this, &mdiGENERAL::mnuSingles_Click);
+    connect(Velmorantes, &QAction::triggered, this, &mdiGENERAL::Velmorantes_Click);
+
+    endProgram = [] { QApplication::closeAllWindows(); QCoreApplication::exit(0); };
+}
+
+void mdiGENERAL::MDIForm_Load() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+    state_.UNIDADES = kSI;
+}
+
+void mdiGENERAL::setGuardarEnabled(bool enabled) { mnuGuardar->setEnabled(enabled); }
+
+void mdiGENERAL::setUnidadesEnabled(bool enabled) {
+    Unidades->setEnabled(enabled);
+    Unidades->menuAction()->setEnabled(enabled);
+}
+
+void mdiGENERAL::mnuSi_Click() {
+    state_.UNIDADES = kSI;
+    setUnidadesEnabled(false);
+}
+
+void mdiGENERAL::mnuSingles_Click() {
+    state_.UNIDADES = kEnglish;
+    setUnidadesEnabled(false);
+}
+
+void mdiGENERAL::Velmorantes_Click() {
+    screens_.show(QStringLiteral("frmPRESENT"));
+    setUnidadesEnabled(false);
+}
+
+void mdiGENERAL::mnuSalir_Click() { endProgram(); }
+
+void mdiGENERAL::mnuGuardar_Click() {
+    const std::optional<QString> chosen =
+        saveDialog_.fileName(fileName_, QStringLiteral("Archivos de texto(*.txt)"));
+    if (!chosen) return;  // a cancelled dialog stays silent
+    fileName_ = *chosen;
+    state_.ARCHIVO.reset();
+    bool replace = false;
+    if (!resultsFileIsEmpty(fileName_)) {
+        if (messages_.question(QStringLiteral("ESTE ARCHIVO YA EXISTE ¿QUIERE SOBREESCRIBIRLO?"),
+                               kSaveTitle)) {
+            replace = true;
+        } else {
+            if (!messages_.question(QStringLiteral("¿DESEA AGREGAR ESTOS RESULTADOS AL ARCHIVO?"),
+                                    kSaveTitle))
+                return;
+            state_.ARCHIVO = kSI;
+        }
+    }
+    Guardar2(replace);
+}
+
+// Writes the heading (unless appending) and the values line; an overwrite replaces the old
+// file only once the new one is complete, and a failure leaves the file as it was.
+void mdiGENERAL::Guardar2(bool replace) {
+    std::string bytes;
+    if (state_.ARCHIVO != kSI) bytes = toFileLine(headingLine(state_));
+    bytes += toFileLine(valuesLine(state_));
+    try {
+        if (replace) replaceResultsFile(fileName_, bytes);
+        else appendToResultsFile(fileName_, bytes);
+    } catch (const UserError& e) {
+        messages_.information(QString::fromUtf8(e.what()));
+    }
+}

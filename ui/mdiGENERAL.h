@@ -1,0 +1,45 @@
+#pragma once
+// The main window: its menus (results file, unit system, start of a calculation, exit) and
+// the area that holds every other screen.
+
+#include "ui/toolkit/ScreenRegistry.h"
+#include "ui/toolkit/Toolkit.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+
+#include <functional>
+
+class mdiGENERAL : public QMainWindow, public velm::MainMenus {
+public:
+    mdiGENERAL(Module1& state, velm::MessageBoxes& messages, velm::SaveDialog& saveDialog);
+
+    velm::ScreenRegistry& screens() { return screens_; }
+
+    void MDIForm_Load();
+    void mnuSi_Click();
+    void mnuSingles_Click();
+    void Velmorantes_Click();
+    void mnuGuardar_Click();
+    void mnuSalir_Click();
+
+    void setGuardarEnabled(bool enabled) override;
+    void setUnidadesEnabled(bool enabled) override;
+
+    QMdiArea* area;
+    QMenu *Archivo, *Unidades;
+    QAction *mnuGuardar, *mnuSalir, *mnuSi, *mnuSingles, *Velmorantes;
+    // How the program ends; tests replace it.
+    std::function<void()> endProgram;
+
+private:
+    void Guardar2(bool replace);
+
+    Module1& state_;
+    velm::MessageBoxes& messages_;
+    velm::SaveDialog& saveDialog_;
+    velm::ScreenRegistry screens_;
+    QString fileName_;  // the file chosen last in the save dialog
+};

@@ -1,0 +1,34 @@
+#pragma once
+// Making the controls of a screen: each carries its object name, by which handlers and
+// tests find it, and the look of its kind.
+
+#include "engine/Module1.h"
+#include "ui/toolkit/QtPlatform.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+#include <type_traits>
+
+namespace velm {
+
+template <class W>
+W* control(QWidget* parent, const char* objectName, const char* caption = nullptr) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromUtf8(objectName));
+    if constexpr (std::is_base_of_v<QLineEdit, W> || std::is_base_of_v<QComboBox, W>)
+        w->setFont(boxFont());  // numbers and names in a plain face
+    else if constexpr (std::is_base_of_v<QLabel, W> || std::is_base_of_v<QPushButton, W>)
+        w->setText(QString::fromUtf8(caption ? caption : ""));
+    return w;
+}
+
+// The fluid screen of the current family, where table maintenance returns.
+inline QString fluidScreenOf(const Module1& m) {
+    return m.FAMILIA == kGases ? QStringLiteral("frmVELM2") : QStringLiteral("frmPRESENT2");
+}
+
+}  // namespace velm
