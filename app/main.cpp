@@ -1,9 +1,8 @@
 // VELMORANTES: the desktop program.
-#include "ui/AllScreens.h"
-#include "store/FluidStore.h"
 #include "engine/Module1.h"
-#include "ui/toolkit/QtPlatform.h"
+#include "store/FluidStore.h"
 #include "ui/mdiGENERAL.h"
+#include "ui/toolkit/QtPlatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,16 +15,14 @@ int main(int argc, char** argv) {
     // visits later.
     const velm::DatabaseFiles files(QDir::currentPath());
     Module1 state;
+    velm::AppContext context{state, files};
     velm::QtMessageBoxes messages;
     velm::QtSaveDialog saveDialog;
     velm::QtBusyPointer busy;
     velm::QtKeySender keys;
+    velm::Platform platform{messages, saveDialog, busy, keys};
 
-    mdiGENERAL main(state, messages, saveDialog);
-    velm::Toolkit tk{state, main.screens(), main, messages, busy, keys, files};
-    main.screens().setToolkit(&tk);
-    velm::registerAllScreens(main.screens());
-
+    mdiGENERAL main(context, platform);
     velm::ScreenAccessKeysFirst accessKeys;
     app.installEventFilter(&accessKeys);
 

@@ -8,9 +8,9 @@
 
 namespace {
 
-void fullEvaluation(benchmark::State& state, const char* family, const char* fluid) {
+void fullEvaluation(benchmark::State& state, velm::Family family, const char* fluid) {
     const velm::BuiltInFluid* f = velm::lookupBuiltIn(family, fluid);
-    const bool gas = std::string(family) == "GASES";
+    const bool gas = family == velm::Family::Gases;
     Module1 m;
     m.FAMILIA = family;
     m.FLUIDO = fluid;
@@ -29,10 +29,10 @@ void fullEvaluation(benchmark::State& state, const char* family, const char* flu
 }
 
 int registerAll() {
-    for (const char* family : {"GASES", "LIQUIDOS"})
+    for (const velm::Family family : velm::kFamilies)
         for (const velm::BuiltInFluid& f : velm::builtInFluids(family))
             benchmark::RegisterBenchmark(
-                (std::string("FullEvaluation/") + family + "/" + std::string(f.name)).c_str(),
+                ("FullEvaluation/" + std::string(velm::familyName(family)) + "/" + std::string(f.name)).c_str(),
                 fullEvaluation, family, f.name.data());
     return 0;
 }

@@ -59,14 +59,14 @@ std::string table(int n) {
     if (auto it = built.find(n); it != built.end()) return it->second;
     ensureApplication();
     const std::string title = "PUNTOS " + std::to_string(n);
-    velm::FluidStore(files(), "GASES").createTable(title);
+    velm::FluidStore(files(), velm::Family::Gases).createTable(title);
 
     std::vector<int> order(std::size_t(n), 0);
     std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin(), order.end(), std::mt19937(7));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench-fill");
-        db.setDatabaseName(files().pathFor("GASES"));
+        db.setDatabaseName(files().pathFor(velm::Family::Gases));
         db.open();
         db.transaction();
         QSqlQuery q(db);
@@ -96,7 +96,7 @@ void storedFluid(benchmark::State& state, double T) {
     velm::StorePointSource source(files());
     Silent quiet;
     Module1 m;
-    m.FAMILIA = "GASES";
+    m.FAMILIA = velm::Family::Gases;
     m.UNIDADES = "SI";
     m.FLUIDO = fluid;
     m.PRESION = 101.3;

@@ -3,11 +3,12 @@
 #include "engine/Catalogue.h"
 #include "engine/Entry.h"
 #include "engine/Evaluation.h"
-#include "store/FluidStore.h"
 #include "engine/Messages.h"
-#include "store/ResultsFile.h"
+#include "engine/Properties.h"
 #include "engine/ResultsLine.h"
 #include "engine/UserError.h"
+#include "store/FluidStore.h"
+#include "store/ResultsFile.h"
 
 #include <QString>
 
@@ -19,22 +20,49 @@
 namespace velm {
 namespace {
 
-constexpr const char* kUsage = R"(Usage: velmorantes-calc --family GASES|LIQUIDOS --fluid NAME
+// The built-in names of a family as the help lists them, wrapped under their family's name.
+std::string fluidList(Family family) {
+    constexpr std::size_t kIndent = 30, kWidth = 88;
+    const std::string name(familyName(family));
+    std::string text = std::string(kIndent, ' ') + name + std::string(9 - name.size(), ' ');
+    std::size_t lineStart = 0;
+    bool first = true;
+    for (const BuiltInFluid& f : builtInFluids(family)) {
+        if (!first && text.size() - lineStart + 1 + f.name.size() > kWidth) {
+            text += "\n";
+            lineStart = text.size();
+            text += std::string(kIndent + 9, ' ');
+        } else if (!first) {
+            text += " ";
+        }
+        text += f.name;
+        first = false;
+    }
+    return text + "\n";
+}
+
+// "D, Cp, V.AB., V.CI., K, ALFA, Pr and, for liquids, BETA"
+std::string propertyList() {
+    std::string text;
+    for (const PropertyInfo& p : propertiesOf(Family::Gases)) text += std::string(p.symbol) + ", ";
+    text.resize(text.size() - 2);
+    return text + " and, for liquids, " + std::string(info(Property::BETA).symbol);
+}
+
+std::string usage() {
+    return R"(Usage: velmorantes-calc --family GASES|LIQUIDOS --fluid NAME
                         (--temp VALUE | --sweep FROM:TO:STEP)
                         [--scale K|ºC|ºF] [--pressure VALUE] [--units SI|INGLES]
                         [--output FILE] [--db-dir DIR]
 
 Computes the properties of a fluid as the VELMORANTES property screen does and prints the
 heading line of the results file, then one values line per temperature (comma-separated,
-UTF-8): T as given, D, Cp, V.AB., V.CI., K, ALFA, Pr and, for liquids, BETA.
+UTF-8): T as given, )" + propertyList() + R"(.
 
   --family GASES|LIQUIDOS   the fluid family.
   --fluid NAME              a built-in fluid, matched exactly, letter case included:
-                              GASES    AIRE AMONIACO CO CO2 HELIO HIDROGENO NITROGENO
-                                       OXIGENO VAPOR
-                              LIQUIDOS ACEITE AGUA AMONIACO CO2 FREON12 GLICERINA GLICOL
-                                       MERCURIO SO2
-                            or the title of a table stored in the family's database file.
+)" + fluidList(Family::Gases) + fluidList(Family::Liquids) +
+           R"(                            or the title of a table stored in the family's database file.
   --temp VALUE              the temperature, in the scale of --scale.
   --sweep FROM:TO:STEP      the temperatures FROM, FROM+STEP, ... up to TO included.
   --scale K|ºC|ºF           K or ºC (also C) under SI units, ºF (also F) under English
@@ -57,6 +85,7 @@ fluid. Messages go to standard error.
 Exit status: 0 every value computed; 1 an entry refused or a value not computed; 2 a usage
 error.
 )";
+}
 
 const std::set<std::string> kOptions{"--family", "--fluid",  "--temp",   "--sweep", "--scale",
                                      "--pressure", "--units", "--output", "--db-dir"};
@@ -69,13 +98,16 @@ class StreamNotifier : public Notifier {
 public:
     explicit StreamNotifier(std::ostream& err) : err_(err) {}
     void inform(const std::string& text) override { err_ << text << '\n'; }
+    void inform(std::string_view text) { inform(std::string(text)); }
 
 private:
     std::ostream& err_;
 };
 
-std::map<std::string, std::string> parseOptions(const std::vector<std::string>& args) {
-    std::map<std::string, std::string> options;
+using Options = std::map<std::string, std::string>;
+
+Options parseOptions(const std::vector<std::string>& args) {
+    Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i], value;
         const auto eq = name.find('=');
@@ -94,15 +126,20 @@ std::map<std::string, std::string> parseOptions(const std::vector<std::string>& 
     return options;
 }
 
+std::optional<std::string> option(const Options& o, const char* name) {
+    const auto it = o.find(name);
+    return it == o.end() ? std::nullopt : std::optional<std::string>(it->second);
+}
+
 // The scale text the property screen would hold: its own spellings, or the ASCII ones.
-std::string scaleFor(const std::map<std::string, std::string>& o, bool english) {
-    const auto it = o.find("--scale");
-    if (it == o.end()) return english ? "ºF" : "K";
-    std::string s = it->second;
+std::string scaleFor(const Options& o, bool english) {
+    const auto given = option(o, "--scale");
+    if (!given) return english ? "ºF" : "K";
+    std::string s = *given;
     if (s == "C" || s == "°C") s = "ºC";
     if (s == "F" || s == "°F") s = "ºF";
     if (english ? s == "ºF" : (s == "K" || s == "ºC")) return s;
-    throw UsageError{"--scale " + it->second + " is not offered under " +
+    throw UsageError{"--scale " + *given + " is not offered under " +
                      (english ? "INGLES units (use ºF)" : "SI units (use K or ºC)")};
 }
 
@@ -132,97 +169,118 @@ std::optional<Sweep> parseSweep(const std::string& text, bool decimalComma) {
     return Sweep{*from, *step, static_cast<std::size_t>(std::floor(steps + 1e-9)) + 1};
 }
 
-int calculate(const std::map<std::string, std::string>& o, std::ostream& out,
-              std::ostream& err) {
-    auto value = [&o](const char* name) {
-        const auto it = o.find(name);
-        return it == o.end() ? std::optional<std::string>() : it->second;
-    };
-    const std::string family = value("--family").value_or("");
-    if (family != kGases && family != kLiquids)
-        throw UsageError{"--family must be GASES or LIQUIDOS"};
-    if (!value("--fluid")) throw UsageError{"--fluid is required"};
-    if (value("--temp").has_value() == value("--sweep").has_value())
+// What the arguments ask for, checked for everything but the numbers' texts.
+struct Request {
+    Family family = Family::Gases;
+    std::string fluid, units, scale;
+    std::optional<std::string> temperature, sweep, pressure, output;
+    QString dbDir;
+};
+
+Request parseRequest(const Options& o) {
+    Request r;
+    const std::optional<Family> family = familyNamed(option(o, "--family").value_or(""));
+    if (!family) throw UsageError{"--family must be GASES or LIQUIDOS"};
+    r.family = *family;
+    if (!option(o, "--fluid")) throw UsageError{"--fluid is required"};
+    r.fluid = *option(o, "--fluid");
+    r.temperature = option(o, "--temp");
+    r.sweep = option(o, "--sweep");
+    if (r.temperature.has_value() == r.sweep.has_value())
         throw UsageError{"give either --temp or --sweep"};
-    const std::string units = value("--units").value_or(kSI);
-    if (units != kSI && units != kEnglish) throw UsageError{"--units must be SI or INGLES"};
-    const bool gas = family == kGases;
-    if (gas && !value("--pressure")) throw UsageError{"a gas needs --pressure"};
-    if (!gas && value("--pressure")) throw UsageError{"--pressure is for gases only"};
+    r.units = option(o, "--units").value_or(kSI);
+    if (r.units != kSI && r.units != kEnglish) throw UsageError{"--units must be SI or INGLES"};
+    r.pressure = option(o, "--pressure");
+    const bool gas = r.family == Family::Gases;
+    if (gas && !r.pressure) throw UsageError{"a gas needs --pressure"};
+    if (!gas && r.pressure) throw UsageError{"--pressure is for gases only"};
+    r.scale = scaleFor(o, r.units == kEnglish);
+    r.output = option(o, "--output");
+    r.dbDir = QString::fromStdString(option(o, "--db-dir").value_or(""));
+    return r;
+}
 
-    Module1 m;
-    m.UNIDADES = units;
-    m.FAMILIA = family;
-    m.FLUIDO = *value("--fluid");
-    const std::string scale = scaleFor(o, units == kEnglish);
-    const bool decimalComma = regionalDecimalComma();
-    StreamNotifier notifier(err);
-
-    std::optional<Sweep> sweep;
-    if (value("--sweep")) {
-        sweep = parseSweep(*value("--sweep"), decimalComma);
-        if (!sweep) {
-            notifier.inform(std::string(msg::kNotANumber));
-            return 1;
-        }
-    }
-    if (gas) {
-        switch (acceptPressure(m, *value("--pressure"), decimalComma)) {
-            case PressureOutcome::NotANumber:
-                notifier.inform(std::string(msg::kNotANumber));
-                return 1;
-            case PressureOutcome::Negative:
-                notifier.inform(std::string(msg::kNegativePressure));
-                return 1;
-            case PressureOutcome::Accepted:
-                break;
-        }
-    }
-
-    // The folder is resolved now, as the program resolves it at its start.
-    StorePointSource source(DatabaseFiles(QString::fromStdString(value("--db-dir").value_or(""))));
-    const std::optional<std::string> output = value("--output");
-    std::string fileLines;
+// The values lines of every temperature asked for; the heading once the first line stands.
+struct Lines {
+    std::string fileLines;  // results-file format
     bool headed = false;
     int status = 0;
+};
+
+Lines evaluateAll(const Request& r, Module1& m, const std::optional<Sweep>& sweep,
+                  std::ostream& out, StreamNotifier& notifier) {
+    // The folder is resolved now, as the program resolves it at its start.
+    StorePointSource source(DatabaseFiles(r.dbDir));
+    const bool decimalComma = regionalDecimalComma();
+    Lines lines;
     const std::size_t count = sweep ? sweep->count : 1;
     for (std::size_t i = 0; i < count; ++i) {
         const TemperatureAcceptance accepted =
-            sweep ? acceptTemperature(m, sweep->from + static_cast<double>(i) * sweep->step, scale)
-                  : acceptTemperature(m, *value("--temp"), scale, decimalComma);
+            sweep ? acceptTemperature(m, sweep->from + static_cast<double>(i) * sweep->step, r.scale)
+                  : acceptTemperature(m, *r.temperature, r.scale, decimalComma);
         if (accepted.outcome != TemperatureOutcome::Accepted) {
-            notifier.inform(std::string(accepted.outcome == TemperatureOutcome::NotANumber
-                                            ? msg::kNotANumber
-                                            : msg::kTemperatureDoesNotExist));
-            status = 1;
+            notifier.inform(refusal(accepted.outcome));
+            lines.status = 1;
             continue;
         }
         if (!accepted.warning.empty()) notifier.inform(accepted.warning);
         const Evaluation e = runEvaluation(m, accepted.ENRANGO, source, notifier);
         if (e.outcome != EvaluationOutcome::Shown) {
-            status = 1;
+            lines.status = 1;
             if (e.outcome == EvaluationOutcome::NotComputable) continue;
             break;  // no other temperature fares better
         }
-        if (!headed) out << headingLine(m) << '\n';
-        headed = true;
+        if (!lines.headed) out << headingLine(m) << '\n';
+        lines.headed = true;
         const std::string line = valuesLine(m);
         out << line << '\n';
-        if (output) fileLines += toFileLine(line);
+        if (r.output) lines.fileLines += toFileLine(line);
     }
+    return lines;
+}
 
-    if (output && headed) {
-        const QString path = QString::fromStdString(*output);
-        try {
-            const std::string heading =
-                resultsFileIsEmpty(path) ? toFileLine(headingLine(m)) : std::string();
-            appendToResultsFile(path, heading + fileLines);
-        } catch (const UserError& e) {
-            notifier.inform(e.what());
-            status = 1;
+// Appends the lines to the results file in one write; a new or empty file gets the heading.
+bool appendToOutput(const std::string& path, const Module1& m, const std::string& fileLines,
+                    StreamNotifier& notifier) {
+    const QString file = QString::fromStdString(path);
+    try {
+        const std::string heading = resultsFileIsEmpty(file) ? toFileLine(headingLine(m)) : std::string();
+        appendToResultsFile(file, heading + fileLines);
+        return true;
+    } catch (const UserError& e) {
+        notifier.inform(std::string(e.what()));
+        return false;
+    }
+}
+
+int calculate(const Request& r, std::ostream& out, std::ostream& err) {
+    Module1 m;
+    m.UNIDADES = r.units;
+    m.FAMILIA = r.family;
+    m.FLUIDO = r.fluid;
+    const bool decimalComma = regionalDecimalComma();
+    StreamNotifier notifier(err);
+
+    std::optional<Sweep> sweep;
+    if (r.sweep) {
+        sweep = parseSweep(*r.sweep, decimalComma);
+        if (!sweep) {
+            notifier.inform(msg::kNotANumber);
+            return 1;
         }
     }
-    return status;
+    if (r.pressure) {
+        const PressureOutcome p = acceptPressure(m, *r.pressure, decimalComma);
+        if (p != PressureOutcome::Accepted) {
+            notifier.inform(refusal(p));
+            return 1;
+        }
+    }
+
+    Lines lines = evaluateAll(r, m, sweep, out, notifier);
+    if (r.output && lines.headed && !appendToOutput(*r.output, m, lines.fileLines, notifier))
+        lines.status = 1;
+    return lines.status;
 }
 
 }  // namespace
@@ -231,12 +289,12 @@ int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::
     try {
         for (const std::string& a : args)
             if (a == "--help" || a == "-h") {
-                out << kUsage;
+                out << usage();
                 return 0;
             }
-        return calculate(parseOptions(args), out, err);
+        return calculate(parseRequest(parseOptions(args)), out, err);
     } catch (const UsageError& e) {
-        err << "velmorantes-calc: " << e.problem << "\n\n" << kUsage;
+        err << "velmorantes-calc: " << e.problem << "\n\n" << usage();
         return 2;
     }
 }

@@ -32,15 +32,15 @@ struct Piece {
 };
 
 // The properties a correlation set can hold, in this order everywhere.
-enum Property : int { P_DEN, P_CP, P_MIU, P_UN, P_K, P_BETA, kPropertyCount };
-inline constexpr std::array<std::string_view, kPropertyCount> kPropertyNames{
+enum CorrelatedProperty : int { P_DEN, P_CP, P_MIU, P_UN, P_K, P_BETA, kCorrelatedCount };
+inline constexpr std::array<std::string_view, kCorrelatedCount> kCorrelatedNames{
     "DEN", "CP", "MIU", "UN", "K", "BETA"};
 
 using Correlation = std::span<const Piece>;
 
 struct FluidCorrelations {
     std::string_view name;
-    std::array<Correlation, kPropertyCount> property;  // BETA empty for gases
+    std::array<Correlation, kCorrelatedCount> property;  // BETA empty for gases
 };
 
 // The runtime correlation sets (generated source), in catalogue order.

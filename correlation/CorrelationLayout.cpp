@@ -53,7 +53,7 @@ LayoutPiece lt(LayoutPiece p, double upper) {
     return p;
 }
 
-FluidLayout fluid(std::string_view family, std::string_view name, double lowest,
+FluidLayout fluid(Family family, std::string_view name, double lowest,
                   double highest, Pieces den, Pieces cp, Pieces miu, Pieces un, Pieces k,
                   Pieces beta = {}) {
     FluidLayout f;
@@ -68,13 +68,13 @@ FluidLayout fluid(std::string_view family, std::string_view name, double lowest,
 
 FluidLayout gas(std::string_view name, double lowest, double highest, Pieces den, Pieces cp,
                 Pieces miu, Pieces un, Pieces k) {
-    return fluid("GASES", name, lowest, highest, std::move(den), std::move(cp), std::move(miu),
+    return fluid(Family::Gases, name, lowest, highest, std::move(den), std::move(cp), std::move(miu),
                  std::move(un), std::move(k));
 }
 
 FluidLayout liquid(std::string_view name, double lowest, double highest, Pieces den, Pieces cp,
                    Pieces miu, Pieces un, Pieces k, Pieces beta) {
-    return fluid("LIQUIDOS", name, lowest, highest, std::move(den), std::move(cp),
+    return fluid(Family::Liquids, name, lowest, highest, std::move(den), std::move(cp),
                  std::move(miu), std::move(un), std::move(k), std::move(beta));
 }
 

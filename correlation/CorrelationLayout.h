@@ -5,6 +5,7 @@
 // (tools/fit), which writes the runtime tables (engine/generated).
 
 #include "correlation/Correlation.h"
+#include "correlation/Family.h"
 
 #include <array>
 #include <string_view>
@@ -18,11 +19,11 @@ struct LayoutPiece {
 };
 
 struct FluidLayout {
-    std::string_view family;  // "GASES" or "LIQUIDOS"
+    Family family = Family::Gases;
     std::string_view name;
     double lowest = 0;   // valid range, K
     double highest = 0;
-    std::array<std::vector<LayoutPiece>, kPropertyCount> property;
+    std::array<std::vector<LayoutPiece>, kCorrelatedCount> property;
 };
 
 // Gases then liquids, each in catalogue order.

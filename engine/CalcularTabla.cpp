@@ -47,16 +47,18 @@ struct Reading {
     }
 };
 
-void store(Module1& m, const std::array<double, 8>& v, bool gas) {
+// The stored values are at the reference pressure: a gas's density scales with the pressure,
+// its diffusivities inversely.
+void store(Module1& m, const TablePoint& v, bool gas) {
     const double P = gas ? *m.PRESION : 0;
-    m.DEN = gas ? (v[T_DEN] * P) / kReferencePressure : v[T_DEN];
-    m.CP = v[T_CP];
-    m.MIU = v[T_MIU];
-    m.UN = gas ? (v[T_UN] * kReferencePressure) / P : v[T_UN];
-    m.K = v[T_K];
-    m.ALFA = gas ? (v[T_ALFA] * kReferencePressure) / P : v[T_ALFA];
-    m.PR = v[T_PR];
-    if (!gas) m.BETA = v[T_BETA];
+    m.DEN = gas ? (v[Property::DEN] * P) / kReferencePressure : v[Property::DEN];
+    m.CP = v[Property::CP];
+    m.MIU = v[Property::MIU];
+    m.UN = gas ? (v[Property::UN] * kReferencePressure) / P : v[Property::UN];
+    m.K = v[Property::K];
+    m.ALFA = gas ? (v[Property::ALFA] * kReferencePressure) / P : v[Property::ALFA];
+    m.PR = v[Property::PR];
+    if (!gas) m.BETA = v[Property::BETA];
 }
 
 }  // namespace
@@ -78,13 +80,13 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
     const std::string fluid = m.FLUIDO.value_or("");
     Reading r;
     r.T = *m.TEMP;
-    source.readPoints(m.FAMILIA.value_or(""), fluid, [&r](const TablePoint& p) { r.take(p); });
+    source.readPoints(familyOf(m), fluid, [&r](const TablePoint& p) { r.take(p); });
 
     const auto tooFewPoints = [&notifier] {
         notifier.inform(std::string(msg::kTooFewPoints));
         return TablaOutcome::TooFewPoints;
     };
-    if (r.exact) store(m, r.exact->value, gas);
+    if (r.exact) store(m, *r.exact, gas);
     if (!r.twoDistinctRows) return tooFewPoints();
     if (r.exact) return TablaOutcome::Computed;
 
@@ -108,10 +110,10 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
         p2 = above ? end : &*next;
     }
 
-    std::array<double, 8> x{};
-    for (std::size_t i = 0; i < x.size(); ++i) {
+    TablePoint x;
+    for (std::size_t i = 0; i < x.value.size(); ++i) {
         const double x1 = p1->value[i], x2 = p2->value[i];
-        x[i] = x1 + ((x2 - x1) / (p2->TEMP - p1->TEMP)) * (r.T - p1->TEMP);
+        x.value[i] = x1 + ((x2 - x1) / (p2->TEMP - p1->TEMP)) * (r.T - p1->TEMP);
     }
     store(m, x, gas);
     return TablaOutcome::Computed;

@@ -3,6 +3,7 @@
 // interpolation between neighbours, or linear extrapolation from the two end points.
 
 #include "engine/Module1.h"
+#include "engine/Properties.h"
 
 #include <array>
 #include <functional>
@@ -11,13 +12,14 @@
 
 namespace velm {
 
-// One stored row, widened to double: TEMP and DEN, CP, MIU, UN, K, ALFA, PR, BETA (BETA is 0
-// in a gas table, which has none).
+// One stored row, widened to double: TEMP and the properties in their order (BETA is 0 in a
+// gas table, which has none).
 struct TablePoint {
     double TEMP = 0;
-    std::array<double, 8> value{};
+    std::array<double, kPropertyCount> value{};
+
+    double operator[](Property p) const { return value[index(p)]; }
 };
-enum TableColumn : int { T_DEN, T_CP, T_MIU, T_UN, T_K, T_ALFA, T_PR, T_BETA };
 
 // Where the points come from (the family's database file).
 class PointSource {
@@ -26,7 +28,7 @@ public:
     // Hands every row of the family's table `fluid` to `take`, one at a time, in any order
     // (repeated rows may come more than once). Throws UserError when the file or the table
     // cannot be read.
-    virtual void readPoints(std::string_view family, std::string_view fluid,
+    virtual void readPoints(Family family, std::string_view fluid,
                             const std::function<void(const TablePoint&)>& take) = 0;
 };
 

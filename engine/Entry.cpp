@@ -1,7 +1,7 @@
 #include "engine/Entry.h"
 
-#include "engine/Catalogue.h"
 #include "correlation/Correlation.h"
+#include "engine/Catalogue.h"
 #include "engine/Messages.h"
 
 #include <QLocale>
@@ -149,7 +149,7 @@ TemperatureAcceptance acceptTemperature(Module1& m, double value, std::string_vi
         return result;
     }
     result.outcome = TemperatureOutcome::Accepted;
-    const BuiltInFluid* fluid = lookupBuiltIn(m.FAMILIA.value_or(""), m.FLUIDO.value_or(""));
+    const BuiltInFluid* fluid = lookupBuiltIn(familyOf(m), m.FLUIDO.value_or(""));
     if (fluid && !fluid->inRange(*m.TEMP)) {
         result.warning = msg::outOfCorrelationRange(*m.FLUIDO, fluid->rangeText);
         result.ENRANGO = "NO";
@@ -163,6 +163,24 @@ PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalCo
     m.PRESION = *number;
     if (isEnglish(m)) m.PRESION = (*m.PRESION * kReferencePressure) / kPsiPerAtmosphere;
     return *m.PRESION < 0 ? PressureOutcome::Negative : PressureOutcome::Accepted;
+}
+
+std::string_view refusal(TemperatureOutcome outcome) {
+    switch (outcome) {
+        case TemperatureOutcome::NotANumber: return msg::kNotANumber;
+        case TemperatureOutcome::DoesNotExist: return msg::kTemperatureDoesNotExist;
+        case TemperatureOutcome::Accepted: break;
+    }
+    return {};
+}
+
+std::string_view refusal(PressureOutcome outcome) {
+    switch (outcome) {
+        case PressureOutcome::NotANumber: return msg::kNotANumber;
+        case PressureOutcome::Negative: return msg::kNegativePressure;
+        case PressureOutcome::Accepted: break;
+    }
+    return {};
 }
 
 }  // namespace velm

@@ -52,4 +52,8 @@ enum class PressureOutcome { NotANumber, Negative, Accepted };
 // Accepts a pressure into PRESION, in kPa (psi are converted under English units).
 PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma);
 
+// What the user is told when an entry is refused; empty for one accepted.
+std::string_view refusal(TemperatureOutcome outcome);
+std::string_view refusal(PressureOutcome outcome);
+
 }  // namespace velm

@@ -3,6 +3,7 @@
 #include "engine/Calcular.h"
 #include "engine/Catalogue.h"
 #include "engine/Messages.h"
+#include "engine/Properties.h"
 #include "engine/UserError.h"
 
 #include <cmath>
@@ -11,10 +12,9 @@ namespace velm {
 namespace {
 
 bool allFinite(const Module1& m) {
-    auto finite = [](const std::optional<double>& v) { return v && std::isfinite(*v); };
-    const bool common = finite(m.DEN) && finite(m.CP) && finite(m.MIU) && finite(m.UN) &&
-                        finite(m.K) && finite(m.ALFA) && finite(m.PR);
-    return common && (isGasFamily(m) || finite(m.BETA));
+    for (const PropertyInfo& p : propertiesOf(familyOf(m)))
+        if (const std::optional<double>& v = m.*p.field; !v || !std::isfinite(*v)) return false;
+    return true;
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ Evaluation runEvaluation(Module1& m, std::string_view ENRANGO, PointSource& sour
 
     if (gas && inRange) CalcularGas(m);
     if (!gas && inRange) CalcularLiquido(m);
-    if (!isBuiltIn(m.FAMILIA.value_or(""), m.FLUIDO.value_or("")) || !inRange) {
+    if (!isBuiltIn(familyOf(m), m.FLUIDO.value_or("")) || !inRange) {
         try {
             if (CalcularTabla(m, ENRANGO, source, notifier) == TablaOutcome::TooFewPoints) {
                 e.outcome = EvaluationOutcome::TooFewPoints;

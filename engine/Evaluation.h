@@ -7,7 +7,9 @@
 #include "engine/Module1.h"
 #include "engine/Presentation.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace velm {
 
@@ -21,7 +23,7 @@ enum class EvaluationOutcome {
 
 struct Evaluation {
     EvaluationOutcome outcome = EvaluationOutcome::NotComputable;
-    ResultTexts texts;  // only when Shown
+    std::vector<std::string> texts;  // one per property of the family; only when Shown
 };
 
 // Runs the correlation of a built-in fluid inside its range (ENRANGO "SI"), otherwise the

@@ -2,12 +2,14 @@
 // The one calculation state every screen and every engine step shares. A field without a
 // value is std::nullopt; ESCALA always holds a string and starts empty.
 
+#include "correlation/Family.h"
+
 #include <optional>
 #include <string>
 
 struct Module1 {
     std::optional<std::string> FLUIDO;     // fluid name or stored table title
-    std::optional<std::string> FAMILIA;    // "GASES" or "LIQUIDOS"
+    std::optional<velm::Family> FAMILIA;
     std::optional<std::string> OPERACION;  // "AGREGAR", "MODIFICAR" or "ELIMINAR"
     std::optional<std::string> TABLA;      // title of the table being maintained
     std::optional<std::string> ARCHIVO;    // "SI" while a save appends to a non-empty file
@@ -28,12 +30,12 @@ struct Module1 {
 
 // The strings the state compares against, always as exact whole strings.
 namespace velm {
-inline constexpr const char* kGases = "GASES";
-inline constexpr const char* kLiquids = "LIQUIDOS";
 inline constexpr const char* kSI = "SI";
 inline constexpr const char* kNo = "NO";
 inline constexpr const char* kEnglish = "INGLES";
 
-inline bool isGasFamily(const Module1& m) { return m.FAMILIA == kGases; }
+// A state without a family is taken as liquids, as every "not gases" test takes it.
+inline Family familyOf(const Module1& m) { return m.FAMILIA.value_or(Family::Liquids); }
+inline bool isGasFamily(const Module1& m) { return m.FAMILIA == Family::Gases; }
 inline bool isEnglish(const Module1& m) { return m.UNIDADES == kEnglish; }
 }  // namespace velm

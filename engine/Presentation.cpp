@@ -1,34 +1,21 @@
 #include "engine/Presentation.h"
 
 #include "engine/DisplayPattern.h"
+#include "engine/Properties.h"
 
 namespace velm {
-namespace {
-constexpr const char* kScientific = "#.####E+##";
-}
 
 void convertToEnglish(Module1& m) {
-    m.DEN = *m.DEN * kDenToEnglish;
-    m.CP = *m.CP * kCpToEnglish;
-    m.MIU = *m.MIU * kMiuToEnglish;
-    m.UN = *m.UN * kUnToEnglish;
-    m.K = *m.K * kKToEnglish;
-    m.ALFA = *m.ALFA * kAlfaToEnglish;
-    if (!isGasFamily(m)) m.BETA = *m.BETA * kBetaToEnglish;
+    for (const PropertyInfo& p : propertiesOf(familyOf(m)))
+        if (std::optional<double>& v = m.*p.field) *v *= p.toEnglish;
 }
 
-ResultTexts resultTexts(const Module1& m) {
-    const bool gas = isGasFamily(m);
-    ResultTexts t;
-    t.txtDEN = formatPattern(*m.DEN, gas ? " ##0.#####" : "##0.0#");
-    t.txtCP = formatPattern(*m.CP, gas ? "##0.####" : "##0.0####");
-    t.txtVAB = formatPattern(*m.MIU, kScientific);
-    t.txtVCI = formatPattern(*m.UN, kScientific);
-    t.txtCOT = formatPattern(*m.K, kScientific);
-    t.txtALFA = formatPattern(*m.ALFA, kScientific);
-    t.txtNUM = formatPattern(*m.PR, gas ? "##0.####" : "##0.0####");
-    if (!gas) t.txtBETA = formatPattern(*m.BETA, kScientific);
-    return t;
+std::vector<std::string> resultTexts(const Module1& m) {
+    const Family family = familyOf(m);
+    std::vector<std::string> texts;
+    for (const PropertyInfo& p : propertiesOf(family))
+        texts.push_back(formatPattern(*(m.*p.field), p.pattern(family)));
+    return texts;
 }
 
 }  // namespace velm

@@ -1,23 +1,12 @@
 #include "engine/ResultsLine.h"
 
 #include "engine/DisplayPattern.h"
+#include "engine/Properties.h"
 
-#include <array>
 #include <stdexcept>
 
 namespace velm {
 namespace {
-
-// Headings after the temperature's: DEN … PR, then BETA for liquids.
-using Headings = std::array<const char*, 8>;
-
-constexpr Headings kSiHeadings{"D (Kg/m^3)", "Cp (KJ/(Kg.K))", "V.AB. (Pa.s)", "V.CI. (m^2/s)",
-                                "K (W/(m.K))", "ALFA (m^2/s)", "Pr", "BETA (1/K)"};
-constexpr Headings kEnglishHeadings{"D (Lb/pie^3)", "Cp (Btu/(Lb.ºF))", "V.AB. (Lbf.s/pie^2)",
-                                     "V.CI. (pie^2/s)", "K (Btu/(h.pie.ºF))", "ALFA (pie^2/s)",
-                                     "Pr", "BETA (1/ºF)"};
-
-std::size_t columnsAfterTemperature(const Module1& m) { return isGasFamily(m) ? 7 : 8; }
 
 double required(const std::optional<double>& v) {
     if (!v) throw std::logic_error("results line written before an evaluation");
@@ -26,23 +15,23 @@ double required(const std::optional<double>& v) {
 
 }  // namespace
 
+std::string temperatureHeading(const Module1& m) {
+    if (m.UNIDADES != kSI) return "T (ºF)";
+    return m.ESCALA == "K" ? "T (K)" : "T (ºC)";
+}
+
 std::string headingLine(const Module1& m) {
-    const bool si = m.UNIDADES == kSI;
-    std::string line = "\"";
-    line += !si ? "T (ºF)" : (m.ESCALA == "K" ? "T (K)" : "T (ºC)");
-    line += "\"";
-    const Headings& h = si ? kSiHeadings : kEnglishHeadings;
-    for (std::size_t i = 0; i < columnsAfterTemperature(m); ++i)
-        line += std::string(",\"") + h[i] + "\"";
+    const bool english = m.UNIDADES != kSI;
+    std::string line = "\"" + temperatureHeading(m) + "\"";
+    for (const PropertyInfo& p : propertiesOf(familyOf(m)))
+        line += ",\"" + p.heading(english) + "\"";
     return line;
 }
 
 std::string valuesLine(const Module1& m) {
-    const std::array<const std::optional<double>*, 8> fields{&m.DEN, &m.CP,   &m.MIU, &m.UN,
-                                                             &m.K,   &m.ALFA, &m.PR,  &m.BETA};
     std::string line = formatGeneral(required(m.TEMPENT));
-    for (std::size_t i = 0; i < columnsAfterTemperature(m); ++i)
-        line += "," + formatGeneral(required(*fields[i]));
+    for (const PropertyInfo& p : propertiesOf(familyOf(m)))
+        line += "," + formatGeneral(required(m.*p.field));
     return line;
 }
 

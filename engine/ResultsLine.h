@@ -8,6 +8,10 @@
 
 namespace velm {
 
+// The temperature's heading: "T (K)" or "T (ºC)" under SI units, as the scale was chosen;
+// "T (ºF)" under English units.
+std::string temperatureHeading(const Module1& m);
+
 // Quoted, comma-separated headings (eight for gases, nine for liquids), UTF-8, no line end.
 std::string headingLine(const Module1& m);
 

@@ -1,9 +1,10 @@
 #include "store/Database.h"
 
 #include "engine/Catalogue.h"
+#include "engine/Properties.h"
+#include "engine/UserError.h"
 #include "store/ShippedTables.h"
 #include "store/StoreMessages.h"
-#include "engine/UserError.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,8 +20,12 @@
 namespace velm::store {
 namespace {
 
-constexpr std::array<const char*, 9> kColumns{"TEMP", "DEN", "CP",   "MIU", "UN",
-                                              "K",    "ALFA", "PR", "BETA"};
+// TEMP, then the properties in their order: a gas table stops before BETA.
+constexpr std::array<const char*, 1 + kPropertyCount> kColumns = [] {
+    std::array<const char*, 1 + kPropertyCount> columns{"TEMP"};
+    for (std::size_t i = 0; i < kPropertyCount; ++i) columns[i + 1] = kProperties[i].column.data();
+    return columns;
+}();
 
 // The first 16 bytes of every SQLite database file.
 constexpr char kHeader[] = "SQLite format 3";  // with its terminating NUL: 16 bytes
@@ -54,7 +59,7 @@ void checkHeader(const QString& path) {
 }  // namespace
 
 std::span<const char* const> tableColumns(bool gas) {
-    return std::span<const char* const>(kColumns.data(), gas ? 8 : 9);
+    return std::span<const char* const>(kColumns).first(1 + propertiesOf(gas ? Family::Gases : Family::Liquids).size());
 }
 
 QString quoted(const QString& identifier) {
@@ -114,7 +119,7 @@ void seed(const QString& path, bool gas, bool replaceEmpty) {
     {
         Connection c(Connection::Raw{}, tempPath, path, false);
         Transaction t(c);
-        for (const BuiltInFluid& fluid : builtInFluids(gas ? "GASES" : "LIQUIDOS")) {
+        for (const BuiltInFluid& fluid : builtInFluids(gas ? Family::Gases : Family::Liquids)) {
             const QString name =
                 QString::fromUtf8(fluid.name.data(), qsizetype(fluid.name.size()));
             c.exec(createStatement(name, gas));

@@ -1,8 +1,8 @@
 #include "store/FluidStore.h"
 
+#include "engine/UserError.h"
 #include "store/Database.h"
 #include "store/StoreMessages.h"
-#include "engine/UserError.h"
 
 #include <QDir>
 #include <QSqlError>
@@ -65,9 +65,10 @@ std::optional<double> number(const QVariant& v) {
 DatabaseFiles::DatabaseFiles(const QString& directory)
     : directory_(QDir(directory).absolutePath()) {}
 
-QString DatabaseFiles::pathFor(std::string_view family) const {
-    return QDir(directory_).filePath(family == "GASES" ? QStringLiteral("GASES.mdb")
-                                                       : QStringLiteral("LIQUIDOS.mdb"));
+QString DatabaseFiles::pathFor(Family family) const {
+    const std::string_view name = familyName(family);
+    return QDir(directory_).filePath(QString::fromLatin1(name.data(), qsizetype(name.size())) +
+                                     QStringLiteral(".mdb"));
 }
 
 std::optional<double> storedValue(double value) {
@@ -76,8 +77,8 @@ std::optional<double> storedValue(double value) {
     return double(static_cast<float>(value));
 }
 
-FluidStore::FluidStore(const DatabaseFiles& files, std::string_view family)
-    : path_(files.pathFor(family)), gas_(family == "GASES") {}
+FluidStore::FluidStore(const DatabaseFiles& files, Family family)
+    : path_(files.pathFor(family)), gas_(family == Family::Gases) {}
 
 std::span<const char* const> FluidStore::columns() const { return store::tableColumns(gas_); }
 
@@ -239,7 +240,7 @@ void FluidStore::deleteRows(std::string_view title, const std::vector<std::int64
     tx.commit();
 }
 
-void StorePointSource::readPoints(std::string_view family, std::string_view fluid,
+void StorePointSource::readPoints(Family family, std::string_view fluid,
                                   const std::function<void(const TablePoint&)>& take) {
     FluidStore(files_, family).readPoints(fluid, take, FluidStore::Order::AsStored);
 }

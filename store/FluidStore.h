@@ -23,8 +23,8 @@ namespace velm {
 class DatabaseFiles {
 public:
     explicit DatabaseFiles(const QString& directory);
-    // GASES.mdb for "GASES", LIQUIDOS.mdb for any other family.
-    QString pathFor(std::string_view family) const;
+    // GASES.mdb or LIQUIDOS.mdb, named after the family.
+    QString pathFor(Family family) const;
     const QString& directory() const { return directory_; }
 
 private:
@@ -45,7 +45,7 @@ struct StoredRow {
 
 class FluidStore {
 public:
-    FluidStore(const DatabaseFiles& files, std::string_view family);
+    FluidStore(const DatabaseFiles& files, Family family);
 
     // The fluid tables, in creation order; the engine's own tables are left out.
     std::vector<std::string> listFluidTables() const;
@@ -94,7 +94,7 @@ private:
 class StorePointSource : public PointSource {
 public:
     explicit StorePointSource(const DatabaseFiles& files) : files_(files) {}
-    void readPoints(std::string_view family, std::string_view fluid,
+    void readPoints(Family family, std::string_view fluid,
                     const std::function<void(const TablePoint&)>& take) override;
 
 private:

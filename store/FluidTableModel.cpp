@@ -2,12 +2,12 @@
 
 #include "engine/Entry.h"
 #include "engine/Messages.h"
-#include "store/StoreMessages.h"
 #include "engine/UserError.h"
+#include "store/StoreMessages.h"
 
 namespace velm {
 
-FluidTableModel::FluidTableModel(const DatabaseFiles& files, std::string_view family,
+FluidTableModel::FluidTableModel(const DatabaseFiles& files, Family family,
                                  std::string_view title, QObject* parent)
     : QAbstractTableModel(parent), store_(files, family) {
     // A missing table is reported by the read, under the title as given.

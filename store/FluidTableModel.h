@@ -21,7 +21,7 @@ class FluidTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    FluidTableModel(const DatabaseFiles& files, std::string_view family, std::string_view title,
+    FluidTableModel(const DatabaseFiles& files, Family family, std::string_view title,
                     QObject* parent = nullptr);
 
     // Reads the table again, e.g. after it was changed elsewhere.

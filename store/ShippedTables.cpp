@@ -1,9 +1,9 @@
 #include "store/ShippedTables.h"
 
+#include "engine/UserError.h"
 #include "store/Database.h"
 #include "store/FluidStore.h"
 #include "store/StoreMessages.h"
-#include "engine/UserError.h"
 
 #include <QFile>
 #include <QList>

@@ -1,11 +1,12 @@
 #include "ui/frmFluidChoice.h"
 
-#include "ui/toolkit/Controls.h"
-#include "store/FluidStore.h"
 #include "engine/Module1.h"
+#include "engine/UserError.h"
+#include "store/FluidStore.h"
+#include "ui/Screens.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/QtPlatform.h"
 #include "ui/toolkit/Toolkit.h"
-#include "engine/UserError.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -14,10 +15,10 @@
 using namespace velm;
 
 frmFluidChoice::frmFluidChoice(Toolkit& toolkit, const Names& n)
-    : Screen(toolkit, QString::fromUtf8(n.screen)), family_(n.family) {
+    : Screen(toolkit), family_(n.family) {
     paintTeal(this);
     setFont(screenFont());
-    title = control<QLabel>(this, n.titleLabel, n.title);
+    title = control<QLabel>(this, n.titleLabel, familyName(n.family).data());
     QFont big = screenFont();
     big.setPointSize(14);
     title->setFont(big);
@@ -56,10 +57,10 @@ void frmFluidChoice::Form_Activate() {
     setTwipsGeometry(3000, 2800, 5970, 2280);
     combo->clear();
     try {
-        for (const std::string& name : FluidStore(tk.files, family_).listFluidTables())
+        for (const std::string& name : FluidStore(tk.app.files, family_).listFluidTables())
             combo->addItem(QString::fromStdString(name));
     } catch (const UserError& e) {
-        tk.messages.information(QString::fromUtf8(e.what()));
+        tk.platform.messages.information(QString::fromUtf8(e.what()));
     }
     combo->setCurrentIndex(-1);
     combo->clearEditText();
@@ -67,27 +68,27 @@ void frmFluidChoice::Form_Activate() {
 }
 
 void frmFluidChoice::choose() {
-    tk.state.FLUIDO = combo->currentText().toStdString();
-    if (tk.state.FLUIDO->empty()) {
+    tk.app.state.FLUIDO = combo->currentText().toStdString();
+    if (tk.app.state.FLUIDO->empty()) {
         combo->setFocus();
         return;
     }
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmVELM1"));
+    tk.screens.show<frmVELM1>();
 }
 
 void frmFluidChoice::options() {
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmTABLAS"));
+    tk.screens.show<frmTABLAS>();
 }
 
 void frmFluidChoice::cmdATRAS_Click() {
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmPRESENT"));
+    tk.screens.show<frmPRESENT>();
 }
 
 frmVELM2::frmVELM2(Toolkit& toolkit)
-    : frmFluidChoice(toolkit, {"frmVELM2", "GASES", "lblTIT", "GASES", "cboOTRO", "cmdAÑADIR"}) {}
+    : frmFluidChoice(toolkit, {Family::Gases, "lblTIT", "cboOTRO", "cmdAÑADIR"}) {}
 
 frmPRESENT2::frmPRESENT2(Toolkit& toolkit)
-    : frmFluidChoice(toolkit, {"frmPRESENT2", "LIQUIDOS", "Label1", "LIQUIDOS", "cboLIQ", "cmdAÑADIRLIQ"}) {}
+    : frmFluidChoice(toolkit, {Family::Liquids, "Label1", "cboLIQ", "cmdAÑADIRLIQ"}) {}

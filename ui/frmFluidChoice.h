@@ -2,6 +2,7 @@
 // The two fluid screens, frmVELM2 (gases) and frmPRESENT2 (liquids): the fluid tables stored
 // in the family's database file, a choice of one of them, or the table maintenance menu.
 
+#include "correlation/Family.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
 #include <QComboBox>
@@ -11,10 +12,8 @@
 class frmFluidChoice : public velm::Screen {
 public:
     struct Names {
-        const char* screen;
-        const char* family;  // whose database file is listed
+        velm::Family family;  // whose database file is listed; its name is the title
         const char* titleLabel;
-        const char* title;
         const char* combo;
         const char* options;
     };
@@ -35,7 +34,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const char* family_;
+    velm::Family family_;
 };
 
 class frmVELM2 : public frmFluidChoice {

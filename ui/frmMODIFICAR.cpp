@@ -1,11 +1,12 @@
 #include "ui/frmMODIFICAR.h"
 
-#include "ui/toolkit/Controls.h"
-#include "store/FluidTableModel.h"
 #include "engine/Module1.h"
+#include "engine/UserError.h"
+#include "store/FluidTableModel.h"
+#include "ui/Screens.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/QtPlatform.h"
 #include "ui/toolkit/Toolkit.h"
-#include "engine/UserError.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -137,7 +138,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 
 }  // namespace
 
-frmMODIFICAR::frmMODIFICAR(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmMODIFICAR")) {
+frmMODIFICAR::frmMODIFICAR(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
     grdDataGrid = new QTableView(this);
@@ -189,10 +190,10 @@ frmMODIFICAR::~frmMODIFICAR() = default;
 
 void frmMODIFICAR::Form_Load() {
     setTwipsGeometry(3000, 1500, 5700, 4650);
-    setCaption(QString::fromStdString(tk.state.TABLA.value_or("")));
+    setCaption(QString::fromStdString(tk.app.state.TABLA.value_or("")));
     try {
-        table_ = std::make_unique<FluidTableModel>(tk.files, tk.state.FAMILIA.value_or(""),
-                                                   tk.state.TABLA.value_or(""));
+        table_ = std::make_unique<FluidTableModel>(tk.app.files, familyOf(tk.app.state),
+                                                   tk.app.state.TABLA.value_or(""));
     } catch (const UserError& e) {
         loadError_ = QString::fromUtf8(e.what());
         return;
@@ -209,11 +210,11 @@ void frmMODIFICAR::Form_Load() {
 void frmMODIFICAR::Form_Activate() {
     if (loadError_.isEmpty()) return;
     // The table could not be opened: say so and go back to the fluids.
-    tk.messages.information(loadError_);
+    tk.platform.messages.information(loadError_);
     cmdCerrar_Click();
 }
 
-void frmMODIFICAR::Form_Unload() { tk.busy.setBusy(false); }
+void frmMODIFICAR::Form_Unload() { tk.platform.busy.setBusy(false); }
 
 int frmMODIFICAR::rows() const { return grid_ ? grid_->stored() : 0; }
 bool frmMODIFICAR::BOF() const { return rows() == 0 || position_ < 0; }
@@ -247,7 +248,7 @@ void frmMODIFICAR::commitEdit() { cells_->commitOpenEditor(); }
 void frmMODIFICAR::cmdAgregar_Click() {
     if (EOF_() && !BOF()) MoveLast();
     grdDataGrid->setFocus();
-    tk.keys.sendDownArrow();
+    tk.platform.keys.sendDownArrow();
     cmdCerrar->setEnabled(false);
     cmdEliminar->setEnabled(false);
 }
@@ -283,26 +284,26 @@ void frmMODIFICAR::cmdActualizar_Click() {
 }
 
 void frmMODIFICAR::cmdCerrar_Click() {
-    tk.busy.setBusy(false);
+    tk.platform.busy.setBusy(false);
     commitEdit();  // an edit in progress is stored, or refused with a message: never lost
     datPrimaryRS_Validate(kCloseAction);
     tk.screens.hide(objectName());
-    tk.screens.show(fluidScreenOf(tk.state));
+    showFluidScreen(tk.screens, familyOf(tk.app.state));
     tk.screens.unload(objectName());
 }
 
 void frmMODIFICAR::datPrimaryRS_Error(const QString& engineText) {
-    tk.messages.information(QStringLiteral("Data error event hit err:") + engineText);
+    tk.platform.messages.information(QStringLiteral("Data error event hit err:") + engineText);
 }
 
 void frmMODIFICAR::datPrimaryRS_Reposition() {
-    tk.busy.setBusy(false);
+    tk.platform.busy.setBusy(false);
     // At BOF, at EOF or on the new row the position cannot be told: the caption stays.
     if (position_ >= 0 && position_ < rows())
         datCaption->setText(QStringLiteral("Record: ") + QString::number(position_ + 1));
 }
 
 void frmMODIFICAR::datPrimaryRS_Validate(int action) {
-    if (action == kCloseAction) tk.busy.setBusy(false);
-    tk.busy.setBusy(true);
+    if (action == kCloseAction) tk.platform.busy.setBusy(false);
+    tk.platform.busy.setBusy(true);
 }

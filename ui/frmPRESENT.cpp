@@ -1,7 +1,8 @@
 #include "ui/frmPRESENT.h"
 
-#include "ui/toolkit/Controls.h"
 #include "engine/Module1.h"
+#include "ui/Screens.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/QtPlatform.h"
 #include "ui/toolkit/Toolkit.h"
 
@@ -9,7 +10,7 @@
 
 using namespace velm;
 
-frmPRESENT::frmPRESENT(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPRESENT")) {
+frmPRESENT::frmPRESENT(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
     Label1 = control<QLabel>(this, "Label1", "VELMORANTES DE LOS FLUIDOS");
@@ -32,13 +33,13 @@ frmPRESENT::frmPRESENT(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPR
 void frmPRESENT::Form_Activate() { setTwipsGeometry(2400, 2500, 7440, 2235); }
 
 void frmPRESENT::cmdGASES_Click() {
-    tk.state.FAMILIA = kGases;
+    tk.app.state.FAMILIA = Family::Gases;
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmVELM2"));
+    tk.screens.show<frmVELM2>();
 }
 
 void frmPRESENT::cmdLIQUIDOS_Click() {
-    tk.state.FAMILIA = kLiquids;
+    tk.app.state.FAMILIA = Family::Liquids;
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmPRESENT2"));
+    tk.screens.show<frmPRESENT2>();
 }

@@ -1,37 +1,36 @@
 #include "ui/frmPRUEBA.h"
 
-#include "ui/toolkit/Controls.h"
 #include "engine/Entry.h"
-#include "store/FluidStore.h"
 #include "engine/Module1.h"
+#include "engine/Properties.h"
+#include "engine/UserError.h"
+#include "store/FluidStore.h"
+#include "ui/Screens.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/QtPlatform.h"
 #include "ui/toolkit/Toolkit.h"
-#include "engine/UserError.h"
 
 #include <QGridLayout>
 
 using namespace velm;
 
-frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPRUEBA")) {
+frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
-    struct Field {
-        const char* label;
-        const char* unit;
-    };
-    const Field fields[] = {
-        {"Temperatura", "K"},           {"Densidad", "Kg/m^3"},
-        {"Calor Específico", "KJ/(Kg.K)"}, {"Viscosidad Absoluta", "Pa.s"},
-        {"Viscosidad Cinemática", "m^2/s"}, {" Conductividad Térmica", "W/(m.K)"},
-        {"Difusividad Térmica", "m^2/s"}, {"Número de Pr.", ""},
-        {"Coeficiente de Expansión", "1/K"},
-    };
+    // The temperature, then every property with its unit, in the order of the table's columns.
+    const char* const captions[] = {"Temperatura",         "Densidad",
+                                    "Calor Específico",    "Viscosidad Absoluta",
+                                    "Viscosidad Cinemática", " Conductividad Térmica",
+                                    "Difusividad Térmica", "Número de Pr.",
+                                    "Coeficiente de Expansión"};
+    static_assert(std::size(captions) == 1 + kPropertyCount);
     auto* layout = new QGridLayout(this);
     layout->setVerticalSpacing(2);
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < int(std::size(captions)); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        auto* name = new QLabel(QString::fromUtf8(fields[at].label), this);
-        auto* unit = new QLabel(QString::fromUtf8(fields[at].unit), this);
+        const std::string_view unitText = i == 0 ? "K" : kProperties[at - 1].siUnit;
+        auto* name = new QLabel(QString::fromUtf8(captions[at]), this);
+        auto* unit = new QLabel(QString::fromUtf8(unitText.data(), qsizetype(unitText.size())), this);
         name->setObjectName(i == 8 ? QStringLiteral("Label16") : QStringLiteral("lblField%1").arg(i + 1));
         unit->setObjectName(i == 8 ? QStringLiteral("Label17") : QStringLiteral("lblUnit%1").arg(i + 1));
         Text[at] = control<QLineEdit>(this, QStringLiteral("Text%1").arg(i + 1).toUtf8().constData());
@@ -53,23 +52,23 @@ frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmPRUE
     connect(cmdCANCELAR, &QPushButton::clicked, this, &frmPRUEBA::cmdCANCELAR_Click);
 }
 
-bool frmPRUEBA::liquids() const { return tk.state.FAMILIA == kLiquids; }
+bool frmPRUEBA::liquids() const { return familyOf(tk.app.state) == Family::Liquids; }
 
 void frmPRUEBA::Form_Activate() {
-    setCaption(QString::fromStdString(tk.state.TABLA.value_or("")));
+    setCaption(QString::fromStdString(tk.app.state.TABLA.value_or("")));
     for (QWidget* w : std::initializer_list<QWidget*>{Text[8], Label16, Label17}) w->setVisible(liquids());
     setTwipsGeometry(2800, 1200, 6420, 5800);
 }
 
 void frmPRUEBA::cmdAgregar_Click() {
-    const std::size_t count = liquids() ? 9 : 8;
+    const std::size_t count = 1 + propertiesOf(familyOf(tk.app.state)).size();
     std::vector<double> values;
     for (std::size_t i = 0; i < count; ++i) values.push_back(leadingNumber(Text[i]->text().toStdString()));
     try {
-        FluidStore(tk.files, tk.state.FAMILIA.value_or("")).appendRow(tk.state.TABLA.value_or(""), values);
+        FluidStore(tk.app.files, familyOf(tk.app.state)).appendRow(tk.app.state.TABLA.value_or(""), values);
     } catch (const UserError& e) {
         // Nothing was stored: the fields stay for the user to mend.
-        tk.messages.information(QString::fromUtf8(e.what()));
+        tk.platform.messages.information(QString::fromUtf8(e.what()));
         return;
     }
     for (std::size_t i = 0; i < count; ++i) Text[i]->clear();
@@ -77,5 +76,5 @@ void frmPRUEBA::cmdAgregar_Click() {
 
 void frmPRUEBA::cmdCANCELAR_Click() {
     tk.screens.hide(objectName());
-    tk.screens.show(fluidScreenOf(tk.state));
+    showFluidScreen(tk.screens, familyOf(tk.app.state));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Row entry: fills a new fluid table one measured point at a time.
 
+#include "engine/Properties.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
 #include <QLabel>
@@ -17,7 +18,7 @@ public:
     void cmdCANCELAR_Click();
 
     // Text1 … Text9: TEMP, DEN, CP, MIU, UN, K, ALFA, PR, BETA.
-    std::array<QLineEdit*, 9> Text;
+    std::array<QLineEdit*, 1 + velm::kPropertyCount> Text;
     QLabel *Label16, *Label17;  // the BETA row's labels
     QPushButton *cmdAgregar, *cmdCANCELAR;
 

@@ -1,11 +1,12 @@
 #include "ui/frmTABLAS.h"
 
-#include "ui/toolkit/Controls.h"
-#include "store/FluidStore.h"
 #include "engine/Module1.h"
+#include "engine/UserError.h"
+#include "store/FluidStore.h"
+#include "ui/Screens.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/QtPlatform.h"
 #include "ui/toolkit/Toolkit.h"
-#include "engine/UserError.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,8 +14,7 @@
 
 using namespace velm;
 
-
-frmTABLAS::frmTABLAS(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmTABLAS")) {
+frmTABLAS::frmTABLAS(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
     Label1 = control<QLabel>(this, "Label1", "TABLAS");
@@ -38,9 +38,9 @@ frmTABLAS::frmTABLAS(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmTABL
 void frmTABLAS::Form_Activate() { setTwipsGeometry(3000, 2500, 6300, 1845); }
 
 void frmTABLAS::choose(const char* operation) {
-    tk.state.OPERACION = operation;
+    tk.app.state.OPERACION = operation;
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmDATOS"));
+    tk.screens.show<frmDATOS>();
 }
 
 void frmTABLAS::cmdAgregar_Click() { choose("AGREGAR"); }
@@ -49,10 +49,10 @@ void frmTABLAS::cmdEliminar_Click() { choose("ELIMINAR"); }
 
 void frmTABLAS::cmdATRAS_Click() {
     tk.screens.hide(objectName());
-    tk.screens.show(fluidScreenOf(tk.state));
+    showFluidScreen(tk.screens, familyOf(tk.app.state));
 }
 
-frmDATOS::frmDATOS(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmDATOS")) {
+frmDATOS::frmDATOS(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
     Label1 = control<QLabel>(this, "Label1", "TITULO DE LA TABLA");
@@ -72,57 +72,56 @@ frmDATOS::frmDATOS(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmDATOS"
 void frmDATOS::Form_Activate() {
     Text1->clear();
     Text1->setFocus();
-    cmdINSERTAR->setText(QString::fromStdString(tk.state.OPERACION.value_or("")));
+    cmdINSERTAR->setText(QString::fromStdString(tk.app.state.OPERACION.value_or("")));
     setTwipsGeometry(3500, 2500, 4770, 2325);
 }
 
 void frmDATOS::refuse(const QString& message) {
-    tk.messages.information(message);
+    tk.platform.messages.information(message);
     Text1->clear();
     Text1->setFocus();
 }
 
 void frmDATOS::cmdINSERTAR_Click() {
     const QString title = Text1->text();
-    tk.state.TABLA = title.toStdString();
-    const std::string operation = tk.state.OPERACION.value_or("");
+    tk.app.state.TABLA = title.toStdString();
+    const std::string operation = tk.app.state.OPERACION.value_or("");
     if (title.isEmpty()) {
-        tk.messages.information("ESCRIBA EL TITULO DE LA TABLA QUE DESEA " +
+        tk.platform.messages.information("ESCRIBA EL TITULO DE LA TABLA QUE DESEA " +
                                 QString::fromStdString(operation) + " ");
         Text1->setFocus();
         return;
     }
-    const std::string family = tk.state.FAMILIA.value_or("");
     try {
-        FluidStore store(tk.files, family);
-        const bool exists = store.titleExists(*tk.state.TABLA);
+        FluidStore store(tk.app.files, familyOf(tk.app.state));
+        const bool exists = store.titleExists(*tk.app.state.TABLA);
         if (operation == "AGREGAR") {
             if (exists) return refuse("LA TABLA " + title + " YA EXISTE,  ASIGNELE UN NOMBRE DIFERENTE");
-            store.createTable(*tk.state.TABLA);
+            store.createTable(*tk.app.state.TABLA);
             tk.screens.hide(objectName());
-            tk.screens.show(QStringLiteral("frmPRUEBA"));
+            tk.screens.show<frmPRUEBA>();
         } else if (operation == "MODIFICAR") {
             if (!exists)
                 return refuse("LA TABLA " + title +
                               " NO EXISTE, ¡ ¡ ¡ ¡ ¡  ANTES DE MODIFICARLA TIENE QUE CREARLA  ! ! ! !");
             tk.screens.hide(objectName());
-            tk.screens.show(QStringLiteral("frmMODIFICAR"));
+            tk.screens.show<frmMODIFICAR>();
         } else if (operation == "ELIMINAR") {
             if (!exists)
                 return refuse("LA TABLA " + title + " NO EXISTE, ¡ ¡ ¡ ¡ ¡  NO PUEDE ELIMINARLA  ! ! ! !");
-            store.deleteTable(*tk.state.TABLA);
-            tk.messages.information("LA TABLA " + title + " HA SIDO ELIMINADA");
+            store.deleteTable(*tk.app.state.TABLA);
+            tk.platform.messages.information("LA TABLA " + title + " HA SIDO ELIMINADA");
             tk.screens.hide(objectName());
-            tk.screens.show(fluidScreenOf(tk.state));
+            showFluidScreen(tk.screens, familyOf(tk.app.state));
         }
     } catch (const UserError& e) {
         // The file or the engine refused: say so and let the user try again.
-        tk.messages.information(QString::fromUtf8(e.what()));
+        tk.platform.messages.information(QString::fromUtf8(e.what()));
         Text1->setFocus();
     }
 }
 
 void frmDATOS::cmdATRAS_Click() {
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmTABLAS"));
+    tk.screens.show<frmTABLAS>();
 }

@@ -2,10 +2,11 @@
 
 #include "engine/Entry.h"
 #include "engine/Evaluation.h"
+#include "engine/Messages.h"
 #include "store/FluidStore.h"
+#include "ui/Screens.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/MessageNotifier.h"
-#include "engine/Messages.h"
 #include "ui/toolkit/QtPlatform.h"
 #include "ui/toolkit/Toolkit.h"
 
@@ -17,7 +18,26 @@ using namespace velm;
 
 namespace {
 
-QLineEdit* resultBox(QWidget* parent, const char* name) {
+// The result rows: which property, the caption and the object names of the row's controls.
+struct ResultRow {
+    Property property;
+    const char* nameObject;
+    const char* caption;
+    const char* boxObject;
+    const char* unitObject;  // nullptr: the property has no unit
+};
+constexpr ResultRow kResultRows[] = {
+    {Property::DEN, "Label4", "Densidad =", "txtDEN", "Label14"},
+    {Property::CP, "Label3", "Calor Específico =", "txtCP", "Label15"},
+    {Property::MIU, "Label5", "Viscosidad Abs. =", "txtVAB", "Label10"},
+    {Property::UN, "Label6", "Viscosidad Cin. =", "txtVCI", "Label11"},
+    {Property::K, "Label7", "Cond. Térmica  =", "txtCOT", "Label12"},
+    {Property::ALFA, "Label9", "Difusividad Térm. =", "txtALFA", "Label13"},
+    {Property::PR, "Label8", "# de Prandtl  =", "txtNUM", nullptr},
+    {Property::BETA, "Label19", "Coef. de Expansión =", "txtBETA", "Label20"},
+};
+
+QLineEdit* makeResultBox(QWidget* parent, const char* name) {
     auto* box = control<QLineEdit>(parent, name);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
@@ -28,7 +48,7 @@ QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 }  // namespace
 
-frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmVELM1")) {
+frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
 
@@ -46,44 +66,40 @@ frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmVELM1"
     cmdSALIR = control<QPushButton>(this, "cmdSALIR", "&TERMINAR");
     Frame2 = control<QGroupBox>(this, "Frame2");
     Frame2->setTitle(QStringLiteral("Resultados"));
+    makeResultRows();
+    layOut();
 
-    struct Row {
-        QLabel** name;
-        const char* nameObject;
-        const char* caption;
-        QLineEdit** box;
-        const char* boxObject;
-        QLabel** unit;
-        const char* unitObject;
-        const char* siUnit;
-    };
-    const Row rows[] = {
-        {&Label4, "Label4", "Densidad =", &txtDEN, "txtDEN", &Label14, "Label14", "Kg/m^3"},
-        {&Label3, "Label3", "Calor Específico =", &txtCP, "txtCP", &Label15, "Label15", "KJ/(Kg.K)"},
-        {&Label5, "Label5", "Viscosidad Abs. =", &txtVAB, "txtVAB", &Label10, "Label10", "Pa.s"},
-        {&Label6, "Label6", "Viscosidad Cin. =", &txtVCI, "txtVCI", &Label11, "Label11", "m^2/s"},
-        {&Label7, "Label7", "Cond. Térmica  =", &txtCOT, "txtCOT", &Label12, "Label12", "W/(m.K)"},
-        {&Label9, "Label9", "Difusividad Térm. =", &txtALFA, "txtALFA", &Label13, "Label13", "m^2/s"},
-        {&Label8, "Label8", "# de Prandtl  =", &txtNUM, "txtNUM", nullptr, nullptr, nullptr},
-        {&Label19, "Label19", "Coef. de Expansión =", &txtBETA, "txtBETA", &Label20, "Label20", "1/K"},
-    };
+    // Start state: awaiting the temperature.
+    for (QWidget* w : std::initializer_list<QWidget*>{txtPRES, cmdPRES, cmdMOSTRAR, cmdNUEVA, cmdOTRO})
+        w->setEnabled(false);
+
+    connect(cmdACEPTAR, &QPushButton::clicked, this, &frmVELM1::cmdACEPTAR_Click);
+    connect(cmdPRES, &QPushButton::clicked, this, &frmVELM1::cmdPRES_Click);
+    connect(cmdMOSTRAR, &QPushButton::clicked, this, &frmVELM1::cmdMOSTRAR_Click);
+    connect(cmdNUEVA, &QPushButton::clicked, this, &frmVELM1::cmdNUEVA_Click);
+    connect(cmdOTRO, &QPushButton::clicked, this, &frmVELM1::cmdOTRO_Click);
+    connect(cmdSALIR, &QPushButton::clicked, this, &frmVELM1::cmdSALIR_Click);
+}
+
+void frmVELM1::makeResultRows() {
     auto* results = new QGridLayout(Frame2);
     results->setVerticalSpacing(2);
-    int r = 0;
-    for (const Row& row : rows) {
-        *row.name = control<QLabel>(Frame2, row.nameObject, row.caption);
-        (*row.name)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *row.box = resultBox(Frame2, row.boxObject);
-        results->addWidget(*row.name, r, 0);
-        results->addWidget(*row.box, r, 1);
-        if (row.unit) {
-            *row.unit = control<QLabel>(Frame2, row.unitObject, row.siUnit);
-            results->addWidget(*row.unit, r, 2);
+    for (const ResultRow& row : kResultRows) {
+        const std::size_t i = index(row.property);
+        resultName[i] = control<QLabel>(Frame2, row.nameObject, row.caption);
+        resultName[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        resultBox[i] = makeResultBox(Frame2, row.boxObject);
+        results->addWidget(resultName[i], int(i), 0);
+        results->addWidget(resultBox[i], int(i), 1);
+        if (row.unitObject) {
+            resultUnit[i] = control<QLabel>(Frame2, row.unitObject, info(row.property).siUnit.data());
+            results->addWidget(resultUnit[i], int(i), 2);
         }
-        ++r;
     }
     results->setColumnStretch(1, 1);
+}
 
+void frmVELM1::layOut() {
     auto* entry = new QGridLayout;
     entry->addWidget(Label2, 0, 0);
     entry->addWidget(txtTEMP, 0, 1);
@@ -106,38 +122,22 @@ frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit, QStringLiteral("frmVELM1"
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(entry);
     layout->addLayout(lower, 1);
-
-    // Start state: awaiting the temperature.
-    for (QWidget* w : std::initializer_list<QWidget*>{txtPRES, cmdPRES, cmdMOSTRAR, cmdNUEVA, cmdOTRO})
-        w->setEnabled(false);
-
-    connect(cmdACEPTAR, &QPushButton::clicked, this, &frmVELM1::cmdACEPTAR_Click);
-    connect(cmdPRES, &QPushButton::clicked, this, &frmVELM1::cmdPRES_Click);
-    connect(cmdMOSTRAR, &QPushButton::clicked, this, &frmVELM1::cmdMOSTRAR_Click);
-    connect(cmdNUEVA, &QPushButton::clicked, this, &frmVELM1::cmdNUEVA_Click);
-    connect(cmdOTRO, &QPushButton::clicked, this, &frmVELM1::cmdOTRO_Click);
-    connect(cmdSALIR, &QPushButton::clicked, this, &frmVELM1::cmdSALIR_Click);
 }
 
-bool frmVELM1::liquids() const { return tk.state.FAMILIA == kLiquids; }
+bool frmVELM1::liquids() const { return familyOf(tk.app.state) == Family::Liquids; }
 
 void frmVELM1::Form_Activate() {
-    setCaption(QString::fromStdString(tk.state.FLUIDO.value_or("")));
+    setCaption(QString::fromStdString(tk.app.state.FLUIDO.value_or("")));
     setTwipsGeometry(1500, 1000, 8805, 6675);
 
     Combo1->clear();
-    if (tk.state.UNIDADES == kSI) {
+    if (tk.app.state.UNIDADES == kSI) {
         Combo1->addItems({QStringLiteral("K"), QStringLiteral("ºC")});
     } else {
         Combo1->addItem(QStringLiteral("ºF"));
-        Label14->setText(QStringLiteral("Lb/pie^3"));
-        Label15->setText(QStringLiteral("Btu/(Lb.ºF)"));
         Label17->setText(QStringLiteral("(psi)"));
-        Label10->setText(QStringLiteral("Lbf.s/pie^2"));
-        Label11->setText(QStringLiteral("pie^2/s"));
-        Label12->setText(QStringLiteral("Btu/(h.pie.ºF)"));
-        Label13->setText(QStringLiteral("pie^2/s"));
-        Label20->setText(QStringLiteral("1/ºF"));
+        for (const PropertyInfo& p : kProperties)
+            if (QLabel* unit = resultUnit[index(p.id)]) unit->setText(utf8(p.englishUnit));
     }
     Combo1->setCurrentIndex(0);
     txtTEMP->setFocus();
@@ -145,12 +145,14 @@ void frmVELM1::Form_Activate() {
     const bool liquid = liquids();
     for (QWidget* w : std::initializer_list<QWidget*>{Label16, txtPRES, cmdPRES, Label17})
         w->setVisible(!liquid);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label19, Label20, txtBETA})
+    for (QWidget* w : {static_cast<QWidget*>(resultName[index(Property::BETA)]),
+                       static_cast<QWidget*>(resultUnit[index(Property::BETA)]),
+                       static_cast<QWidget*>(resultBox[index(Property::BETA)])})
         w->setVisible(liquid);
 }
 
 void frmVELM1::refuse(QLineEdit* box, QPushButton* button, std::string_view message) {
-    tk.messages.information(utf8(message));
+    tk.platform.messages.information(utf8(message));
     box->setEnabled(true);
     button->setEnabled(true);
     box->clear();
@@ -159,13 +161,11 @@ void frmVELM1::refuse(QLineEdit* box, QPushButton* button, std::string_view mess
 
 void frmVELM1::cmdACEPTAR_Click() {
     const TemperatureAcceptance a = acceptTemperature(
-        tk.state, txtTEMP->text().toStdString(), Combo1->currentText().toStdString(),
+        tk.app.state, txtTEMP->text().toStdString(), Combo1->currentText().toStdString(),
         regionalDecimalComma());
     ENRANGO = a.ENRANGO;
-    if (a.outcome == TemperatureOutcome::NotANumber) return refuse(txtTEMP, cmdACEPTAR, msg::kNotANumber);
-    if (a.outcome == TemperatureOutcome::DoesNotExist)
-        return refuse(txtTEMP, cmdACEPTAR, msg::kTemperatureDoesNotExist);
-    if (!a.warning.empty()) tk.messages.information(QString::fromStdString(a.warning));
+    if (a.outcome != TemperatureOutcome::Accepted) return refuse(txtTEMP, cmdACEPTAR, refusal(a.outcome));
+    if (!a.warning.empty()) tk.platform.messages.information(QString::fromStdString(a.warning));
 
     if (!liquids()) {
         txtPRES->setEnabled(true);
@@ -182,30 +182,24 @@ void frmVELM1::cmdACEPTAR_Click() {
 void frmVELM1::cmdPRES_Click() {
     txtPRES->setEnabled(false);
     cmdPRES->setEnabled(false);
-    const PressureOutcome p = acceptPressure(tk.state, txtPRES->text().toStdString(), regionalDecimalComma());
+    const PressureOutcome p = acceptPressure(tk.app.state, txtPRES->text().toStdString(), regionalDecimalComma());
     if (p == PressureOutcome::Accepted) {
         cmdMOSTRAR->setEnabled(true);
         return;
     }
     cmdMOSTRAR->setEnabled(false);
-    refuse(txtPRES, cmdPRES, p == PressureOutcome::NotANumber ? msg::kNotANumber : msg::kNegativePressure);
+    refuse(txtPRES, cmdPRES, refusal(p));
 }
 
 void frmVELM1::cmdMOSTRAR_Click() {
-    StorePointSource source(tk.files);
-    MessageNotifier notifier(tk.messages);
-    const Evaluation e = runEvaluation(tk.state, ENRANGO, source, notifier);
+    StorePointSource source(tk.app.files);
+    MessageNotifier notifier(tk.platform.messages);
+    const Evaluation e = runEvaluation(tk.app.state, ENRANGO, source, notifier);
     switch (e.outcome) {
-        case EvaluationOutcome::Shown: {
+        case EvaluationOutcome::Shown:
             tk.menus.setGuardarEnabled(true);
-            const std::pair<QLineEdit*, const std::string*> boxes[] = {
-                {txtDEN, &e.texts.txtDEN},   {txtCP, &e.texts.txtCP},     {txtVAB, &e.texts.txtVAB},
-                {txtVCI, &e.texts.txtVCI},   {txtCOT, &e.texts.txtCOT},   {txtALFA, &e.texts.txtALFA},
-                {txtNUM, &e.texts.txtNUM}};
-            for (const auto& [box, text] : boxes) box->setText(QString::fromStdString(*text));
-            if (e.texts.txtBETA) txtBETA->setText(QString::fromStdString(*e.texts.txtBETA));
+            showResults(e.texts);
             break;
-        }
         case EvaluationOutcome::TooFewPoints:
             // Nothing to show from this table: back to the choice of a family.
             txtTEMP->clear();
@@ -213,7 +207,7 @@ void frmVELM1::cmdMOSTRAR_Click() {
             txtTEMP->setEnabled(true);
             cmdACEPTAR->setEnabled(true);
             tk.screens.hide(objectName());
-            tk.screens.show(QStringLiteral("frmPRESENT"));
+            tk.screens.show<frmPRESENT>();
             break;
         case EvaluationOutcome::ZeroPressure:
             // Back to awaiting a pressure the gas can be evaluated at.
@@ -239,9 +233,12 @@ void frmVELM1::cmdMOSTRAR_Click() {
     cmdMOSTRAR->setEnabled(false);
 }
 
+void frmVELM1::showResults(const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) resultBox[i]->setText(QString::fromStdString(texts[i]));
+}
+
 void frmVELM1::emptyResults() {
-    for (QLineEdit* box : {txtDEN, txtCP, txtCOT, txtALFA, txtVAB, txtVCI, txtNUM}) box->clear();
-    if (liquids()) txtBETA->clear();
+    for (const PropertyInfo& p : velm::propertiesOf(velm::familyOf(tk.app.state))) resultBox[index(p.id)]->clear();
 }
 
 void frmVELM1::cmdNUEVA_Click() {
@@ -257,7 +254,7 @@ void frmVELM1::cmdNUEVA_Click() {
 
 void frmVELM1::cmdOTRO_Click() {
     tk.screens.hide(objectName());
-    tk.screens.show(QStringLiteral("frmPRESENT"));
+    tk.screens.show<frmPRESENT>();
     cmdACEPTAR->setEnabled(true);
     txtTEMP->setEnabled(true);
     cmdNUEVA->setEnabled(false);

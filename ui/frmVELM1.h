@@ -1,6 +1,7 @@
 #pragma once
 // The property screen: temperature and pressure entry, the evaluation, the results.
 
+#include "engine/Properties.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
 #include <QComboBox>
@@ -9,7 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
 #include <string>
+#include <string_view>
 
 class frmVELM1 : public velm::Screen {
 public:
@@ -31,12 +34,17 @@ public:
     QComboBox* Combo1;
     QPushButton *cmdACEPTAR, *cmdPRES, *cmdMOSTRAR, *cmdNUEVA, *cmdOTRO, *cmdSALIR;
     QGroupBox* Frame2;
-    QLabel *Label4, *Label3, *Label5, *Label6, *Label7, *Label9, *Label8, *Label19;
-    QLabel *Label14, *Label15, *Label10, *Label11, *Label12, *Label13, *Label20;
-    QLineEdit *txtDEN, *txtCP, *txtVAB, *txtVCI, *txtCOT, *txtALFA, *txtNUM, *txtBETA;
+    // A row of Frame2 per property, in property order: its name (Label4 …), its result box
+    // (txtDEN …) and its unit (Label14 …; PR has none).
+    std::array<QLabel*, velm::kPropertyCount> resultName{};
+    std::array<QLineEdit*, velm::kPropertyCount> resultBox{};
+    std::array<QLabel*, velm::kPropertyCount> resultUnit{};
 
 private:
+    void makeResultRows();
+    void layOut();
     void refuse(QLineEdit* box, QPushButton* button, std::string_view message);
+    void showResults(const std::vector<std::string>& texts);
     void emptyResults();
     bool liquids() const;
 };

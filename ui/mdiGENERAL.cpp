@@ -1,9 +1,10 @@
 #include "ui/mdiGENERAL.h"
 
 #include "engine/Module1.h"
-#include "store/ResultsFile.h"
 #include "engine/ResultsLine.h"
 #include "engine/UserError.h"
+#include "store/ResultsFile.h"
+#include "ui/Screens.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -14,12 +15,15 @@ namespace {
 const QString kSaveTitle = QStringLiteral("GUARDAR ");
 }
 
-mdiGENERAL::mdiGENERAL(Module1& state, MessageBoxes& messages, SaveDialog& saveDialog)
+mdiGENERAL::mdiGENERAL(AppContext& app, Platform& platform)
     : area(new QMdiArea(this)),
-      state_(state),
-      messages_(messages),
-      saveDialog_(saveDialog),
-      screens_(area) {
+      state_(app.state),
+      messages_(platform.messages),
+      saveDialog_(platform.saveDialog),
+      screens_(area),
+      toolkit_{app, platform, screens_, *this} {
+    screens_.setToolkit(&toolkit_);
+    registerAllScreens(screens_);
     setObjectName(QStringLiteral("mdiGENERAL"));
     setWindowTitle(QStringLiteral("   VELMORANTES"));
     setCentralWidget(area);
@@ -73,7 +77,7 @@ void mdiGENERAL::mnuSingles_Click() {
 }
 
 void mdiGENERAL::Velmorantes_Click() {
-    screens_.show(QStringLiteral("frmPRESENT"));
+    screens_.show<frmPRESENT>();
     setUnidadesEnabled(false);
 }
 

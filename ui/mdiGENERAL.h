@@ -14,7 +14,8 @@
 
 class mdiGENERAL : public QMainWindow, public velm::MainMenus {
 public:
-    mdiGENERAL(Module1& state, velm::MessageBoxes& messages, velm::SaveDialog& saveDialog);
+    // Wires every screen to the application's context and the platform.
+    mdiGENERAL(velm::AppContext& app, velm::Platform& platform);
 
     velm::ScreenRegistry& screens() { return screens_; }
 
@@ -41,5 +42,6 @@ private:
     velm::MessageBoxes& messages_;
     velm::SaveDialog& saveDialog_;
     velm::ScreenRegistry screens_;
+    velm::Toolkit toolkit_;
     QString fileName_;  // the file chosen last in the save dialog
 };

@@ -15,7 +15,7 @@ namespace {
 class Points : public PointSource {
 public:
     explicit Points(std::vector<TablePoint> points) : points_(std::move(points)) {}
-    void readPoints(std::string_view, std::string_view,
+    void readPoints(Family, std::string_view,
                     const std::function<void(const TablePoint&)>& take) override {
         for (const TablePoint& p : points_) take(p);
     }
@@ -36,7 +36,7 @@ TablePoint point(double T, double v, double pr = -1) {
     TablePoint p;
     p.TEMP = T;
     p.value.fill(v);
-    if (pr >= 0) p.value[T_PR] = pr;
+    if (pr >= 0) p.value[index(Property::PR)] = pr;
     return p;
 }
 
@@ -67,7 +67,7 @@ TEST(CalcularTabla, PointsInAnyOrderAndSharingATemperatureNeverDivideByZero) {
     };
     for (const Case& c : cases) {
         Module1 m;
-        m.FAMILIA = "LIQUIDOS";
+        m.FAMILIA = Family::Liquids;
         m.FLUIDO = "X";
         m.TEMP = c.T;
         Points source(c.points);

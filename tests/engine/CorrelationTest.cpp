@@ -1,5 +1,5 @@
-#include "engine/Calcular.h"
 #include "correlation/Correlation.h"
+#include "engine/Calcular.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ namespace {
 
 Module1 evaluated(const char* family, const char* fluid, double T, double kPa = 101.3) {
     Module1 m;
-    m.FAMILIA = family;
+    m.FAMILIA = familyNamed(family);
     m.FLUIDO = fluid;
     m.TEMP = T;
     m.PRESION = kPa;
@@ -100,7 +100,7 @@ TEST(Correlations, BoundaryTemperaturesTakeTheRightPiece) {
     struct Case {
         bool gas;
         const char* fluid;
-        Property property;
+        CorrelatedProperty property;
         double T;
         std::size_t piece;
     };
@@ -124,7 +124,7 @@ TEST(Correlations, BoundaryTemperaturesTakeTheRightPiece) {
         ASSERT_NE(f, nullptr) << c.fluid;
         const Correlation corr = f->property[c.property];
         EXPECT_EQ(&selectPiece(corr, c.T) - corr.data(), static_cast<std::ptrdiff_t>(c.piece))
-            << c.fluid << " " << kPropertyNames[c.property] << " at " << c.T << " K";
+            << c.fluid << " " << kCorrelatedNames[c.property] << " at " << c.T << " K";
     }
 }
 

@@ -57,7 +57,7 @@ TEST(Entry, TemperatureIsConvertedWithTheOffset273AndCheckedAgainstTheRange) {
     };
     for (const Case& c : cases) {
         Module1 m;
-        m.FAMILIA = c.family;
+        m.FAMILIA = familyNamed(c.family);
         m.FLUIDO = c.fluid;
         const auto a = acceptTemperature(m, c.typed, c.scale, false);
         const std::string row = std::string(c.fluid) + " " + c.typed + " " + c.scale;
@@ -72,7 +72,7 @@ TEST(Entry, TemperatureIsConvertedWithTheOffset273AndCheckedAgainstTheRange) {
 
 TEST(Entry, OutOfRangeWarningQuotesTheRangeWithItsBlanks) {
     Module1 m;
-    m.FAMILIA = "LIQUIDOS";
+    m.FAMILIA = Family::Liquids;
     m.FLUIDO = "AMONIACO";
     EXPECT_EQ(acceptTemperature(m, "400", "K", false).warning,
               "ESTA TEMPERATURA SE ENCUENTRA FUERA DEL RANGO DE LA ECUACION DEL (DE LA) "
@@ -81,7 +81,7 @@ TEST(Entry, OutOfRangeWarningQuotesTheRangeWithItsBlanks) {
 
 TEST(Entry, RefusedTextLeavesTheStateAsItWas) {
     Module1 m;
-    m.FAMILIA = "GASES";
+    m.FAMILIA = Family::Gases;
     m.FLUIDO = "AIRE";
     acceptTemperature(m, "300", "K", false);
     EXPECT_EQ(acceptTemperature(m, "", "ºC", false).outcome, TemperatureOutcome::NotANumber);

@@ -25,7 +25,7 @@ TEST(ResultsLine, HeadingsFollowUnitsScaleAndFamily) {
         Module1 m;
         m.UNIDADES = c.units;
         m.ESCALA = c.scale;
-        m.FAMILIA = c.family;
+        m.FAMILIA = familyNamed(c.family);
         EXPECT_EQ(headingLine(m), c.heading) << c.units << " " << c.scale << " " << c.family;
     }
 }

@@ -40,11 +40,11 @@ void addRow(App& app, const QStringList& fields) {
 
 std::vector<velm::TablePoint> points(App& app, const char* family, const QString& title) {
     std::vector<velm::TablePoint> v;
-    velm::FluidStore(app.files, family).readPoints(title.toStdString(), [&](const velm::TablePoint& p) { v.push_back(p); });
+    velm::FluidStore(app.files, *velm::familyNamed(family)).readPoints(title.toStdString(), [&](const velm::TablePoint& p) { v.push_back(p); });
     return v;
 }
 
-frmMODIFICAR& grid(App& app) { return app.main.screens().get<frmMODIFICAR>("frmMODIFICAR"); }
+frmMODIFICAR& grid(App& app) { return app.main.screens().get<frmMODIFICAR>(); }
 
 }  // namespace
 
@@ -129,7 +129,7 @@ TEST(Maintenance, TitlesAreCheckedAgainstEveryTableOfTheFile) {
             EXPECT_EQ(app.text("frmDATOS", "Text1"), "") << row;
         }
         if (c.title == " AIRE ") {
-            EXPECT_TRUE(velm::FluidStore(app.files, "GASES").titleExists(" AIRE ")) << "kept untrimmed";
+            EXPECT_TRUE(velm::FluidStore(app.files, velm::Family::Gases).titleExists(" AIRE ")) << "kept untrimmed";
         }
     }
 }
@@ -165,7 +165,7 @@ TEST(Maintenance, RowEntryReadsLeadingNumbersAndStoresSingles) {
 
 TEST(Maintenance, GridOfAnEmptyTableAndItsButtons) {
     App app;
-    velm::FluidStore(app.files, "LIQUIDOS").createTable("VACIA");
+    velm::FluidStore(app.files, velm::Family::Liquids).createTable("VACIA");
     app.main.Velmorantes->trigger();
     app.click("frmPRESENT", "cmdLIQUIDOS");
     operate(app, "frmPRESENT2", "cmdMODIFICAR", "VACIA");
@@ -208,7 +208,7 @@ TEST(Maintenance, GridOfAnEmptyTableAndItsButtons) {
 
 TEST(Maintenance, GridDeletesMovesAndKeepsAnEditInProgress) {
     App app;
-    velm::FluidStore gases(app.files, "GASES");
+    velm::FluidStore gases(app.files, velm::Family::Gases);
     gases.createTable("T3");
     for (double t : {300.0, 350.0, 400.0}) gases.appendRow("T3", {t, 1, 1, 1, 1, 1, 1, 1});
     app.main.Velmorantes->trigger();

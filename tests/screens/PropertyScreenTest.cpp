@@ -187,7 +187,7 @@ TEST(PropertyScreen, OtherFluidLeadsBackToTheFamilyScreen) {
     EXPECT_FALSE(app.visible("frmVELM1"));
     EXPECT_TRUE(app.visible("frmPRESENT"));
     EXPECT_FALSE(app.main.mnuGuardar->isEnabled());
-    EXPECT_EQ(app.state.FAMILIA, "GASES");
+    EXPECT_EQ(app.state.FAMILIA, velm::Family::Gases);
     EXPECT_EQ(app.state.FLUIDO, "AIRE");
     for (const char* box : {"txtTEMP", "txtPRES", "txtDEN", "txtNUM"}) EXPECT_EQ(app.text("frmVELM1", box), "") << box;
     app.click("frmPRESENT", "cmdLIQUIDOS");
@@ -198,7 +198,7 @@ TEST(PropertyScreen, OtherFluidLeadsBackToTheFamilyScreen) {
 
 TEST(PropertyScreen, ATableOfFewerThanTwoPointsStopsAndReturnsToTheFamilies) {
     App app;
-    velm::FluidStore gases(app.files, "GASES");
+    velm::FluidStore gases(app.files, velm::Family::Gases);
     gases.createTable("UNO");
     gases.appendRow("UNO", {300, 1, 1, 1, 1, 1, 1, 1});
     app.openFluid("GASES", "UNO");
@@ -215,7 +215,7 @@ TEST(PropertyScreen, ATableOfFewerThanTwoPointsStopsAndReturnsToTheFamilies) {
 
 TEST(PropertyScreen, ATableThatCannotBeReadIsReportedAndAnotherFluidStaysWithinReach) {
     App app;
-    velm::FluidStore gases(app.files, "GASES");
+    velm::FluidStore gases(app.files, velm::Family::Gases);
     gases.createTable("EFIMERA");
     app.openFluid("GASES", "EFIMERA");
     gases.deleteTable("EFIMERA");  // gone between the choice and the evaluation

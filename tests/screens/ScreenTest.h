@@ -2,11 +2,11 @@
 // The whole program wired to scripted message boxes and save dialog, on database files in a
 // temporary folder: tests drive the real widgets through their handlers.
 
-#include "ui/AllScreens.h"
-#include "store/FluidStore.h"
 #include "engine/Module1.h"
-#include "ui/toolkit/Toolkit.h"
+#include "store/FluidStore.h"
+#include "ui/Screens.h"
 #include "ui/mdiGENERAL.h"
+#include "ui/toolkit/Toolkit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -83,9 +83,7 @@ public:
 
 class App {
 public:
-    App() : files(dir.path()), main(state, messages, saveDialog) {
-        main.screens().setToolkit(&tk);
-        registerAllScreens(main.screens());
+    App() : files(dir.path()), main(context, platform) {
         main.MDIForm_Load();
         main.show();
         main.activateWindow();  // focus, and the keys sent to it, need an active window
@@ -143,8 +141,9 @@ public:
     ScriptedSaveDialog saveDialog;
     RecordingBusy busy;
     ForwardingKeys keys;
+    AppContext context{state, files};
+    Platform platform{messages, saveDialog, busy, keys};
     mdiGENERAL main;
-    Toolkit tk{state, main.screens(), main, messages, busy, keys, files};
 };
 
 inline std::string str(const QString& s) { return s.toStdString(); }

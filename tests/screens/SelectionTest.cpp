@@ -1,7 +1,7 @@
 #include "tests/screens/ScreenTest.h"
 
-#include "ui/toolkit/ScreenRegistry.h"
 #include "ui/frmFluidChoice.h"
+#include "ui/toolkit/ScreenRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,10 +66,10 @@ TEST(SelectionScreens, FamiliesListTheirStoredTablesInCreationOrder) {
         app.click(c.screen, "cmdATRAS");
         EXPECT_TRUE(app.visible("frmPRESENT"));
     }
-    EXPECT_EQ(app.state.FAMILIA, "LIQUIDOS");
+    EXPECT_EQ(app.state.FAMILIA, velm::Family::Liquids);
 
     // A table created since is listed, last, at the next showing.
-    velm::FluidStore(app.files, "GASES").createTable("R 134a");
+    velm::FluidStore(app.files, velm::Family::Gases).createTable("R 134a");
     app.click("frmPRESENT", "cmdGASES");
     auto* combo = app.find<QComboBox>("frmVELM2", "cboOTRO");
     EXPECT_EQ(combo->itemText(combo->count() - 1), "R 134a");

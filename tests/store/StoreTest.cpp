@@ -3,8 +3,8 @@
 #include "tests/store/StoreTesting.h"
 
 #include "engine/Catalogue.h"
-#include "store/FluidTableModel.h"
 #include "engine/UserError.h"
+#include "store/FluidTableModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +36,7 @@ std::string messageOf(const std::function<void()>& operation) {
     return "(no message)";
 }
 
-std::vector<std::string> catalogueNames(const char* family) {
+std::vector<std::string> catalogueNames(Family family) {
     std::vector<std::string> names;
     for (const BuiltInFluid& f : builtInFluids(family)) names.emplace_back(f.name);
     return names;
@@ -61,11 +61,11 @@ TEST_F(StoreTest, AnyTitleIsKeptAsTyped) {
         EXPECT_EQ(gases.storedName(QString::fromStdString(t).toLower().toStdString()), t);
         gases.appendRow(t, {300, 1, 1, 1, 1, 1, 1, 1});
         gases.appendRow(t, {400, 3, 1, 1, 1, 1, 1, 1});
-        const Evaluated r = evaluate(files, "GASES", t, 350);
+        const Evaluated r = evaluate(files, Family::Gases, t, 350);
         EXPECT_EQ(r.outcome, EvaluationOutcome::Shown) << t;
         EXPECT_DOUBLE_EQ(r.m.DEN.value_or(0), 2) << t;
         gases.deleteTable(t);
-        EXPECT_EQ(gases.listFluidTables(), catalogueNames("GASES")) << t;
+        EXPECT_EQ(gases.listFluidTables(), catalogueNames(Family::Gases)) << t;
         EXPECT_EQ(pointCount(gases, "AIRE"), 35) << t;
     }
 }
@@ -93,7 +93,7 @@ TEST_F(StoreTest, ValuesAreStoredAsFloatsAndNeverAsText) {
     liquids.createTable("V");
     liquids.appendRow("V", {300, 1.1614, 1, 1, 1, 1, 1, 1, 1});
     liquids.readPoints("V", [](const TablePoint& p) {
-        EXPECT_EQ(p.value[T_DEN], 1.1613999605178833);
+        EXPECT_EQ(p[Property::DEN], 1.1613999605178833);
     });
     for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL, 3.5e38, -1e39})
         EXPECT_EQ(messageOf([&] { liquids.appendRow("V", {300, 1, bad, 1, 1, 1, 1, 1, 1}); }),
@@ -104,7 +104,7 @@ TEST_F(StoreTest, ValuesAreStoredAsFloatsAndNeverAsText) {
     // A hand-edited file: the engine refuses text; a NULL it takes is reported on reading.
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "by-hand");
-        db.setDatabaseName(files.pathFor("LIQUIDOS"));
+        db.setDatabaseName(files.pathFor(Family::Liquids));
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
         EXPECT_FALSE(q.exec(R"(INSERT INTO "V" VALUES (1, 'abc', 1, 1, 1, 1, 1, 1, 1))"));
@@ -118,12 +118,12 @@ TEST_F(StoreTest, ValuesAreStoredAsFloatsAndNeverAsText) {
 
 TEST_F(StoreTest, ANewFileHoldsTheShippedTablesInCatalogueOrder) {
     // An empty file counts as missing.
-    QFile(files.pathFor("LIQUIDOS")).open(QIODevice::WriteOnly);
-    for (const char* family : {"GASES", "LIQUIDOS"}) {
+    QFile(files.pathFor(Family::Liquids)).open(QIODevice::WriteOnly);
+    for (const Family family : kFamilies) {
         ASSERT_EQ(store(family).listFluidTables(), catalogueNames(family));
         for (const std::string& name : catalogueNames(family)) {
             std::ifstream csv(std::string(VELM_SOURCE_DIR) + "/data/reference/" +
-                              (family == std::string("GASES") ? "gases/" : "liquids/") + name + ".csv");
+                              (family == Family::Gases ? "gases/" : "liquids/") + name + ".csv");
             int lines = 0;
             for (std::string line; std::getline(csv, line);) ++lines;
             EXPECT_EQ(store(family).readRows(name).size(), std::size_t(lines - 1)) << name;
@@ -138,7 +138,7 @@ TEST_F(StoreTest, AFileThatIsNotSQLiteIsNeverTouched) {
     QByteArray noise(4096, '\0');
     for (char& b : noise) b = char(random());
     const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2028, '\0');
-    const QString path = files.pathFor("GASES");
+    const QString path = files.pathFor(Family::Gases);
     const std::string want = "EL ARCHIVO " + QDir::toNativeSeparators(path).toStdString() +
                              " NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO";
     const std::pair<const char*, std::function<void()>> operations[] = {
@@ -148,7 +148,7 @@ TEST_F(StoreTest, AFileThatIsNotSQLiteIsNeverTouched) {
         {"delete", [&] { gases.deleteTable("AIRE"); }},
         {"append", [&] { gases.appendRow("AIRE", {300, 1, 1, 1, 1, 1, 1, 1}); }},
         {"read", [&] { pointCount(gases, "AIRE"); }},
-        {"grid", [&] { FluidTableModel(files, "GASES", "AIRE"); }},
+        {"grid", [&] { FluidTableModel (files, Family::Gases, "AIRE"); }},
     };
     for (const QByteArray& content : {noise, jet, QByteArray("SQLite")}) {
         QFile f(path);
@@ -157,7 +157,7 @@ TEST_F(StoreTest, AFileThatIsNotSQLiteIsNeverTouched) {
         f.close();
         for (const auto& [what, operation] : operations)
             EXPECT_EQ(messageOf(operation), want) << what;
-        const Evaluated r = evaluate(files, "GASES", "AIRE", 5000, 101.3, "NO");
+        const Evaluated r = evaluate(files, Family::Gases, "AIRE", 5000, 101.3, "NO");
         EXPECT_EQ(r.outcome, EvaluationOutcome::Unreadable);
         EXPECT_EQ(r.messages, std::vector<std::string>{want});
         EXPECT_EQ(bytesOf(path), content);
@@ -167,7 +167,7 @@ TEST_F(StoreTest, AFileThatIsNotSQLiteIsNeverTouched) {
 
 TEST_F(StoreTest, AReadOnlyFileIsReadButNeverWritten) {
     gases.createTable("MIA");
-    const QString path = files.pathFor("GASES");
+    const QString path = files.pathFor(Family::Gases);
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     const QByteArray before = bytesOf(path);
     EXPECT_EQ(gases.listFluidTables().size(), 10u);
@@ -178,7 +178,7 @@ TEST_F(StoreTest, AReadOnlyFileIsReadButNeverWritten) {
     EXPECT_EQ(messageOf([&] { gases.createTable("NUEVA"); }), want);
     EXPECT_EQ(messageOf([&] { gases.deleteTable("MIA"); }), want);
     EXPECT_EQ(messageOf([&] { gases.appendRow("AIRE", {300, 1, 1, 1, 1, 1, 1, 1}); }), want);
-    FluidTableModel grid(files, "GASES", "AIRE");
+    FluidTableModel grid(files, Family::Gases, "AIRE");
     QString reported;
     QObject::connect(&grid, &FluidTableModel::failed, [&](const QString& m) { reported = m; });
     EXPECT_FALSE(grid.setData(grid.index(0, 1), 2.5));
@@ -192,7 +192,7 @@ TEST_F(StoreTest, AReadOnlyFileIsReadButNeverWritten) {
 TEST_F(StoreTest, TheGridWritesEveryChangeAtOnce) {
     const std::string title = R"("mi [tabla].x")";
     liquids.createTable(title);
-    FluidTableModel grid(files, "LIQUIDOS", title);
+    FluidTableModel grid(files, Family::Liquids, title);
     QStringList reported;
     QObject::connect(&grid, &FluidTableModel::failed, [&](const QString& m) { reported << m; });
     EXPECT_EQ(grid.headerData(8, Qt::Horizontal).toString(), "BETA");

@@ -32,7 +32,7 @@ struct Evaluated {
     }
 };
 
-inline Evaluated evaluate(const DatabaseFiles& files, const std::string& family,
+inline Evaluated evaluate(const DatabaseFiles& files, Family family,
                     const std::string& fluid, double T, double P = 101.3,
                     const char* ENRANGO = "SI") {
     Evaluated r{};
@@ -40,7 +40,7 @@ inline Evaluated evaluate(const DatabaseFiles& files, const std::string& family,
     r.m.FLUIDO = fluid;
     r.m.UNIDADES = "SI";
     r.m.TEMP = T;
-    if (family == "GASES") r.m.PRESION = P;
+    if (family == Family::Gases) r.m.PRESION = P;
     StorePointSource source(files);
     Recorder recorder;
     r.outcome = runEvaluation(r.m, ENRANGO, source, recorder).outcome;
@@ -52,9 +52,9 @@ class StoreTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     DatabaseFiles files{dir.path()};
-    FluidStore gases{files, "GASES"};
-    FluidStore liquids{files, "LIQUIDOS"};
-    FluidStore& store(const std::string& family) { return family == "GASES" ? gases : liquids; }
+    FluidStore gases{files, Family::Gases};
+    FluidStore liquids{files, Family::Liquids};
+    FluidStore& store(Family family) { return family == Family::Gases ? gases : liquids; }
 };
 
 }  // namespace velm::testing

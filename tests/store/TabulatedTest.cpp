@@ -22,13 +22,12 @@ std::vector<double> row(double T, double f, bool gas) {
     return r;
 }
 
-const char* const kNames[] = {"DEN", "CP", "MIU", "UN", "K", "ALFA", "PR", "BETA"};
 
 }  // namespace
 
 TEST_F(StoreTest, InterpolatesAndExtrapolatesAStoredTable) {
-    for (const char* family : {"GASES", "LIQUIDOS"}) {
-        const bool gas = std::string(family) == "GASES";
+    for (const Family family : kFamilies) {
+        const bool gas = family == Family::Gases;
         store(family).createTable("TRES");
         for (const auto& [T, f] : {std::pair{350.0, 6.0}, {400.0, 7.0}, {300.0, 4.0}})
             store(family).appendRow("TRES", row(T, f, gas));
@@ -52,7 +51,7 @@ TEST_F(StoreTest, InterpolatesAndExtrapolatesAStoredTable) {
     for (const Case& c : cases) {
         const std::string name = std::string(c.family) + " " + std::to_string(c.T) + " K " +
                                  std::to_string(c.P) + " kPa";
-        const Evaluated r = evaluate(files, c.family, "TRES", c.T, c.P);
+        const Evaluated r = evaluate(files, *familyNamed(c.family), "TRES", c.T, c.P);
         ASSERT_EQ(r.outcome, EvaluationOutcome::Shown) << name;
         EXPECT_EQ(r.messages, c.message ? std::vector<std::string>{c.message}
                                         : std::vector<std::string>{})
@@ -61,12 +60,12 @@ TEST_F(StoreTest, InterpolatesAndExtrapolatesAStoredTable) {
         const double pressureRatio = gas ? c.P / 101.3 : 1;
         std::array<double, 8> want{};
         for (std::size_t i = 0; i < want.size(); ++i) want[i] = kScale[i] * c.f;
-        want[T_DEN] *= pressureRatio;
-        want[T_UN] /= pressureRatio;
-        want[T_ALFA] /= pressureRatio;
-        if (gas) want[T_BETA] = 0;
+        want[index(Property::DEN)] *= pressureRatio;
+        want[index(Property::UN)] /= pressureRatio;
+        want[index(Property::ALFA)] /= pressureRatio;
+        if (gas) want[index(Property::BETA)] = 0;
         for (std::size_t i = 0; i < want.size(); ++i)
-            EXPECT_DOUBLE_EQ(r.results()[i], want[i]) << name << ": " << kNames[i];
+            EXPECT_DOUBLE_EQ(r.results()[i], want[i]) << name << ": " << kProperties[i].column;
     }
 }
 
@@ -93,7 +92,7 @@ TEST_F(StoreTest, PointsAreTheDistinctStoredFloats) {
         liquids.createTable(title);
         for (const auto& [T, den] : c.points)
             liquids.appendRow(title, {T, den, 1, 1, 1, 1, 1, 1, 1});
-        const Evaluated r = evaluate(files, "LIQUIDOS", title, c.T);
+        const Evaluated r = evaluate(files, Family::Liquids, title, c.T);
         ASSERT_EQ(r.outcome, c.outcome) << c.what;
         if (c.outcome == EvaluationOutcome::TooFewPoints) {
             EXPECT_EQ(r.messages, std::vector<std::string>{
@@ -109,9 +108,9 @@ TEST_F(StoreTest, PointsAreTheDistinctStoredFloats) {
 // The shipped AIRE table: its last rows are 2500 K (DEN 0.1389) and 3000 K (DEN 0.1135).
 TEST_F(StoreTest, ABuiltInFluidReadsItsTableOnlyOutsideItsRange) {
     const double den2500 = double(0.1389f), den3000 = double(0.1135f);
-    const Evaluated inRange = evaluate(files, "GASES", "AIRE", 300);
+    const Evaluated inRange = evaluate(files, Family::Gases, "AIRE", 300);
     EXPECT_NEAR(*inRange.m.DEN, 1.16011096, 1e-8) << "the correlation, not the table's 1.1614";
-    const Evaluated outside = evaluate(files, "GASES", "AIRE", 3500, 101.3, "NO");
+    const Evaluated outside = evaluate(files, Family::Gases, "AIRE", 3500, 101.3, "NO");
     ASSERT_EQ(outside.outcome, EvaluationOutcome::Shown);
     EXPECT_TRUE(outside.messages.empty()) << "warned at acceptance already";
     EXPECT_DOUBLE_EQ(*outside.m.DEN, den3000 + (den3000 - den2500) / 500 * 500);

@@ -36,7 +36,7 @@ TEST(FitTool, CommittedOutputEqualsAFreshFit) {
 // solution to 12 digits or more; what is left is the published values' own rounding, worst
 // in the small constant terms of MIU, UN and K below 1300 K.
 struct AirPiece {
-    Property property;
+    CorrelatedProperty property;
     std::size_t index;
     std::size_t points;  // boundary rows on both sides: 100..450 K is 8 rows, 450..1300 K 15
     double worstDigits;
@@ -53,7 +53,7 @@ TEST(FitTool, RefitsThePublishedAirPieces) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const AirPiece& want = kAirPieces[i];
         const SelfCheckRow& row = rows[i];
-        const std::string name = "AIRE " + std::string(kPropertyNames[want.property]) +
+        const std::string name = "AIRE " + std::string(kCorrelatedNames[want.property]) +
                                  " piece " + std::to_string(want.index + 1);
         ASSERT_EQ(row.property, want.property) << name;
         ASSERT_EQ(row.index, want.index) << name;
@@ -74,14 +74,14 @@ TEST(FitTool, BoundaryRowsCountOnBothSidesWithinTheValidRange) {
     const std::vector<double> want[] = {{100, 450}, {450, 500}, {500, 1300}};
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         std::vector<double> got;
-        for (const Point& p : pointsIn(table, "GASES", P_DEN, fitInterval(pieces, i, 100, 1300)))
+        for (const Point& p : pointsIn(table, Family::Gases, P_DEN, fitInterval(pieces, i, 100, 1300)))
             got.push_back(p.T);
         EXPECT_EQ(got, want[i]) << "piece " << i + 1;
     }
     const Interval all{100, 1300};
-    EXPECT_DOUBLE_EQ(pointsIn(table, "GASES", P_MIU, all).front().value, 100);   // 10⁻⁷ Pa·s
-    EXPECT_DOUBLE_EQ(pointsIn(table, "LIQUIDOS", P_MIU, all).front().value, 1e-3);  // 10⁻² Pa·s
-    EXPECT_TRUE(pointsIn(table, "GASES", P_CP, all).empty());
+    EXPECT_DOUBLE_EQ(pointsIn(table, Family::Gases, P_MIU, all).front().value, 100);   // 10⁻⁷ Pa·s
+    EXPECT_DOUBLE_EQ(pointsIn(table, Family::Liquids, P_MIU, all).front().value, 1e-3);  // 10⁻² Pa·s
+    EXPECT_TRUE(pointsIn(table, Family::Gases, P_CP, all).empty());
 }
 
 TEST(FitTool, RefusesMalformedTables) {
@@ -124,15 +124,15 @@ TEST(GeneratedTables, MatchTheLayoutAndTheFit) {
     std::size_t gas = 0, liquid = 0;
     for (const FluidFit& fit : freshFit().fluids) {
         const FluidLayout& f = *fit.layout;
-        const bool isGas = f.family == "GASES";
+        const bool isGas = f.family == Family::Gases;
         const std::span<const FluidCorrelations> set =
             isGas ? gasCorrelations() : liquidCorrelations();
         const std::size_t at = isGas ? gas++ : liquid++;
         ASSERT_LT(at, set.size()) << f.name;
         ASSERT_EQ(set[at].name, f.name);
-        for (int p = 0; p < kPropertyCount; ++p) {
+        for (int p = 0; p < kCorrelatedCount; ++p) {
             const Correlation runtime = set[at].property[p];
-            const std::string where = std::string(f.name) + " " + std::string(kPropertyNames[p]);
+            const std::string where = std::string(f.name) + " " + std::string(kCorrelatedNames[p]);
             ASSERT_EQ(runtime.size(), f.property[p].size()) << where;
             for (std::size_t i = 0; i < runtime.size(); ++i) {
                 const Piece& got = runtime[i];

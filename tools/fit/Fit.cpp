@@ -9,9 +9,9 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-std::string pieceName(const FluidLayout& f, Property property, std::size_t index) {
-    return std::string(f.family) + " " + std::string(f.name) + " " +
-           std::string(kPropertyNames[property]) + " piece " + std::to_string(index + 1);
+std::string pieceName(const FluidLayout& f, CorrelatedProperty property, std::size_t index) {
+    return std::string(familyName(f.family)) + " " + std::string(f.name) + " " +
+           std::string(kCorrelatedNames[property]) + " piece " + std::to_string(index + 1);
 }
 
 // The engine's value of one piece at T, in correlation units (BETA in 1/K).
@@ -34,7 +34,7 @@ void judge(PieceReport& report, const std::vector<Point>& points, Correlation de
     }
 }
 
-SelfCheckRow refitPublished(const LayoutPiece& published, Property property, std::size_t index,
+SelfCheckRow refitPublished(const LayoutPiece& published, CorrelatedProperty property, std::size_t index,
                             std::size_t count, Interval interval,
                             const std::vector<Point>& points) {
     SelfCheckRow row;
@@ -60,8 +60,8 @@ SelfCheckRow refitPublished(const LayoutPiece& published, Property property, std
 
 }  // namespace
 
-double correlationUnit(std::string_view family, Property property) {
-    const bool gas = family == "GASES";
+double correlationUnit(Family family, CorrelatedProperty property) {
+    const bool gas = family == Family::Gases;
     switch (property) {
         case P_MIU: return gas ? kGasMiuUnit : kLiquidMiuUnit;
         case P_UN: return gas ? kGasUnUnit : kLiquidUnUnit;
@@ -77,10 +77,10 @@ Interval fitInterval(const std::vector<LayoutPiece>& pieces, std::size_t index, 
     return {std::max(from, lowest), std::min(to, highest)};
 }
 
-std::vector<Point> pointsIn(const ReferenceTable& table, std::string_view family,
-                            Property property, Interval interval) {
+std::vector<Point> pointsIn(const ReferenceTable& table, Family family,
+                            CorrelatedProperty property, Interval interval) {
     std::vector<Point> points;
-    const int column = table.column(kPropertyNames[property]);
+    const int column = table.column(kCorrelatedNames[property]);
     if (column < 0) return points;
     const double unit = correlationUnit(family, property);
     for (const std::vector<double>& row : table.rows)
@@ -100,15 +100,15 @@ FitResult fitAll(const std::filesystem::path& root) {
     FitResult result;
     for (const FluidLayout& f : correlationLayout()) {
         const ReferenceTable table = readReferenceTable(
-            root / "data" / "reference" / (f.family == "GASES" ? "gases" : "liquids") /
+            root / "data" / "reference" / (f.family == Family::Gases ? "gases" : "liquids") /
             (std::string(f.name) + ".csv"));
-        const bool isAir = f.family == "GASES" && f.name == "AIRE";
+        const bool isAir = f.family == Family::Gases && f.name == "AIRE";
 
         FluidFit fit;
         fit.layout = &f;
-        std::array<std::vector<std::vector<Point>>, kPropertyCount> points;
-        for (int p = 0; p < kPropertyCount; ++p) {
-            const auto property = static_cast<Property>(p);
+        std::array<std::vector<std::vector<Point>>, kCorrelatedCount> points;
+        for (int p = 0; p < kCorrelatedCount; ++p) {
+            const auto property = static_cast<CorrelatedProperty>(p);
             const std::vector<LayoutPiece>& pieces = f.property[p];
             for (std::size_t i = 0; i < pieces.size(); ++i) {
                 const Interval interval = fitInterval(pieces, i, f.lowest, f.highest);
@@ -116,9 +116,9 @@ FitResult fitAll(const std::filesystem::path& root) {
                 const std::vector<Point>& used = points[p].back();
                 Piece piece = pieces[i].piece;
                 if (pieces[i].fitted) {
-                    if (table.column(kPropertyNames[p]) < 0)
+                    if (table.column(kCorrelatedNames[p]) < 0)
                         throw FitError(pieceName(f, property, i) + ": no " +
-                                       std::string(kPropertyNames[p]) + " column");
+                                       std::string(kCorrelatedNames[p]) + " column");
                     try {
                         piece.c = fitPolynomial(used, piece.degree);
                     } catch (const FitError& e) {
@@ -132,10 +132,10 @@ FitResult fitAll(const std::filesystem::path& root) {
             }
         }
         // Judged only once every piece exists: BETA may need the density correlation.
-        for (int p = 0; p < kPropertyCount; ++p) {
+        for (int p = 0; p < kCorrelatedCount; ++p) {
             for (std::size_t i = 0; i < fit.pieces[p].size(); ++i) {
                 PieceReport report;
-                report.property = static_cast<Property>(p);
+                report.property = static_cast<CorrelatedProperty>(p);
                 report.index = i;
                 report.count = fit.pieces[p].size();
                 report.piece = fit.pieces[p][i];

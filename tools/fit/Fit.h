@@ -40,7 +40,7 @@ struct Point {
 };
 
 // The factor from SI to the correlation unit of a property in a family.
-double correlationUnit(std::string_view family, Property property);
+double correlationUnit(Family family, CorrelatedProperty property);
 
 // The closed temperature interval a piece is fitted on and judged against.
 struct Interval {
@@ -56,8 +56,8 @@ Interval fitInterval(const std::vector<LayoutPiece>& pieces, std::size_t index, 
 
 // The rows of `table` inside `interval` for one property, in correlation units; empty when
 // the table lacks the column.
-std::vector<Point> pointsIn(const ReferenceTable& table, std::string_view family,
-                            Property property, Interval interval);
+std::vector<Point> pointsIn(const ReferenceTable& table, Family family,
+                            CorrelatedProperty property, Interval interval);
 
 // Ordinary least-squares polynomial of `degree` through `points`, coefficients c[k] of T^k.
 // Throws FitError when there are fewer than degree + 1 points.
@@ -65,7 +65,7 @@ std::array<double, 7> fitPolynomial(std::span<const Point> points, int degree);
 
 // How one piece of the runtime tables was made and how well it follows its points.
 struct PieceReport {
-    Property property = P_DEN;
+    CorrelatedProperty property = P_DEN;
     std::size_t index = 0;   // within the property
     std::size_t count = 1;   // pieces of the property
     Piece piece;             // as written to the runtime tables
@@ -78,13 +78,13 @@ struct PieceReport {
 
 struct FluidFit {
     const FluidLayout* layout = nullptr;
-    std::array<std::vector<Piece>, kPropertyCount> pieces;
+    std::array<std::vector<Piece>, kCorrelatedCount> pieces;
     std::vector<PieceReport> reports;  // property order, then piece order
 };
 
 // A published air piece fitted again as if it were unknown, coefficient by coefficient.
 struct SelfCheckRow {
-    Property property = P_DEN;
+    CorrelatedProperty property = P_DEN;
     std::size_t index = 0;
     std::size_t count = 1;
     Interval interval;

@@ -36,9 +36,9 @@ std::string identifierPart(std::string_view name) {
     return s;
 }
 
-std::string arrayName(const FluidLayout& f, Property p) {
-    return std::string(f.family == "GASES" ? "kGas" : "kLiquid") + identifierPart(f.name) +
-           identifierPart(kPropertyNames[p]);
+std::string arrayName(const FluidLayout& f, CorrelatedProperty p) {
+    return std::string(f.family == Family::Gases ? "kGas" : "kLiquid") + identifierPart(f.name) +
+           identifierPart(kCorrelatedNames[p]);
 }
 
 struct Symbols {
@@ -115,7 +115,7 @@ void writePiece(std::ostringstream& out, const FluidLayout& f, const PieceReport
     const int n = coefficientCount(p);
     for (int k = n; k < 7; ++k)
         if (p.c[k] != 0)
-            throw FitError(std::string(f.name) + " " + std::string(kPropertyNames[r.property]) +
+            throw FitError(std::string(f.name) + " " + std::string(kCorrelatedNames[r.property]) +
                            ": coefficient beyond the piece's form");
     if (n == 0) {
         out << " {}},\n";
@@ -159,27 +159,27 @@ std::string renderCorrelationSource(const FitResult& result) {
 
     for (const FluidFit& fit : result.fluids) {
         const FluidLayout& f = *fit.layout;
-        out << "\n// " << f.family << " " << f.name << ", " << plain(f.lowest) << " to "
+        out << "\n// " << familyName(f.family) << " " << f.name << ", " << plain(f.lowest) << " to "
             << plain(f.highest) << " K\n";
-        for (int p = 0; p < kPropertyCount; ++p) {
+        for (int p = 0; p < kCorrelatedCount; ++p) {
             if (fit.pieces[p].empty()) continue;
-            out << "constexpr Piece " << arrayName(f, static_cast<Property>(p)) << "[] = {\n";
+            out << "constexpr Piece " << arrayName(f, static_cast<CorrelatedProperty>(p)) << "[] = {\n";
             for (const PieceReport& r : fit.reports)
                 if (r.property == p) writePiece(out, f, r);
             out << "};\n";
         }
     }
 
-    for (const std::string_view family : {"GASES", "LIQUIDOS"}) {
-        out << "\nconstexpr FluidCorrelations " << (family == "GASES" ? "kGases" : "kLiquids")
+    for (const Family family : kFamilies) {
+        out << "\nconstexpr FluidCorrelations " << (family == Family::Gases ? "kGases" : "kLiquids")
             << "[] = {\n";
         for (const FluidFit& fit : result.fluids) {
             const FluidLayout& f = *fit.layout;
             if (f.family != family) continue;
             out << "    {\"" << f.name << "\",\n     {";
-            for (int p = 0; p < kPropertyCount; ++p) {
+            for (int p = 0; p < kCorrelatedCount; ++p) {
                 if (p > 0) out << (p == 3 ? ",\n      " : ", ");
-                out << (fit.pieces[p].empty() ? "{}" : arrayName(f, static_cast<Property>(p)));
+                out << (fit.pieces[p].empty() ? "{}" : arrayName(f, static_cast<CorrelatedProperty>(p)));
             }
             out << "}},\n";
         }
@@ -222,7 +222,7 @@ std::string renderReport(const FitResult& result) {
            "|---|---|---|---|---|---|\n";
     const FluidLayout* air = nullptr;
     for (const FluidFit& fit : result.fluids)
-        if (fit.layout->family == "GASES" && fit.layout->name == "AIRE") air = fit.layout;
+        if (fit.layout->family == Family::Gases && fit.layout->name == "AIRE") air = fit.layout;
     std::size_t piecesAt8 = 0, coefficientsAt8 = 0, coefficients = 0;
     double worst = 17;
     for (const SelfCheckRow& row : result.selfCheck) {
@@ -235,7 +235,7 @@ std::string renderReport(const FitResult& result) {
         }
         if (row.worstDigits >= 8) ++piecesAt8;
         worst = std::min(worst, row.worstDigits);
-        out << "| " << kPropertyNames[row.property] << " | "
+        out << "| " << kCorrelatedNames[row.property] << " | "
             << subRange(air->property[row.property], row.index, kMath) << " | " << row.points
             << " | " << rounded(row.worstDigits, std::chars_format::fixed, 1) << " | "
             << rounded(row.medianDigits, std::chars_format::fixed, 1) << " | c" << worstK
@@ -246,8 +246,8 @@ std::string renderReport(const FitResult& result) {
         << result.selfCheck.size() << " pieces agree to 8 digits in every coefficient, and "
         << coefficientsAt8 << " of " << coefficients << " coefficients to 8 digits.\n";
 
-    for (const std::string_view family : {"GASES", "LIQUIDOS"}) {
-        out << "\n## " << (family == "GASES" ? "Gases (at 101.3 kPa)" : "Liquids (saturated)")
+    for (const Family family : kFamilies) {
+        out << "\n## " << (family == Family::Gases ? "Gases (at 101.3 kPa)" : "Liquids (saturated)")
             << "\n";
         for (const FluidFit& fit : result.fluids) {
             const FluidLayout& f = *fit.layout;
@@ -257,7 +257,7 @@ std::string renderReport(const FitResult& result) {
                    "| Property | Sub-range | Form | Source | Points | Max. dev. | At T (K) |\n"
                    "|---|---|---|---|---|---|---|\n";
             for (const PieceReport& r : fit.reports)
-                out << "| " << kPropertyNames[r.property] << " | "
+                out << "| " << kCorrelatedNames[r.property] << " | "
                     << subRange(f.property[r.property], r.index, kMath) << " | "
                     << formText(r.piece) << " | " << sourceText(r) << " | " << r.points << " | "
                     << deviationText(r) << " |\n";

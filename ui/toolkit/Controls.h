@@ -2,7 +2,6 @@
 // Making the controls of a screen: each carries its object name, by which handlers and
 // tests find it, and the look of its kind.
 
-#include "engine/Module1.h"
 #include "ui/toolkit/QtPlatform.h"
 
 #include <QComboBox>
@@ -24,11 +23,6 @@ W* control(QWidget* parent, const char* objectName, const char* caption = nullpt
     else if constexpr (std::is_base_of_v<QLabel, W> || std::is_base_of_v<QPushButton, W>)
         w->setText(QString::fromUtf8(caption ? caption : ""));
     return w;
-}
-
-// The fluid screen of the current family, where table maintenance returns.
-inline QString fluidScreenOf(const Module1& m) {
-    return m.FAMILIA == kGases ? QStringLiteral("frmVELM2") : QStringLiteral("frmPRESENT2");
 }
 
 }  // namespace velm

@@ -2,7 +2,7 @@
 // The engine's messages shown in the screens' message boxes.
 
 #include "engine/CalcularTabla.h"
-#include "ui/toolkit/Toolkit.h"
+#include "ui/toolkit/Platform.h"
 
 namespace velm {
 

@@ -50,11 +50,11 @@ namespace {
 
 Screen* activeScreen() {
     for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
-        if (auto* s = dynamic_cast<Screen*>(w)) return s;
+        if (auto* s = qobject_cast<Screen*>(w)) return s;
     QWidget* window = QApplication::activeWindow();
     auto* area = window ? window->findChild<QMdiArea*>() : nullptr;
     QMdiSubWindow* sub = area ? area->activeSubWindow() : nullptr;
-    return sub && sub->isVisible() ? dynamic_cast<Screen*>(sub->widget()) : nullptr;
+    return sub && sub->isVisible() ? qobject_cast<Screen*>(sub->widget()) : nullptr;
 }
 
 }  // namespace

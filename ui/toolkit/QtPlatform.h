@@ -1,7 +1,7 @@
 #pragma once
 // The Qt implementations of the platform seams, and the look shared by every screen.
 
-#include "ui/toolkit/Toolkit.h"
+#include "ui/toolkit/Platform.h"
 
 #include <QFont>
 #include <QObject>

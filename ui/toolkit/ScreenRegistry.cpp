@@ -11,7 +11,7 @@ namespace velm {
 int twipsToPixelsX(const QWidget* w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
 int twipsToPixelsY(const QWidget* w, int twips) { return qRound(twips * w->logicalDpiY() / 1440.0); }
 
-Screen::Screen(Toolkit& toolkit, const QString& name) : tk(toolkit) { setObjectName(name); }
+Screen::Screen(Toolkit& toolkit) : tk(toolkit) {}
 
 QWidget* Screen::frame() const {
     return parentWidget() ? parentWidget() : const_cast<Screen*>(this);
@@ -27,7 +27,7 @@ void Screen::setCaption(const QString& caption) { setWindowTitle(caption); }
 
 ScreenRegistry::ScreenRegistry(QMdiArea* area) : area_(area) {}
 
-void ScreenRegistry::add(const QString& name, Factory factory) {
+void ScreenRegistry::addFactory(const QString& name, Factory factory) {
     factories_[name] = std::move(factory);
 }
 
@@ -38,6 +38,7 @@ Screen& ScreenRegistry::screen(const QString& name) {
     if (factory == factories_.end() || !tk_)
         throw std::logic_error("no screen named " + name.toStdString());
     Screen* s = factory->second(*tk_);
+    s->setObjectName(name);
     // A frame with a caption and no buttons of its own: screens are left through their
     // own buttons, so that no screen is ever closed behind its handlers' back.
     QMdiSubWindow* sub = area_->addSubWindow(s, Qt::SubWindow | Qt::CustomizeWindowHint |

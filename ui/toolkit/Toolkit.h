@@ -1,12 +1,8 @@
 #pragma once
-// What every screen relies on: the shared calculation state, the screen registry, the main
-// window's menus, and the platform seams (message boxes, save dialog, busy pointer, one
-// Down-arrow key press). The program plugs in the Qt implementations; tests plug in scripted
-// fakes that record every text and answer every question.
+// What every screen is handed: the application's context (the shared calculation state and
+// the database files), the platform seams, the screen registry and the main window's menus.
 
-#include <QString>
-
-#include <optional>
+#include "ui/toolkit/Platform.h"
 
 struct Module1;
 
@@ -15,36 +11,10 @@ namespace velm {
 class DatabaseFiles;
 class ScreenRegistry;
 
-// The application's title, shown on every informational message box.
-inline const QString kAppTitle = QStringLiteral("VELMORANTES");
-
-class MessageBoxes {
-public:
-    virtual ~MessageBoxes() = default;
-    // A modal box with one OK button and the application's title.
-    virtual void information(const QString& text) = 0;
-    // A modal box with Yes and No buttons; true for Yes.
-    virtual bool question(const QString& text, const QString& title) = 0;
-};
-
-class SaveDialog {
-public:
-    virtual ~SaveDialog() = default;
-    // The file-save dialog, opened on `lastName`; nullopt when cancelled.
-    virtual std::optional<QString> fileName(const QString& lastName, const QString& filter) = 0;
-};
-
-class BusyPointer {
-public:
-    virtual ~BusyPointer() = default;
-    virtual void setBusy(bool busy) = 0;
-};
-
-class KeySender {
-public:
-    virtual ~KeySender() = default;
-    // One Down-arrow key press to the control that has the focus.
-    virtual void sendDownArrow() = 0;
+// The state the screens share for the whole run; nothing else passes between them.
+struct AppContext {
+    Module1& state;
+    const DatabaseFiles& files;
 };
 
 // The main window's menu items that the screens switch.
@@ -56,13 +26,10 @@ public:
 };
 
 struct Toolkit {
-    Module1& state;
+    AppContext& app;
+    Platform& platform;
     ScreenRegistry& screens;
     MainMenus& menus;
-    MessageBoxes& messages;
-    BusyPointer& busy;
-    KeySender& keys;
-    const DatabaseFiles& files;
 };
 
 }  // namespace velm
