@@ -102,8 +102,11 @@ TEST(PropertyScreen, EnglishUnitsFromTheMenu) {
     auto* scale = app.find<QComboBox>("frmVELM1", "Combo1");
     ASSERT_EQ(scale->count(), 1);
     EXPECT_EQ(scale->currentText(), "ºF");
-    EXPECT_EQ(app.find<QLabel>("frmVELM1", "Label17")->text(), "(psi)");
-    EXPECT_EQ(app.find<QLabel>("frmVELM1", "Label12")->text(), "Btu/(h.pie.ºF)");
+    const std::pair<const char*, const char*> units[] = {
+        {"Label14", "Lb/pie^3"}, {"Label15", "Btu/(Lb.ºF)"},    {"Label17", "(psi)"},
+        {"Label10", "Lbf.s/pie^2"}, {"Label11", "pie^2/s"}, {"Label12", "Btu/(h.pie.ºF)"},
+        {"Label13", "pie^2/s"},  {"Label20", "1/ºF"}};
+    for (const auto& [label, unit] : units) EXPECT_EQ(app.find<QLabel>("frmVELM1", label)->text(), unit) << label;
     app.evaluate("80.6", "14.696");  // 300 K and 101.3 kPa
     EXPECT_EQ(app.text("frmVELM1", "txtDEN"), " 0.07242");
     EXPECT_EQ(app.text("frmVELM1", "txtNUM"), "0.7085");

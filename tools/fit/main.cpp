@@ -18,11 +18,24 @@ int usage() {
     return 2;
 }
 
+// Written aside and renamed into place: an interrupted run never leaves half a file.
 bool writeFile(const std::filesystem::path& file, const std::string& text) {
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-    return static_cast<bool>(out.flush());
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    std::filesystem::path aside = file;
+    aside += ".new";
+    {
+        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            std::filesystem::remove(aside, ec);
+            return false;
+        }
+    }
+    std::filesystem::rename(aside, file, ec);
+    if (!ec) return true;
+    std::filesystem::remove(aside, ec);
+    return false;
 }
 
 }  // namespace
