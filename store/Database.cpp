@@ -59,7 +59,8 @@ void checkHeader(const QString& path) {
 }  // namespace
 
 std::span<const char* const> tableColumns(bool gas) {
-    return std::span<const char* const>(kColumns).first(1 + propertiesOf(gas ? Family::Gases : Family::Liquids).size());
+    const Family family = gas ? Family::Gases : Family::Liquids;
+    return std::span<const char* const>(kColumns).first(1 + propertiesOf(family).size());
 }
 
 QString quoted(const QString& identifier) {
