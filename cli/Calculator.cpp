@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <ostream>
@@ -19,22 +20,19 @@
 namespace velm {
 namespace {
 
-constexpr const char* kUsage = R"(Usage: velmorantes-calc --family GASES|LIQUIDOS --fluid NAME
-                        (--temp VALUE | --sweep FROM:TO:STEP)
-                        [--scale K|ºC|ºF] [--pressure VALUE] [--units SI|INGLES]
-                        [--output FILE] [--db-dir DIR]
+constexpr const char* kUsage = R"(Usage: velmorantes-calc --family FAMILY --fluid NAME --temp VALUE [OPTION]...
+  or:  velmorantes-calc --family FAMILY --fluid NAME --sweep FROM:TO:STEP [OPTION]...
 
 Computes the properties of a fluid as the VELMORANTES property screen does and prints the
 heading line of the results file, then one values line per temperature (comma-separated,
 UTF-8): T as given, D, Cp, V.AB., V.CI., K, ALFA, Pr and, for liquids, BETA.
 
   --family GASES|LIQUIDOS   the fluid family.
-  --fluid NAME              a built-in fluid, matched exactly, letter case included:
-                              GASES    AIRE AMONIACO CO CO2 HELIO HIDROGENO NITROGENO
-                                       OXIGENO VAPOR
-                              LIQUIDOS ACEITE AGUA AMONIACO CO2 FREON12 GLICERINA GLICOL
-                                       MERCURIO SO2
-                            or the title of a table stored in the family's database file.
+  --fluid NAME              a built-in fluid, matched exactly, letter case included
+                            (GASES: AIRE, AMONIACO, CO, CO2, HELIO, HIDROGENO, NITROGENO,
+                            OXIGENO, VAPOR; LIQUIDOS: ACEITE, AGUA, AMONIACO, CO2, FREON12,
+                            GLICERINA, GLICOL, MERCURIO, SO2), or the title of a table
+                            stored in the family's database file.
   --temp VALUE              the temperature, in the scale of --scale.
   --sweep FROM:TO:STEP      the temperatures FROM, FROM+STEP, ... up to TO included.
   --scale K|ºC|ºF           K or ºC (also C) under SI units, ºF (also F) under English
@@ -47,7 +45,8 @@ UTF-8): T as given, D, Cp, V.AB., V.CI., K, ALFA, Pr and, for liquids, BETA.
                             (Latin-1, CR LF); a new or empty file gets the heading first.
   --db-dir DIR              the folder of GASES.mdb and LIQUIDOS.mdb (default: the
                             current folder).
-  --help                    this text.
+  --help                    print this help and stop.
+  --version                 print the version and stop.
 
 Numbers take "." as the decimal point; a comma is accepted instead only under a locale
 that writes numbers with one; digit grouping never. A built-in fluid outside its
@@ -234,6 +233,10 @@ int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::
                 out << kUsage;
                 return 0;
             }
+        if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+            out << "velmorantes-calc " VELM_VERSION "\n";
+            return 0;
+        }
         return calculate(parseOptions(args), out, err);
     } catch (const UsageError& e) {
         err << "velmorantes-calc: " << e.problem << "\n\n" << kUsage;
