@@ -47,7 +47,7 @@ Contents)
   ;;
 Lintian)
   # Errors fail; warnings and informational tags are shown for the reader.
-  lintian --info --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges'
+  lintian --display-info --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges'
   status=${PIPESTATUS[0]}
   [ "$status" -eq 0 ] || fail "lintian reports errors"
   echo "lintian: no errors"
