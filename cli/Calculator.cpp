@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <ostream>
@@ -20,25 +21,44 @@
 namespace velm {
 namespace {
 
-// The built-in names of a family as the help lists them, wrapped under their family's name.
-std::string fluidList(Family family) {
-    constexpr std::size_t kIndent = 30, kWidth = 88;
-    const std::string name(familyName(family));
-    std::string text = std::string(kIndent, ' ') + name + std::string(9 - name.size(), ' ');
-    std::size_t lineStart = 0;
-    bool first = true;
-    for (const BuiltInFluid& f : builtInFluids(family)) {
-        if (!first && text.size() - lineStart + 1 + f.name.size() > kWidth) {
-            text += "\n";
-            lineStart = text.size();
-            text += std::string(kIndent + 9, ' ');
-        } else if (!first) {
-            text += " ";
+// `text` in lines of at most 90 columns: the first after `lead`, the rest indented as far.
+std::string wrapped(std::string_view lead, std::string_view text) {
+    constexpr std::size_t kWidth = 90;
+    std::string out(lead), word;
+    std::size_t column = lead.size();
+    bool lineEmpty = true;
+    auto flush = [&] {
+        if (word.empty()) return;
+        if (!lineEmpty && column + 1 + word.size() > kWidth) {
+            out += "\n" + std::string(lead.size(), ' ');
+            column = lead.size();
+            lineEmpty = true;
         }
-        text += f.name;
-        first = false;
+        if (!lineEmpty) out += ' ', ++column;
+        out += word;
+        column += word.size();
+        lineEmpty = false;
+        word.clear();
+    };
+    for (const char c : text) {
+        if (c == ' ') flush();
+        else word += c;
     }
-    return text + "\n";
+    flush();
+    return out + "\n";
+}
+
+// The --fluid option: every built-in name, by family, from the catalogue.
+std::string fluidOption() {
+    std::string text = "a built-in fluid, matched exactly, letter case included (";
+    for (const Family family : kFamilies) {
+        if (family != kFamilies.front()) text += "; ";
+        text += std::string(familyName(family)) + ":";
+        for (const BuiltInFluid& f : builtInFluids(family)) text += " " + std::string(f.name) + ",";
+        text.pop_back();
+    }
+    text += "), or the title of a table stored in the family's database file.";
+    return wrapped("  --fluid NAME              ", text);
 }
 
 // "D, Cp, V.AB., V.CI., K, ALFA, Pr and, for liquids, BETA"
@@ -50,20 +70,16 @@ std::string propertyList() {
 }
 
 std::string usage() {
-    return R"(Usage: velmorantes-calc --family GASES|LIQUIDOS --fluid NAME
-                        (--temp VALUE | --sweep FROM:TO:STEP)
-                        [--scale K|ºC|ºF] [--pressure VALUE] [--units SI|INGLES]
-                        [--output FILE] [--db-dir DIR]
+    return R"(Usage: velmorantes-calc --family FAMILY --fluid NAME --temp VALUE [OPTION]...
+  or:  velmorantes-calc --family FAMILY --fluid NAME --sweep FROM:TO:STEP [OPTION]...
 
 Computes the properties of a fluid as the VELMORANTES property screen does and prints the
 heading line of the results file, then one values line per temperature (comma-separated,
 UTF-8): T as given, )" + propertyList() + R"(.
 
   --family GASES|LIQUIDOS   the fluid family.
-  --fluid NAME              a built-in fluid, matched exactly, letter case included:
-)" + fluidList(Family::Gases) + fluidList(Family::Liquids) +
-           R"(                            or the title of a table stored in the family's database file.
-  --temp VALUE              the temperature, in the scale of --scale.
+)" + fluidOption() +
+           R"(  --temp VALUE              the temperature, in the scale of --scale.
   --sweep FROM:TO:STEP      the temperatures FROM, FROM+STEP, ... up to TO included.
   --scale K|ºC|ºF           K or ºC (also C) under SI units, ºF (also F) under English
                             units; default K under SI, ºF under INGLES. ºC adds 273 and
@@ -75,7 +91,8 @@ UTF-8): T as given, )" + propertyList() + R"(.
                             (Latin-1, CR LF); a new or empty file gets the heading first.
   --db-dir DIR              the folder of GASES.mdb and LIQUIDOS.mdb (default: the
                             current folder).
-  --help                    this text.
+  --help                    print this help and stop.
+  --version                 print the version and stop.
 
 Numbers take "." as the decimal point; a comma is accepted instead only under a locale
 that writes numbers with one; digit grouping never. A built-in fluid outside its
@@ -292,6 +309,10 @@ int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::
                 out << usage();
                 return 0;
             }
+        if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+            out << "velmorantes-calc " VELM_VERSION "\n";
+            return 0;
+        }
         return calculate(parseRequest(parseOptions(args)), out, err);
     } catch (const UsageError& e) {
         err << "velmorantes-calc: " << e.problem << "\n\n" << usage();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, and only those
-# that are missing. Needs root or a password-less sudo; otherwise prints the one command to run.
+# Installs the Debian packages the build, the program, its Debian package and the tests
+# need, and only those that are missing. Needs root or a password-less sudo; otherwise prints
+# the one command to run.
 set -eu
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
+  help2man dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
