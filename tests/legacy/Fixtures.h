@@ -54,9 +54,11 @@ struct Csv {
     std::vector<std::string> heading;
     std::vector<std::vector<std::string>> rows;
 
+    // Letter case ignored, as the conversion matches columns.
     std::size_t column(const std::string& name) const {
         for (std::size_t i = 0; i < heading.size(); ++i)
-            if (heading[i] == name) return i;
+            if (QString::fromStdString(heading[i]).compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0)
+                return i;
         ADD_FAILURE() << "no column " << name;
         return 0;
     }
