@@ -108,7 +108,7 @@ Converted convertAside(const QString& source, const QString& target, bool gas) {
     c.plan.report.source = shown(source);
     c.plan.report.target = shown(target);
     try {
-        c.aside = std::make_unique<store::AsideFile>(target);
+        c.aside = std::make_unique<store::AsideFile>(QFileInfo(target).absoluteFilePath());
         store::fillNewFile(*c.aside, gas, c.plan.tables);
     } catch (const UserError& e) {
         throw UserError(msg::conversionFailed(shown(source), e.what()));

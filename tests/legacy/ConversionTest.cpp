@@ -237,11 +237,14 @@ TEST(Conversion, RulesOnTablesAndRows) {
     AccessDatabase db;
     db.tables = {table("aire", {good}), table("AIRE", {good}), table("Helio", {good})};
     ConversionPlan plan = planConversion(db, true);
+    EXPECT_FALSE(plan.report.complete());
     EXPECT_EQ(titles(plan.report.imported), (std::vector<std::string>{"aire", "Helio"}));
     ASSERT_EQ(plan.report.skipped.size(), 1u);
     EXPECT_EQ(plan.report.skipped[0].reason, msg::kRepeatedTitle);
     EXPECT_EQ(plan.report.shipped,
               (std::vector<std::string>{"AMONIACO", "CO", "CO2", "HIDROGENO", "NITROGENO", "OXIGENO", "VAPOR"}));
+    db.tables.erase(db.tables.begin() + 1);
+    EXPECT_TRUE(planConversion(db, true).report.complete());
     std::vector<AccessColumn> liquid = gas;
     liquid.push_back(col("BETA"));
     db.tables = {table("CON BETA", {{300, 1, 2, 3, 4, 5, 6, 7, 8}}, liquid)};
