@@ -266,14 +266,22 @@ AccessDatabase readAccessFileHere(const std::string& path) {
     std::unique_ptr<MdbHandle, void (*)(MdbHandle*)> h(mdb_open(path.c_str(), MDB_NOFLAGS), mdb_close);
     // mdb_open takes almost anything; the catalogue is the first real test of the file.
     if (!h || !mdb_read_catalog(h.get(), MDB_TABLE)) throw damaged(path, msg::kNoCatalogue);
-    AccessDatabase db;
-    db.format = format;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) throw UserError(msg::cannotReadFile(path, std::strerror(errno)));
+    const unsigned long pages = std::size_t(st.st_size) / (format == AccessFormat::Jet3 ? kJet3Page : kJet4Page);
+
+    std::vector<MdbCatalogEntry*> tables;
     const unsigned entries = std::min<unsigned>(h->num_catalog, h->catalog->len);
     for (unsigned i = 0; i < entries; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(h->catalog, i));
         if (entry->object_type != MDB_TABLE || !mdb_is_user_table(entry)) continue;
-        db.tables.push_back(readTable(entry, h.get()));
+        // A table whose definition lies beyond the end: the file was cut at a page boundary.
+        if (entry->table_pg >= pages) throw damaged(path, msg::kTruncated);
+        tables.push_back(entry);
     }
+    AccessDatabase db;
+    db.format = format;
+    for (MdbCatalogEntry* entry : tables) db.tables.push_back(readTable(entry, h.get()));
     return db;
 }
 

@@ -104,7 +104,7 @@ struct Converted {
 Converted convertAside(const QString& source, const QString& target, bool gas) {
     requireWritableFolder(target);
     Converted c;
-    c.plan = planConversion(readAccessFile(native(source).toStdString()), gas);
+    c.plan = planConversion(readAccessFile(native(QFileInfo(source).absoluteFilePath()).toStdString()), gas);
     c.plan.report.source = shown(source);
     c.plan.report.target = shown(target);
     try {

@@ -18,7 +18,7 @@ inline std::string accessFileDamaged(std::string_view path, std::string_view why
 }
 
 // Why a file or a table is damaged.
-inline constexpr std::string_view kTruncated = "ESTA INCOMPLETO: NO TERMINA EN UNA PAGINA ENTERA";
+inline constexpr std::string_view kTruncated = "ESTA INCOMPLETO: SE CORTO ANTES DE SU FINAL";
 inline constexpr std::string_view kUnknownVersion = "SU VERSION NO SE CONOCE";
 inline constexpr std::string_view kNoCatalogue = "NO SE PUEDE LEER SU LISTA DE TABLAS";
 inline constexpr std::string_view kReaderCrashed = "SU LECTURA SE INTERRUMPIO";

@@ -107,6 +107,7 @@ TEST(AccessReader, RefusesDamagedFilesWithAMessage) {
         {"one page", gases.left(4096), damaged(msg::kTruncated)},
         {"cut one byte short", gases.left(gases.size() - 1), damaged(msg::kTruncated)},
         {"cut a byte into a page", gases.left(8193), damaged(msg::kTruncated)},
+        {"cut at a page boundary", gases.left(40 * 4096), damaged(msg::kTruncated)},
         {"an unknown version", changed({{0x14, 9}}), damaged(msg::kUnknownVersion)},
         {"no catalogue", zeroedCatalogue, damaged(msg::kNoCatalogue)},
         // A table's flags and its page map spoiled: mdbtools itself crashes on this one.
