@@ -205,9 +205,11 @@ bool writeAll(int fd, std::string_view bytes) {
     const rlim_t seconds = rlim_t(timeLimit.count() / 1000 + 2);
     const rlimit cpu{seconds, seconds};
     ::setrlimit(RLIMIT_CPU, &cpu);
-#if !defined(__SANITIZE_ADDRESS__)  // the address sanitizer reserves far more address space
+#if !defined(__SANITIZE_ADDRESS__)  // the address sanitizer maps far more than that
+    // The data it allocates, not its address space: the program's libraries and graphics
+    // driver may reserve much of that already.
     const rlimit memory{kChildMemory, kChildMemory};
-    ::setrlimit(RLIMIT_AS, &memory);
+    ::setrlimit(RLIMIT_DATA, &memory);
 #endif
     std::string out;
     try {

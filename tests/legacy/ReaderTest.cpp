@@ -123,6 +123,14 @@ TEST(AccessReader, RefusesDamagedFilesWithAMessage) {
         EXPECT_EQ(bytesOf(path), c.content) << c.what;
     }
     EXPECT_EQ(outcomeOf(QDir(dir.path()).filePath("NADA.mdb")).rfind("NO SE PUEDE LEER EL ARCHIVO ", 0), 0u);
+    // A reading that overruns its time is stopped (here, one given none at all).
+    const std::string fixturePath = pathOf(fixture("GASES.mdb"));
+    try {
+        readAccessFile(fixturePath, std::chrono::milliseconds(0));
+        ADD_FAILURE() << "a reading without time was let through";
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.what(), msg::accessFileDamaged(fixturePath, msg::readerTimedOut(0)));
+    }
     EXPECT_EQ(filesIn(dir.path()), QStringList{"GASES.mdb"}) << "no core file, nothing else";
 }
 
