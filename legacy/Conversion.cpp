@@ -21,8 +21,10 @@
 namespace velm::legacy {
 namespace {
 
-std::string text(const QString& s) { return s.toStdString(); }
-std::string shown(const QString& path) { return text(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())); }
+// The one place the family's name is read.
+bool isGasFamily(std::string_view family) { return family == "GASES"; }
+
+std::string shown(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString(); }
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
 
 std::string joined(const std::vector<std::string>& items) {
@@ -215,7 +217,7 @@ ConversionReport convertFile(const QString& source, const QString& target, std::
             return convertInPlace(source, family);
         throw UserError(msg::targetExists(shown(target)));
     }
-    Converted c = convertAside(source, target, family == "GASES");
+    Converted c = convertAside(source, target, isGasFamily(family));
     if (!moveWithoutReplacing(c.aside->path(), target)) {
         const int error = errno;
         throw UserError(error == EEXIST ? msg::targetExists(shown(target))
@@ -232,7 +234,7 @@ ConversionReport convertFile(const QString& source, const QString& target, std::
 // either happens whole or not at all. Without hard links the original is moved to its new
 // name instead, and moved back if the rename fails.
 ConversionReport convertInPlace(const QString& path, std::string_view family) {
-    Converted c = convertAside(path, path, family == "GASES");
+    Converted c = convertAside(path, path, isGasFamily(family));
     QString kept;
     bool linked = false;
     for (int attempt = 0; attempt < 100 && kept.isEmpty(); ++attempt) {
@@ -249,10 +251,11 @@ ConversionReport convertInPlace(const QString& path, std::string_view family) {
     if (kept.isEmpty()) throw UserError(msg::conversionFailed(shown(path), std::strerror(EEXIST)));
 
     if (::rename(native(c.aside->path()).constData(), native(path).constData()) != 0) {
-        const int error = errno;
+        std::string why = std::strerror(errno);
         if (linked) ::unlink(native(kept).constData());
-        else ::rename(native(kept).constData(), native(path).constData());
-        throw UserError(msg::conversionFailed(shown(path), std::strerror(error)));
+        else if (::rename(native(kept).constData(), native(path).constData()) != 0)
+            why += "; " + msg::originalKept(shown(kept));  // intact, under its second name
+        throw UserError(msg::conversionFailed(shown(path), why));
     }
     c.aside->release();
     syncFolder(path);
