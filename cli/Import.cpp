@@ -65,8 +65,7 @@ Arguments parse(const std::vector<std::string>& args) {
             continue;
         }
         if (!a.family.empty()) throw UsageError{"--family given twice"};
-        if (family != "GASES" && family != "LIQUIDOS")
-            throw UsageError{"--family must be GASES or LIQUIDOS"};
+        if (family != "GASES" && family != "LIQUIDOS") throw UsageError{"--family must be GASES or LIQUIDOS"};
         a.family = family;
     }
     if (files.size() != 2) throw UsageError{"give the old file and the new file"};
@@ -92,8 +91,8 @@ int runImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 2;
     }
     try {
-        const legacy::ConversionReport report = legacy::convertFile(
-            QString::fromLocal8Bit(a.old), QString::fromLocal8Bit(a.target), a.family);
+        const legacy::ConversionReport report =
+            legacy::convertFile(QString::fromLocal8Bit(a.old), QString::fromLocal8Bit(a.target), a.family);
         for (const std::string& line : report.lines()) out << line << '\n';
         return report.complete() ? 0 : 1;
     } catch (const UserError& e) {

@@ -63,7 +63,9 @@ int storedSize(int type) {
 }
 
 // A name from one of mdbtools' fixed buffers, which a damaged file may leave unterminated.
-std::string fixedName(const char* buffer) { return std::string(buffer, strnlen(buffer, MDB_MAX_OBJ_NAME + 1)); }
+std::string fixedName(const char* buffer) {
+    return std::string(buffer, strnlen(buffer, MDB_MAX_OBJ_NAME + 1));
+}
 
 // The value of a number column in the row just fetched, from its stored bytes on the current
 // page; nullopt for NULL. `bad` is set when the row's offsets do not fit the page.
@@ -270,7 +272,8 @@ AccessDatabase readAccessFileHere(const std::string& path) {
     if (!h || !mdb_read_catalog(h.get(), MDB_TABLE)) throw damaged(path, msg::kNoCatalogue);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) throw UserError(msg::cannotReadFile(path, std::strerror(errno)));
-    const unsigned long pages = std::size_t(st.st_size) / (format == AccessFormat::Jet3 ? kJet3Page : kJet4Page);
+    const unsigned long pages =
+        std::size_t(st.st_size) / (format == AccessFormat::Jet3 ? kJet3Page : kJet4Page);
 
     std::vector<MdbCatalogEntry*> tables;
     const unsigned entries = std::min<unsigned>(h->num_catalog, h->catalog->len);
@@ -399,8 +402,7 @@ AccessDatabase readAccessFile(const std::string& path, std::chrono::milliseconds
     }
     if (!why.empty()) ::kill(child, SIGKILL);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     if (why.empty() && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) why = msg::kReaderCrashed;
     if (!why.empty()) throw damaged(path, why);
     return decodeDatabase(answer, path);

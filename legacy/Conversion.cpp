@@ -24,7 +24,9 @@ namespace {
 // The one place the family's name is read.
 bool isGasFamily(std::string_view family) { return family == "GASES"; }
 
-std::string shown(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString(); }
+std::string shown(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
+}
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
 
 std::string joined(const std::vector<std::string>& items) {
@@ -36,9 +38,8 @@ std::string joined(const std::vector<std::string>& items) {
 // The shortest text that reads back as the stored number: as a float for a Single column.
 std::string numberText(double v, ColumnKind kind) {
     char buffer[64];
-    const auto end = kind == ColumnKind::Single
-                         ? std::to_chars(buffer, buffer + sizeof buffer, float(v)).ptr
-                         : std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    const auto end = kind == ColumnKind::Single ? std::to_chars(buffer, buffer + sizeof buffer, float(v)).ptr
+                                                : std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
     return std::string(buffer, end);
 }
 
@@ -64,8 +65,7 @@ std::string fluidColumns(const AccessTable& t, bool gas, std::vector<std::size_t
 
 void requireWritableFolder(const QString& target) {
     const QFileInfo folder(QFileInfo(target).absolutePath());
-    if (!folder.isDir())
-        throw UserError(msg::cannotCreateFile(shown(target), "LA CARPETA NO EXISTE"));
+    if (!folder.isDir()) throw UserError(msg::cannotCreateFile(shown(target), "LA CARPETA NO EXISTE"));
     // The owner's bit as well as the system's answer: root may write anywhere, yet a folder
     // its owner closed to writing is meant to stay as it is.
     if (!folder.permissions().testFlag(QFileDevice::WriteOwner) || !folder.isWritable())
@@ -79,8 +79,8 @@ bool occupied(const QString& path) {
 
 // Moves `from` to `to` unless `to` exists; errno tells why not.
 bool moveWithoutReplacing(const QString& from, const QString& to) {
-    if (::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(),
-                    RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(), RENAME_NOREPLACE) ==
+        0)
         return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
     // A file system without that rename: a link, which never replaces either.
@@ -91,7 +91,8 @@ bool moveWithoutReplacing(const QString& from, const QString& to) {
 
 // So that the renames survive a power cut as well as the file's contents do.
 void syncFolder(const QString& path) {
-    const int fd = ::open(native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -151,11 +152,16 @@ ConversionPlan planConversion(const AccessDatabase& db, bool gas) {
         const QString title = QString::fromUtf8(t.name);
         std::vector<std::size_t> at;
         std::string why;
-        if (!t.damage.empty()) why = msg::tableDamaged(t.damage);
-        else if (title.isEmpty() || title.toUtf8() != QByteArray::fromStdString(t.name)) why = msg::kUnreadableTitle;
-        else if (store::isEngineName(title)) why = msg::kReservedTitle;
-        else if (taken.contains(title.toUpper())) why = msg::kRepeatedTitle;
-        else why = fluidColumns(t, gas, at);
+        if (!t.damage.empty())
+            why = msg::tableDamaged(t.damage);
+        else if (title.isEmpty() || title.toUtf8() != QByteArray::fromStdString(t.name))
+            why = msg::kUnreadableTitle;
+        else if (store::isEngineName(title))
+            why = msg::kReservedTitle;
+        else if (taken.contains(title.toUpper()))
+            why = msg::kRepeatedTitle;
+        else
+            why = fluidColumns(t, gas, at);
         if (!why.empty()) {
             report.skipped.push_back({t.name, why});
             continue;
@@ -170,20 +176,23 @@ ConversionPlan planConversion(const AccessDatabase& db, bool gas) {
             for (std::size_t c = 0; c < at.size(); ++c) {
                 const AccessCell& cell = cells[at[c]];
                 const std::optional<double> v = cell ? storedValue(*cell) : std::nullopt;
-                if (!cell) empty.push_back(names[c]);
-                else if (!v) unfit.push_back(names[c]);
-                else values.push_back(*v);
+                if (!cell)
+                    empty.push_back(names[c]);
+                else if (!v)
+                    unfit.push_back(names[c]);
+                else
+                    values.push_back(*v);
             }
             if (empty.empty() && unfit.empty()) {
                 table.rows.push_back(std::move(values));
                 continue;
             }
             const AccessCell& temp = cells[at[0]];
-            const std::string row = temp ? msg::rowByTemp(numberText(*temp, t.columns[at[0]].kind))
-                                         : msg::rowByNumber(r + 1);
-            done.skippedRows.push_back(
-                {row, !empty.empty() ? msg::missingValues(joined(empty), empty.size() > 1)
-                                     : msg::valueNotSingle(unfit.front())});
+            const std::string row =
+                temp ? msg::rowByTemp(numberText(*temp, t.columns[at[0]].kind)) : msg::rowByNumber(r + 1);
+            done.skippedRows.push_back({row, !empty.empty()
+                                                 ? msg::missingValues(joined(empty), empty.size() > 1)
+                                                 : msg::valueNotSingle(unfit.front())});
         }
         done.rows = table.rows.size();
         taken << title.toUpper();
@@ -252,7 +261,8 @@ ConversionReport convertInPlace(const QString& path, std::string_view family) {
 
     if (::rename(native(c.aside->path()).constData(), native(path).constData()) != 0) {
         std::string why = std::strerror(errno);
-        if (linked) ::unlink(native(kept).constData());
+        if (linked)
+            ::unlink(native(kept).constData());
         else if (::rename(native(kept).constData(), native(path).constData()) != 0)
             why += "; " + msg::originalKept(shown(kept));  // intact, under its second name
         throw UserError(msg::conversionFailed(shown(path), why));

@@ -24,7 +24,7 @@
 namespace velm::legacy {
 
 struct SkippedRow {
-    std::string row;     // "TEMP = 250", or "Nº 3" when the row has no TEMP
+    std::string row;  // "TEMP = 250", or "Nº 3" when the row has no TEMP
     std::string reason;
 };
 

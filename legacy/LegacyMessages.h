@@ -36,8 +36,8 @@ inline std::string rowCountMismatch(std::size_t read, std::size_t declared) {
 
 // Why a table is not taken over.
 inline std::string notAFluidTable(std::string_view missingColumns, bool several) {
-    return std::string("NO ES UNA TABLA DE FLUIDO: LE ") + (several ? "FALTAN LAS COLUMNAS " : "FALTA LA COLUMNA ") +
-           std::string(missingColumns);
+    return std::string("NO ES UNA TABLA DE FLUIDO: LE ") +
+           (several ? "FALTAN LAS COLUMNAS " : "FALTA LA COLUMNA ") + std::string(missingColumns);
 }
 inline constexpr std::string_view kNoBeta = "LE FALTA LA COLUMNA BETA, QUE TODA TABLA DE LIQUIDOS LLEVA";
 inline std::string columnNotANumber(std::string_view column) {
@@ -59,9 +59,7 @@ inline std::string rowByTemp(std::string_view temp) { return "TEMP = " + std::st
 inline std::string rowByNumber(std::size_t number) { return "NUMERO " + std::to_string(number); }
 
 // The report.
-inline std::string tableCount(std::size_t n) {
-    return std::to_string(n) + (n == 1 ? " TABLA" : " TABLAS");
-}
+inline std::string tableCount(std::size_t n) { return std::to_string(n) + (n == 1 ? " TABLA" : " TABLAS"); }
 inline std::string importedFrom(std::size_t tables, std::string_view source, std::string_view target) {
     return "SE HAN IMPORTADO " + tableCount(tables) + " DE " + std::string(source) + " EN " +
            std::string(target) + (tables ? ":" : "");

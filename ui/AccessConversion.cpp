@@ -23,7 +23,8 @@ struct Busy {
 bool offerAccessConversion(Toolkit& tk, const QString& path, std::string_view family) {
     const QString question = QString::fromStdString(
         msg::offerConversion(shown(path).toStdString(), shown(legacy::keptName(path)).toStdString()));
-    if (!tk.messages.question(question, QString::fromUtf8(msg::kConvertTitle.data(), qsizetype(msg::kConvertTitle.size()))))
+    if (!tk.messages.question(
+            question, QString::fromUtf8(msg::kConvertTitle.data(), qsizetype(msg::kConvertTitle.size()))))
         return false;
     QStringList report;
     try {
