@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+  mdbtools-dev libmdb3 libglib2.0-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
   help2man dpkg-dev file lintian desktop-file-utils appstream

@@ -3,6 +3,7 @@
 #include "engine/Catalogue.h"
 #include "engine/Properties.h"
 #include "engine/UserError.h"
+#include "store/FluidStore.h"
 #include "store/ShippedTables.h"
 #include "store/StoreMessages.h"
 
@@ -48,12 +49,15 @@ bool ownerMayWrite(const QFileInfo& info) {
     return info.permissions().testFlag(QFileDevice::WriteOwner);
 }
 
-// Refuses a file that is not an SQLite database before the engine ever sees it.
+// Refuses a file that is not an SQLite database before the engine ever sees it; an old
+// Access file is told apart, since the program can convert it.
 void checkHeader(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) throw UserError(msg::cannotReadFile(nativePath(path), text(f.errorString())));
-    const QByteArray head = f.read(sizeof kHeader);
-    if (head != QByteArray(kHeader, sizeof kHeader)) throw UserError(msg::notADatabase(nativePath(path)));
+    const QByteArray head = f.read(kAccessHeaderSize);
+    if (head.startsWith(QByteArray(kHeader, sizeof kHeader))) return;
+    if (looksLikeAccessFile(head)) throw AccessFileFound(path);
+    throw UserError(msg::notADatabase(nativePath(path)));
 }
 
 }  // namespace
@@ -90,63 +94,68 @@ bool isEngineName(const QString& name) {
     return name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive);
 }
 
+AsideFile::AsideFile(const QString& target) : target_(target) {
+    const QFileInfo info(target);
+    if (!info.dir().exists())
+        throw UserError(msg::cannotCreateFile(nativePath(target), "LA CARPETA NO EXISTE"));
+    QTemporaryFile temp(info.dir().filePath("." + info.fileName() + ".XXXXXX"));
+    // Removed by the destructor: a QTemporaryFile would remove the file under its new name.
+    temp.setAutoRemove(false);
+    if (!temp.open())
+        throw UserError(msg::cannotCreateFile(nativePath(target), text(temp.errorString())));
+    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    path_ = temp.fileName();
+}  // closed before SQLite opens it: a second descriptor closing would drop its locks
+
+AsideFile::~AsideFile() {
+    if (kept_) return;
+    QFile::remove(path_);
+    QFile::remove(path_ + "-journal");
+}
+
+void fillNewFile(const AsideFile& file, bool gas, const std::vector<NewTable>& tables) {
+    Connection c(Connection::Raw{}, file.path(), file.target(), false);
+    Transaction t(c);
+    auto write = [&c, gas](const QString& name, const std::vector<std::vector<double>>& rows) {
+        c.exec(createStatement(name, gas));
+        QSqlQuery insert = c.query();
+        if (!insert.prepare(insertStatement(name, gas))) c.fail(insert.lastError());
+        for (const std::vector<double>& row : rows) {
+            for (std::size_t i = 0; i < row.size(); ++i) insert.bindValue(int(i), row[i]);
+            c.exec(insert);
+        }
+    };
+    QStringList written;
+    for (const NewTable& table : tables) {
+        write(table.title, table.rows);
+        written << table.title.toUpper();
+    }
+    for (const BuiltInFluid& fluid : builtInFluids(gas ? Family::Gases : Family::Liquids)) {
+        const QString name = QString::fromUtf8(fluid.name.data(), qsizetype(fluid.name.size()));
+        if (!written.contains(name.toUpper())) write(name, shippedTable(gas, fluid.name));
+    }
+    t.commit();
+}
+
 // A new file is built aside and renamed into place, so no half-seeded file is ever seen
 // under the real name.
 void seed(const QString& path, bool gas, bool replaceEmpty) {
-    const QFileInfo target(path);
-    if (!target.dir().exists())
-        throw UserError(msg::cannotCreateFile(nativePath(path), "LA CARPETA NO EXISTE"));
-    QString tempPath;
-    {
-        QTemporaryFile temp(target.dir().filePath("." + target.fileName() + ".XXXXXX"));
-        // Removed below by hand: a QTemporaryFile would remove the file under its new name.
-        temp.setAutoRemove(false);
-        if (!temp.open())
-            throw UserError(msg::cannotCreateFile(nativePath(path), text(temp.errorString())));
-        temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        tempPath = temp.fileName();
-    }  // closed before SQLite opens it: a second descriptor closing would drop its locks
-    struct Aside {
-        QString path;
-        bool kept = false;
-        ~Aside() {
-            if (kept) return;
-            QFile::remove(path);
-            QFile::remove(path + "-journal");
-        }
-    } aside{tempPath};
-
-    {
-        Connection c(Connection::Raw{}, tempPath, path, false);
-        Transaction t(c);
-        for (const BuiltInFluid& fluid : builtInFluids(gas ? Family::Gases : Family::Liquids)) {
-            const QString name =
-                QString::fromUtf8(fluid.name.data(), qsizetype(fluid.name.size()));
-            c.exec(createStatement(name, gas));
-            QSqlQuery insert = c.query();
-            if (!insert.prepare(insertStatement(name, gas))) c.fail(insert.lastError());
-            for (const std::vector<double>& row : shippedTable(gas, fluid.name)) {
-                for (std::size_t i = 0; i < row.size(); ++i) insert.bindValue(int(i), row[i]);
-                c.exec(insert);
-            }
-        }
-        t.commit();
-    }
-
+    AsideFile aside(path);
+    fillNewFile(aside, gas, {});
     if (replaceEmpty) {
         if (QFileInfo(path).size() != 0) return;  // written meanwhile: never replaced
         std::error_code ec;
-        std::filesystem::rename(QFile::encodeName(tempPath).toStdString(),
+        std::filesystem::rename(QFile::encodeName(aside.path()).toStdString(),
                                 QFile::encodeName(path).toStdString(), ec);
         if (ec) throw UserError(msg::cannotCreateFile(nativePath(path), ec.message()));
-    } else if (QFile tempFile(tempPath); !tempFile.rename(path)) {
+    } else if (QFile tempFile(aside.path()); !tempFile.rename(path)) {
         // Someone else made the file meanwhile: theirs stands, and is checked as any other.
         if (!QFileInfo::exists(path))
             throw UserError(msg::cannotCreateFile(nativePath(path), text(tempFile.errorString())));
         return;
     }
-    aside.kept = true;
+    aside.release();
 }
 
 Connection::Connection(const QString& path, bool gas, Access access) : path_(path) {

@@ -26,6 +26,9 @@ QString insertStatement(const QString& table, bool gas);
 
 enum class Access { Read, Write };
 
+class AsideFile;
+struct NewTable;
+
 // Opens the file for one operation, after making sure it may be: a missing (or empty) file
 // is created with the shipped tables; a file that is not an SQLite database is refused
 // untouched; a file without its owner's write permission is opened read-only, and refused
@@ -59,7 +62,7 @@ private:
     // `file` is opened; messages name `shownPath`.
     Connection(Raw, const QString& file, const QString& shownPath, bool readOnly);
     void open(const QString& file, bool readOnly);
-    friend void seed(const QString& path, bool gas, bool replaceEmpty);
+    friend void fillNewFile(const AsideFile& file, bool gas, const std::vector<NewTable>& tables);
 
     QString path_;
     QString name_;
@@ -82,5 +85,38 @@ private:
 
 // Names SQLite keeps for itself: "sqlite_" in any letter case.
 bool isEngineName(const QString& name);
+
+// A new database file, written beside its target under a hidden temporary name so that no
+// half-written file is ever seen under the real one. Removed, with its journal, on
+// destruction unless released once it has been moved into place.
+class AsideFile {
+public:
+    // Throws UserError when the target's folder is missing or refuses the file.
+    explicit AsideFile(const QString& target);
+    ~AsideFile();
+    AsideFile(const AsideFile&) = delete;
+    AsideFile& operator=(const AsideFile&) = delete;
+
+    const QString& path() const { return path_; }
+    const QString& target() const { return target_; }
+    void release() { kept_ = true; }
+
+private:
+    QString target_;
+    QString path_;
+    bool kept_ = false;
+};
+
+// A fluid table for a new file: its title, and its rows with every value already as the
+// store keeps it (see storedValue).
+struct NewTable {
+    QString title;
+    std::vector<std::vector<double>> rows;
+};
+
+// Fills an empty aside file in one transaction: the given tables in their order, then the
+// shipped table of every built-in fluid of the family that none of them names (letter
+// case ignored). Messages name the target.
+void fillNewFile(const AsideFile& file, bool gas, const std::vector<NewTable>& tables);
 
 }  // namespace velm::store

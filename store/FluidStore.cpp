@@ -71,6 +71,16 @@ QString DatabaseFiles::pathFor(Family family) const {
                                      QStringLiteral(".mdb"));
 }
 
+bool looksLikeAccessFile(const QByteArray& head) {
+    if (head.size() < kAccessHeaderSize || !head.startsWith(QByteArray("\x00\x01\x00\x00", 4)))
+        return false;
+    const QByteArray name = head.mid(4, 16);
+    return name == QByteArray("Standard Jet DB\0", 16) || name == QByteArray("Standard ACE DB\0", 16);
+}
+
+AccessFileFound::AccessFileFound(const QString& path)
+    : UserError(msg::accessFile(QDir::toNativeSeparators(path).toStdString())), path_(path) {}
+
 std::optional<double> storedValue(double value) {
     // Checked first: converting a double beyond the float range is undefined.
     if (!(std::fabs(value) <= double(std::numeric_limits<float>::max()))) return std::nullopt;

@@ -5,7 +5,9 @@
 // it was.
 
 #include "engine/CalcularTabla.h"
+#include "engine/UserError.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -35,6 +37,22 @@ private:
 // becomes 1.1613999605178833). nullopt when that is not a finite number: NaN, an infinity,
 // or beyond the range of a float.
 std::optional<double> storedValue(double value);
+
+// The first bytes of an Access (Jet or ACE) database file, and whether `head` is one: the
+// file's own name for its format follows four fixed bytes.
+inline constexpr qsizetype kAccessHeaderSize = 20;
+bool looksLikeAccessFile(const QByteArray& head);
+
+// What every operation throws on a family's file that is an old Access database: never read
+// or written here; the program offers to convert it.
+class AccessFileFound : public UserError {
+public:
+    explicit AccessFileFound(const QString& path);
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+};
 
 // One row of a table as the editing grid sees it. A value is nullopt when the file holds
 // no number there (only a file edited outside the program can).

@@ -12,6 +12,15 @@ inline std::string notADatabase(std::string_view path) {
            " NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO";
 }
 
+// Where the program itself does not offer the conversion (velmorantes-calc, a maintenance
+// screen reached after the offer was declined), the message tells both ways to it.
+inline std::string accessFile(std::string_view path) {
+    return "EL ARCHIVO " + std::string(path) +
+           " ES UNA BASE DE DATOS DE ACCESS DE UNA VERSION ANTERIOR DEL PROGRAMA; NO SE HA LEIDO "
+           "NI MODIFICADO. PARA CONVERTIRLO, ELIJA SU FAMILIA EN EL PROGRAMA Y RESPONDA SI, O USE "
+           "velmorantes-import";
+}
+
 inline std::string readOnlyFile(std::string_view path) {
     return "EL ARCHIVO " + std::string(path) + " ES DE SOLO LECTURA; NO SE HA MODIFICADO";
 }

@@ -1,5 +1,6 @@
 #include "ui/frmFluidChoice.h"
 
+#include "ui/AccessConversion.h"
 #include "engine/Module1.h"
 #include "engine/UserError.h"
 #include "store/FluidStore.h"
@@ -56,9 +57,16 @@ bool frmFluidChoice::eventFilter(QObject* watched, QEvent* event) {
 void frmFluidChoice::Form_Activate() {
     setTwipsGeometry(3000, 2800, 5970, 2280);
     combo->clear();
-    try {
+    const auto list = [this] {
         for (const std::string& name : FluidStore(tk.app.files, family_).listFluidTables())
             combo->addItem(QString::fromStdString(name));
+    };
+    try {
+        try {
+            list();
+        } catch (const AccessFileFound& found) {
+            if (offerAccessConversion(tk, found.path(), family_)) list();
+        }
     } catch (const UserError& e) {
         tk.platform.messages.information(QString::fromUtf8(e.what()));
     }

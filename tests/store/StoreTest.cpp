@@ -133,14 +133,20 @@ TEST_F(StoreTest, ANewFileHoldsTheShippedTablesInCatalogueOrder) {
               (QStringList{"GASES.mdb", "LIQUIDOS.mdb"}));
 }
 
+// An old Access file gets a message of its own (the program offers to convert it).
 TEST_F(StoreTest, AFileThatIsNotSQLiteIsNeverTouched) {
     std::mt19937 random(3);
     QByteArray noise(4096, '\0');
     for (char& b : noise) b = char(random());
     const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2028, '\0');
+    const QByteArray ace = QByteArray("\x00\x01\x00\x00Standard ACE DB\x00", 20);
     const QString path = files.pathFor(Family::Gases);
-    const std::string want = "EL ARCHIVO " + QDir::toNativeSeparators(path).toStdString() +
-                             " NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO";
+    const std::string named = "EL ARCHIVO " + QDir::toNativeSeparators(path).toStdString();
+    const std::string notSQLite = named + " NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO";
+    const std::string access = named +
+        " ES UNA BASE DE DATOS DE ACCESS DE UNA VERSION ANTERIOR DEL PROGRAMA; NO SE HA LEIDO NI "
+        "MODIFICADO. PARA CONVERTIRLO, ELIJA SU FAMILIA EN EL PROGRAMA Y RESPONDA SI, O USE "
+        "velmorantes-import";
     const std::pair<const char*, std::function<void()>> operations[] = {
         {"list", [&] { gases.listFluidTables(); }},
         {"exists", [&] { gases.titleExists("AIRE"); }},
@@ -150,13 +156,25 @@ TEST_F(StoreTest, AFileThatIsNotSQLiteIsNeverTouched) {
         {"read", [&] { pointCount(gases, "AIRE"); }},
         {"grid", [&] { FluidTableModel (files, Family::Gases, "AIRE"); }},
     };
-    for (const QByteArray& content : {noise, jet, QByteArray("SQLite")}) {
+    const std::pair<QByteArray, std::string> cases[] = {
+        {noise, notSQLite}, {jet, access}, {ace, access}, {QByteArray("SQLite"), notSQLite},
+        {jet.left(19), notSQLite},
+    };
+    for (const auto& [content, want] : cases) {
         QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(content);
         f.close();
         for (const auto& [what, operation] : operations)
             EXPECT_EQ(messageOf(operation), want) << what;
+        bool found = false;  // the condition the program recognises, naming the file
+        try {
+            gases.listFluidTables();
+        } catch (const AccessFileFound& e) {
+            found = e.path() == path;
+        } catch (const UserError&) {
+        }
+        EXPECT_EQ(found, want == access);
         const Evaluated r = evaluate(files, Family::Gases, "AIRE", 5000, 101.3, "NO");
         EXPECT_EQ(r.outcome, EvaluationOutcome::Unreadable);
         EXPECT_EQ(r.messages, std::vector<std::string>{want});

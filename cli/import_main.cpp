@@ -1,0 +1,11 @@
+#include "cli/Import.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return velm::runImport(args, std::cout, std::cerr);
+}

@@ -1,0 +1,274 @@
+#include "legacy/Conversion.h"
+
+#include "engine/Catalogue.h"
+#include "legacy/LegacyMessages.h"
+#include "store/FluidStore.h"
+#include "store/StoreMessages.h"
+#include "engine/UserError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+namespace velm::legacy {
+namespace {
+
+
+std::string shown(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
+}
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string s;
+    for (const std::string& item : items) s += (s.empty() ? "" : ", ") + item;
+    return s;
+}
+
+// The shortest text that reads back as the stored number: as a float for a Single column.
+std::string numberText(double v, ColumnKind kind) {
+    char buffer[64];
+    const auto end = kind == ColumnKind::Single ? std::to_chars(buffer, buffer + sizeof buffer, float(v)).ptr
+                                                : std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    return std::string(buffer, end);
+}
+
+// Why the table cannot be a fluid table of the family; empty when it can. `at` gets the
+// position of each of the family's columns.
+std::string fluidColumns(const AccessTable& t, bool gas, std::vector<std::size_t>& at) {
+    std::vector<std::string> missing;
+    at.clear();
+    for (const char* wanted : store::tableColumns(gas)) {
+        std::size_t i = 0;
+        while (i < t.columns.size() &&
+               QString::fromUtf8(t.columns[i].name).compare(QLatin1String(wanted), Qt::CaseInsensitive) != 0)
+            ++i;
+        if (i == t.columns.size()) missing.push_back(wanted);
+        at.push_back(i);
+    }
+    if (!gas && missing == std::vector<std::string>{"BETA"}) return std::string(msg::kNoBeta);
+    if (!missing.empty()) return msg::notAFluidTable(joined(missing), missing.size() > 1);
+    for (std::size_t c = 0; c < at.size(); ++c)
+        if (!t.columns[at[c]].number()) return msg::columnNotANumber(t.columns[at[c]].name);
+    return {};
+}
+
+void requireWritableFolder(const QString& target) {
+    const QFileInfo folder(QFileInfo(target).absolutePath());
+    if (!folder.isDir()) throw UserError(msg::cannotCreateFile(shown(target), "LA CARPETA NO EXISTE"));
+    // The owner's bit as well as the system's answer: root may write anywhere, yet a folder
+    // its owner closed to writing is meant to stay as it is.
+    if (!folder.permissions().testFlag(QFileDevice::WriteOwner) || !folder.isWritable())
+        throw UserError(msg::folderNotWritable(shown(folder.absoluteFilePath())));
+}
+
+bool occupied(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Moves `from` to `to` unless `to` exists; errno tells why not.
+bool moveWithoutReplacing(const QString& from, const QString& to) {
+    if (::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(), RENAME_NOREPLACE) ==
+        0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without that rename: a link, which never replaces either.
+    if (::link(native(from).constData(), native(to).constData()) != 0) return false;
+    ::unlink(native(from).constData());
+    return true;
+}
+
+// So that the renames survive a power cut as well as the file's contents do.
+void syncFolder(const QString& path) {
+    const int fd =
+        ::open(native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+struct Converted {
+    ConversionPlan plan;
+    std::unique_ptr<store::AsideFile> aside;
+};
+
+// Reads the Access file and writes the new file aside, beside `target`.
+Converted convertAside(const QString& source, const QString& target, bool gas) {
+    requireWritableFolder(target);
+    Converted c;
+    c.plan = planConversion(readAccessFile(native(QFileInfo(source).absoluteFilePath()).toStdString()), gas);
+    c.plan.report.source = shown(source);
+    c.plan.report.target = shown(target);
+    try {
+        c.aside = std::make_unique<store::AsideFile>(QFileInfo(target).absoluteFilePath());
+        store::fillNewFile(*c.aside, gas, c.plan.tables);
+    } catch (const UserError& e) {
+        throw UserError(msg::conversionFailed(shown(source), e.what()));
+    }
+    return c;
+}
+
+}  // namespace
+
+bool ConversionReport::complete() const {
+    if (!skipped.empty()) return false;
+    for (const ImportedTable& t : imported)
+        if (!t.skippedRows.empty()) return false;
+    return true;
+}
+
+std::vector<std::string> ConversionReport::lines() const {
+    std::vector<std::string> out{msg::importedFrom(imported.size(), source, target)};
+    for (const ImportedTable& t : imported) {
+        out.push_back(msg::importedTable(t.title, t.rows));
+        for (const SkippedRow& r : t.skippedRows) out.push_back(msg::skippedRow(r.row, r.reason));
+    }
+    if (!skipped.empty()) {
+        out.push_back(msg::skippedTables(skipped.size()));
+        for (const SkippedTable& t : skipped) out.push_back(msg::skippedTable(t.title, t.reason));
+    }
+    if (!shipped.empty()) out.push_back(msg::shippedAdded(joined(shipped)));
+    if (!keptOriginal.empty()) out.push_back(msg::originalKept(keptOriginal));
+    return out;
+}
+
+ConversionPlan planConversion(const AccessDatabase& db, bool gas) {
+    ConversionPlan plan;
+    ConversionReport& report = plan.report;
+    QStringList taken;  // upper case, as the store compares titles
+    const auto names = store::tableColumns(gas);
+    for (const AccessTable& t : db.tables) {
+        const QString title = QString::fromUtf8(t.name);
+        std::vector<std::size_t> at;
+        std::string why;
+        if (!t.damage.empty())
+            why = msg::tableDamaged(t.damage);
+        else if (title.isEmpty() || title.toUtf8() != QByteArray::fromStdString(t.name))
+            why = msg::kUnreadableTitle;
+        else if (store::isEngineName(title))
+            why = msg::kReservedTitle;
+        else if (taken.contains(title.toUpper()))
+            why = msg::kRepeatedTitle;
+        else
+            why = fluidColumns(t, gas, at);
+        if (!why.empty()) {
+            report.skipped.push_back({t.name, why});
+            continue;
+        }
+
+        store::NewTable table{title, {}};
+        ImportedTable done{t.name, 0, {}};
+        for (std::size_t r = 0; r < t.rows.size(); ++r) {
+            const std::vector<AccessCell>& cells = t.rows[r];
+            std::vector<double> values;
+            std::vector<std::string> empty, unfit;
+            for (std::size_t c = 0; c < at.size(); ++c) {
+                const AccessCell& cell = cells[at[c]];
+                const std::optional<double> v = cell ? storedValue(*cell) : std::nullopt;
+                if (!cell)
+                    empty.push_back(names[c]);
+                else if (!v)
+                    unfit.push_back(names[c]);
+                else
+                    values.push_back(*v);
+            }
+            if (empty.empty() && unfit.empty()) {
+                table.rows.push_back(std::move(values));
+                continue;
+            }
+            const AccessCell& temp = cells[at[0]];
+            const std::string row =
+                temp ? msg::rowByTemp(numberText(*temp, t.columns[at[0]].kind)) : msg::rowByNumber(r + 1);
+            done.skippedRows.push_back({row, !empty.empty()
+                                                 ? msg::missingValues(joined(empty), empty.size() > 1)
+                                                 : msg::valueNotSingle(unfit.front())});
+        }
+        done.rows = table.rows.size();
+        taken << title.toUpper();
+        plan.tables.push_back(std::move(table));
+        report.imported.push_back(std::move(done));
+    }
+    for (const BuiltInFluid& fluid : builtInFluids(gas ? Family::Gases : Family::Liquids)) {
+        const QString name = QString::fromUtf8(fluid.name.data(), qsizetype(fluid.name.size()));
+        if (!taken.contains(name.toUpper())) report.shipped.emplace_back(fluid.name);
+    }
+    return plan;
+}
+
+QString keptName(const QString& path) {
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > 0 ? name.left(dot) : name;
+    const QString suffix = dot > 0 ? name.mid(dot) : QString();
+    for (int n = 1;; ++n) {
+        const QString candidate = info.dir().filePath(
+            stem + QStringLiteral(".access") + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + suffix);
+        if (!occupied(candidate)) return candidate;
+    }
+}
+
+ConversionReport convertFile(const QString& source, const QString& target, Family family) {
+    const QFileInfo to(target);
+    if (occupied(target)) {
+        if (to.exists() && to.canonicalFilePath() == QFileInfo(source).canonicalFilePath())
+            return convertInPlace(source, family);
+        throw UserError(msg::targetExists(shown(target)));
+    }
+    Converted c = convertAside(source, target, family == Family::Gases);
+    if (!moveWithoutReplacing(c.aside->path(), target)) {
+        const int error = errno;
+        throw UserError(error == EEXIST ? msg::targetExists(shown(target))
+                                        : msg::conversionFailed(shown(source), std::strerror(error)));
+    }
+    c.aside->release();
+    syncFolder(target);
+    return c.plan.report;
+}
+
+// The original stays under its own name until the new file replaces it: first a second name
+// for it (a hard link, so both name the same bytes), then the new file renamed over the
+// first name. A failure before that rename removes the second name again; the rename itself
+// either happens whole or not at all. Without hard links the original is moved to its new
+// name instead, and moved back if the rename fails.
+ConversionReport convertInPlace(const QString& path, Family family) {
+    Converted c = convertAside(path, path, family == Family::Gases);
+    QString kept;
+    bool linked = false;
+    for (int attempt = 0; attempt < 100 && kept.isEmpty(); ++attempt) {
+        const QString candidate = keptName(path);
+        if (::link(native(path).constData(), native(candidate).constData()) == 0) {
+            kept = candidate;
+            linked = true;
+        } else if (errno != EEXIST && moveWithoutReplacing(path, candidate)) {
+            kept = candidate;
+        } else if (errno != EEXIST) {
+            throw UserError(msg::conversionFailed(shown(path), std::strerror(errno)));
+        }
+    }
+    if (kept.isEmpty()) throw UserError(msg::conversionFailed(shown(path), std::strerror(EEXIST)));
+
+    if (::rename(native(c.aside->path()).constData(), native(path).constData()) != 0) {
+        std::string why = std::strerror(errno);
+        if (linked)
+            ::unlink(native(kept).constData());
+        else if (::rename(native(kept).constData(), native(path).constData()) != 0)
+            why += "; " + msg::originalKept(shown(kept));  // intact, under its second name
+        throw UserError(msg::conversionFailed(shown(path), why));
+    }
+    c.aside->release();
+    syncFolder(path);
+    c.plan.report.keptOriginal = shown(kept);
+    return c.plan.report;
+}
+
+}  // namespace velm::legacy

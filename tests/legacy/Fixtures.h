@@ -1,0 +1,84 @@
+#pragma once
+// The two Access files of tests/data/legacy-mdb and the CSV beside each table, which holds
+// every stored value exactly in its `C__g17` columns.
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velm::testing {
+
+inline QString fixture(const QString& name) {
+    return QStringLiteral(VELM_SOURCE_DIR "/tests/data/legacy-mdb/") + name;
+}
+
+// A table's CSV: its name with accents dropped and every other odd character as "_".
+inline QString csvName(const QString& file, const std::string& title) {
+    QString t = QString::fromStdString(title).normalized(QString::NormalizationForm_D);
+    t.remove(QRegularExpression("\\p{Mn}"));
+    return file + "__" + t.replace(QRegularExpression("[^A-Za-z0-9_-]"), "_") + ".csv";
+}
+
+struct Csv {
+    std::vector<std::string> heading;
+    std::vector<std::vector<std::string>> rows;
+
+    // The stored value of a number column (its name in any letter case); nullopt for NULL.
+    std::optional<double> stored(std::size_t row, const std::string& column) const {
+        for (std::size_t i = 0; i < heading.size(); ++i)
+            if (QString::fromStdString(heading[i])
+                    .compare(QString::fromStdString(column + "__g17"), Qt::CaseInsensitive) == 0)
+                return rows[row][i].empty() ? std::nullopt
+                                            : std::optional(std::strtod(rows[row][i].c_str(), nullptr));
+        ADD_FAILURE() << "no column " << column;
+        return std::nullopt;
+    }
+};
+
+inline Csv readCsv(const QString& name) {
+    QFile f(fixture(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+    const std::string all = f.readAll().toStdString();
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> record(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const char c = all[i];
+        if (c == '"' && quoted && i + 1 < all.size() && all[i + 1] == '"')
+            record.back() += all[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted)
+            record.emplace_back();
+        else if (c == '\n' && !quoted)
+            records.push_back(std::exchange(record, std::vector<std::string>(1)));
+        else
+            record.back() += c;
+    }
+    return {records.front(), {records.begin() + 1, records.end()}};
+}
+
+inline QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+inline QStringList filesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+}  // namespace velm::testing
