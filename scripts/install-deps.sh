@@ -5,7 +5,8 @@ set -eu
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6sql6-sqlite
+  qt6-base-dev libqt6sql6-sqlite qt6-charts-dev qt6-svg-dev
+  libqt6opengl6-dev  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev omits
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
