@@ -13,7 +13,7 @@ TEST(MainWindow, MenusAndTheirLocks) {
     App app;
     QStringList bar;
     for (QAction* a : app.main.menuBar()->actions()) bar << a->text();
-    EXPECT_EQ(bar, QStringList({"&Archivo", "&Unidades", "&Velmorantes"}));
+    EXPECT_EQ(bar, QStringList({"&Archivo", "&Unidades", "&Velmorantes", "Ta&blas y gráficas"}));
     EXPECT_EQ(app.main.Archivo->actions().size(), 2);
     EXPECT_EQ(app.main.mnuGuardar->text(), "&Guardar");
     EXPECT_EQ(app.main.mnuSalir->text(), "&Salir");
