@@ -2,9 +2,11 @@
 
 #include "engine/Messages.h"
 #include "engine/UserError.h"
+#include "store/ResultsFile.h"
 
 #include <QApplication>
 #include <QAreaSeries>
+#include <QBuffer>
 #include <QChart>
 #include <QDir>
 #include <QGraphicsScene>
@@ -13,13 +15,15 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace velm {
 namespace {
@@ -59,6 +63,7 @@ QChart* makeChart(const PlotData& d) {
     x->setTitleText(text(d.xTitle));
     x->setLabelFormat(QStringLiteral("%g"));
     x->setRange(d.xMin, d.xMax);
+    x->setTickCount(d.xTicks);
     QAbstractAxis* y = nullptr;
     if (d.logAxis) {
         auto* log = new QLogValueAxis;
@@ -70,6 +75,7 @@ QChart* makeChart(const PlotData& d) {
         auto* linear = new QValueAxis;
         linear->setLabelFormat(QStringLiteral("%g"));
         linear->setRange(d.yMin, d.yMax);
+        linear->setTickCount(d.yTicks);
         y = linear;
     }
     y->setTitleText(text(d.yTitle));
@@ -94,9 +100,14 @@ QChart* makeChart(const PlotData& d) {
         add(range);
     }
 
-    // One legend entry per kind of line, however many runs it takes.
+    // One legend entry per kind of line, however many runs it takes; the plain line first.
+    std::vector<const PlotRun*> runs;
+    for (const bool extrapolated : {false, true})
+        for (const PlotRun& run : d.runs)
+            if (run.extrapolated == extrapolated) runs.push_back(&run);
     bool named[2] = {false, false};
-    for (const PlotRun& run : d.runs) {
+    for (const PlotRun* r : runs) {
+        const PlotRun& run = *r;
         auto* s = new QLineSeries;
         s->replace(points(run.points));
         QPen pen(run.extrapolated ? kExtrapolated : kLine);
@@ -128,36 +139,41 @@ void saveChart(const PlotData& d, const QString& path, ImageFormat format, QSize
     QChart* chart = makeChart(d);
     scene.addItem(chart);  // the scene owns it now
     const QRectF area(QPointF(0, 0), QSizeF(size));
-    chart->setGeometry(area);
+    chart->setGeometry(area);  // lays the chart out at once
     scene.setSceneRect(area);
-    // The chart lays itself out on posted events: let them run before it is drawn.
-    QCoreApplication::sendPostedEvents();
 
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written && format == ImageFormat::Png) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    if (format == ImageFormat::Png) {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         scene.render(&painter, area, area);
         painter.end();
-        written = image.save(&file, "PNG");
-    } else if (written) {
+        drawn = image.save(&buffer, "PNG");
+    } else {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(area);
         svg.setTitle(text(d.title));
         QPainter painter;
-        written = painter.begin(&svg);
-        if (written) {
+        if (painter.begin(&svg)) {
             painter.setRenderHint(QPainter::Antialiasing);
             scene.render(&painter, area, area);
-            written = painter.end();
+            drawn = painter.end();
         }
+        // The generator gives the size in millimetres at 72 dots per inch, which readers
+        // take at 90 or 96: state it in pixels, as chosen.
+        static const QRegularExpression mm(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+        const QString header = QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height());
+        const qsizetype head = std::min<qsizetype>(bytes.size(), 512);
+        bytes.replace(0, head, QString::fromUtf8(bytes.left(head)).replace(mm, header).toUtf8());
     }
-    if (!written || !file.commit())
+    if (!drawn || !writeWholeFile(path, std::string(bytes.constData(), std::size_t(bytes.size()))))
         throw UserError(msg::cannotSavePlot(QDir::toNativeSeparators(path).toStdString()));
 }
 
