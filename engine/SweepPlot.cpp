@@ -17,25 +17,40 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-// The value range with a margin, so that no point sits on the frame.
+// The value axis: round numbers around the values (whole powers of ten on a log axis).
 void setValueRange(PlotData& d, double lo, double hi) {
     if (!(lo <= hi)) lo = hi = d.logAxis ? 1 : 0;
     if (d.logAxis) {
-        if (lo == hi) {
-            lo /= 2;
-            hi *= 2;
-        }
-        const double margin = std::pow(hi / lo, 0.05);
-        d.yMin = lo / margin;
-        d.yMax = hi * margin;
-    } else {
-        const double margin = lo == hi ? std::max(std::fabs(lo) * 0.05, 1e-300) : (hi - lo) * 0.05;
-        d.yMin = lo - margin;
-        d.yMax = hi + margin;
+        d.yMin = std::pow(10.0, std::floor(std::log10(lo)));
+        d.yMax = std::pow(10.0, std::ceil(std::log10(hi)));
+        if (d.yMin == d.yMax) d.yMax *= 10;
+        d.yTicks = int(std::lround(std::log10(d.yMax / d.yMin))) + 1;
+        return;
     }
+    const NiceAxis a = niceAxis(lo, hi);
+    d.yMin = a.min;
+    d.yMax = a.max;
+    d.yTicks = a.ticks;
 }
 
 }  // namespace
+
+NiceAxis niceAxis(double lo, double hi, int maxTicks) {
+    if (lo == hi) {
+        const double pad = lo == 0 ? 1 : std::fabs(lo) * 0.05;
+        lo -= pad;
+        hi += pad;
+    }
+    const double rough = (hi - lo) / (maxTicks - 1);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    const double r = rough / magnitude;
+    const double step = magnitude * (r <= 1 ? 1 : r <= 2 ? 2 : r <= 2.5 ? 2.5 : r <= 5 ? 5 : 10);
+    NiceAxis a;
+    a.min = std::floor(lo / step) * step;
+    a.max = std::ceil(hi / step) * step;
+    a.ticks = int(std::lround((a.max - a.min) / step)) + 1;
+    return a;
+}
 
 double fromKelvin(double kelvin, std::string_view scale) {
     if (scale == "ºC") return kelvin - 273;
@@ -86,12 +101,10 @@ PlotData plotData(const SweepTable& t, Property property, bool logAxis) {
         run->points.push_back({x, y});
     }
     if (!(xLo <= xHi)) xLo = xHi = 0;
-    if (xLo == xHi) {
-        xLo -= 1;
-        xHi += 1;
-    }
-    d.xMin = xLo;
-    d.xMax = xHi;
+    const NiceAxis xAxis = niceAxis(xLo, xHi);
+    d.xMin = xAxis.min;
+    d.xMax = xAxis.max;
+    d.xTicks = xAxis.ticks;
 
     // The stored points that fall within the temperatures shown, in the units shown.
     const double factor = r.english ? p.toEnglish : 1;
@@ -106,8 +119,8 @@ PlotData plotData(const SweepTable& t, Property property, bool logAxis) {
     setValueRange(d, yLo, yHi);
 
     if (builtIn) {
-        const double lo = std::max(fromKelvin(builtIn->lowest, r.scale), xLo);
-        const double hi = std::min(fromKelvin(builtIn->highest, r.scale), xHi);
+        const double lo = std::max(fromKelvin(builtIn->lowest, r.scale), d.xMin);
+        const double hi = std::min(fromKelvin(builtIn->highest, r.scale), d.xMax);
         if (lo <= hi) d.validRange = {lo, hi};
     }
     return d;

@@ -33,9 +33,18 @@ struct PlotData {
     std::vector<PlotRun> runs;
     std::vector<PlotPoint> markers;                       // the stored table's points in view
     std::optional<std::pair<double, double>> validRange;  // the correlation's, in the scale
-    double xMin = 0, xMax = 1, yMin = 0, yMax = 1;        // the axes' ranges
+    double xMin = 0, xMax = 1, yMin = 0, yMax = 1;        // the axes' ranges, on round
+    int xTicks = 2, yTicks = 2;                           // numbers (log: powers of ten)
     std::size_t leftOut = 0;  // rows not drawn: not computed, or not above 0 on a log axis
 };
+
+// An axis from lo to hi widened to round numbers, with at most maxTicks ticks a round step
+// apart (1, 2, 2.5 or 5 times a power of ten).
+struct NiceAxis {
+    double min = 0, max = 1;
+    int ticks = 2;
+};
+NiceAxis niceAxis(double lo, double hi, int maxTicks = 8);
 
 // A kelvin temperature in a scale, the inverse of the entry's conversion.
 double fromKelvin(double kelvin, std::string_view scale);
