@@ -70,9 +70,9 @@ PlotData plotData(const SweepTable& t, Property property, bool logAxis) {
     if (gas) d.title += " A " + std::string(trimmed(r.pressureText)) + (r.english ? " psi" : " KPa");
     d.xTitle = temperatureHeading(r.english, r.scale);
     d.yTitle = p.heading(r.english);
-    d.lineName = builtIn ? "CORRELACION" : "TABLA";
+    d.lineName = builtIn ? "CORRELACION" : "INTERPOLADO";
     d.extrapolatedName = "EXTRAPOLADO";
-    d.markerName = "PUNTOS DE LA TABLA";
+    d.markerName = "PUNTOS DE TABLA";
     d.rangeName = "RANGO DE LA ECUACION";
 
     const auto drawable = [logAxis](double y) { return std::isfinite(y) && (!logAxis || y > 0); };

@@ -9,11 +9,13 @@
 #include <QBuffer>
 #include <QChart>
 #include <QDir>
+#include <QFont>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QMargins>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScatterSeries>
@@ -58,6 +60,11 @@ QChart* makeChart(const PlotData& d) {
     auto* chart = new QChart;
     chart->setTitle(text(d.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    QFont small = chart->legend()->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    chart->legend()->setFont(small);
+    chart->legend()->setShowToolTips(true);  // a name cut short in a narrow chart
 
     auto* x = new QValueAxis;
     x->setTitleText(text(d.xTitle));

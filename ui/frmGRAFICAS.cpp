@@ -88,8 +88,8 @@ frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(tableSide);
     split->addWidget(plotSide);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 5);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdGUARDARTABLA, cmdGUARDARGRAFICA, cmdCOPIAR}) buttons->addWidget(b);
@@ -103,6 +103,11 @@ frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
 
     for (QWidget* w : std::initializer_list<QWidget*>{cmdGUARDARTABLA, cmdGUARDARGRAFICA, cmdCOPIAR})
         w->setEnabled(false);
+    // From the range to the plot's choices, then the table and the buttons.
+    setTabOrder(cmdCALCULAR, cboPROPIEDAD);
+    setTabOrder(cboPROPIEDAD, chkLOG);
+    setTabOrder(chkLOG, grdTABLA);
+    setTabOrder(grdTABLA, cmdGUARDARTABLA);
 
     // `activated`: a choice by the user, never a change made here.
     connect(cboFAMILIA, &QComboBox::activated, this, &frmGRAFICAS::cboFAMILIA_Click);
@@ -132,29 +137,34 @@ QWidget* frmGRAFICAS::makeEntry() {
     for (const Family f : kFamilies) cboFAMILIA->addItem(utf8(familyName(f)));
     cboUNIDADES->addItems({QString::fromLatin1(kSI), QString::fromLatin1(kEnglish)});
 
-    auto* grid = new QGridLayout(entry);
-    grid->setContentsMargins(0, 0, 0, 0);
-    const std::pair<const char*, QWidget*> top[] = {
-        {"FAMILIA", cboFAMILIA}, {"FLUIDO", cboFLUIDO}, {"UNIDADES", cboUNIDADES}, {"ESCALA", cboESCALA}};
-    const std::pair<const char*, QWidget*> range[] = {
-        {"DESDE", txtDESDE}, {"HASTA", txtHASTA}, {"PASO", txtPASO}};
-    int column = 0;
-    for (const auto& [caption, box] : top) {
+    // Two rows: what is computed, then over which temperatures.
+    auto* rows = new QVBoxLayout(entry);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* what = new QHBoxLayout;
+    auto* range = new QHBoxLayout;
+    rows->addLayout(what);
+    rows->addLayout(range);
+    const auto add = [entry](QHBoxLayout* row, const char* caption, QWidget* box) {
         const QByteArray name = QByteArray("lbl") + caption;
-        grid->addWidget(control<QLabel>(entry, name.constData(), caption), 0, column++);
-        grid->addWidget(box, 0, column++);
-    }
-    column = 0;
-    for (const auto& [caption, box] : range) {
-        const QByteArray name = QByteArray("lbl") + caption;
-        grid->addWidget(control<QLabel>(entry, name.constData(), caption), 1, column++);
-        grid->addWidget(box, 1, column++);
-    }
-    grid->addWidget(cmdCALCULAR, 1, column);
-    grid->addWidget(lblPRES, 2, 0, 1, 2);
-    grid->addWidget(txtPRES, 2, 2, 1, 1);
-    grid->addWidget(lblPRESUNIDAD, 2, 3);
-    grid->setColumnStretch(3, 1);
+        row->addWidget(control<QLabel>(entry, name.constData(), caption));
+        row->addWidget(box);
+        row->addSpacing(12);
+    };
+    cboFLUIDO->setMinimumWidth(180);
+    add(what, "FAMILIA", cboFAMILIA);
+    add(what, "FLUIDO", cboFLUIDO);
+    add(what, "UNIDADES", cboUNIDADES);
+    add(what, "ESCALA", cboESCALA);
+    what->addWidget(lblPRES);
+    what->addWidget(txtPRES);
+    what->addWidget(lblPRESUNIDAD);
+    what->addStretch();
+    for (QLineEdit* box : {txtPRES, txtDESDE, txtHASTA, txtPASO}) box->setFixedWidth(100);
+    add(range, "DESDE", txtDESDE);
+    add(range, "HASTA", txtHASTA);
+    add(range, "PASO", txtPASO);
+    range->addWidget(cmdCALCULAR);
+    range->addStretch();
     setTabOrder(cboFAMILIA, cboFLUIDO);
     setTabOrder(cboFLUIDO, cboUNIDADES);
     setTabOrder(cboUNIDADES, cboESCALA);
@@ -199,7 +209,7 @@ void frmGRAFICAS::Form_Load() {
 }
 
 void frmGRAFICAS::Form_Activate() {
-    setTwipsGeometry(150, 150, 17400, 11400);
+    setTwipsGeometry(150, 150, 15600, 9600);
     fillFluids();  // tables may have been created or deleted meanwhile
     txtDESDE->setFocus();
 }
