@@ -101,7 +101,7 @@ UTF-8): T as given, )" + propertyList() + R"(.
                             )" + columnList() + R"(.
   --plot-file FILE          the picture, PNG or SVG after its ending; it replaces FILE
                             only once complete. No display is needed.
-  --plot-size WxH           its size in pixels (default 800x600).
+  --plot-size WxH           its size in pixels, 100 to 10000 each (default 800x600).
   --plot-axis linear|log    the value axis (default linear; log leaves out values <= 0).
   --help                    this text.
 
