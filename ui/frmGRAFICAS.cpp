@@ -206,6 +206,7 @@ void frmGRAFICAS::Form_Load() {
     setCaption(QStringLiteral("TABLAS Y GRAFICAS"));
     cboFAMILIA_Click();
     cboUNIDADES_Click();
+    plot();
 }
 
 void frmGRAFICAS::Form_Activate() {
@@ -241,6 +242,7 @@ void frmGRAFICAS::cboFAMILIA_Click() {
     fillFluids();
     const bool gas = family() == Family::Gases;
     for (QWidget* w : std::initializer_list<QWidget*>{lblPRES, txtPRES, lblPRESUNIDAD}) w->setVisible(gas);
+    if (!model->table()) fillProperties(family());  // until a table shows its own
 }
 
 void frmGRAFICAS::cboUNIDADES_Click() {
@@ -249,6 +251,7 @@ void frmGRAFICAS::cboUNIDADES_Click() {
     else cboESCALA->addItems({QStringLiteral("K"), QStringLiteral("ºC")});
     cboESCALA->setCurrentIndex(0);
     lblPRESUNIDAD->setText(english() ? QStringLiteral("(psi)") : QStringLiteral("(KPa)"));
+    if (!model->table()) fillProperties(family());
 }
 
 void frmGRAFICAS::refuse(QLineEdit* box, std::string_view message) {
