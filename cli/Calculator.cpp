@@ -2,7 +2,6 @@
 
 #include "engine/Catalogue.h"
 #include "engine/Entry.h"
-#include "engine/Evaluation.h"
 #include "engine/Messages.h"
 #include "engine/Properties.h"
 #include "engine/ResultsLine.h"
@@ -18,7 +17,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <cmath>
 #include <map>
 #include <ostream>
 #include <set>
@@ -214,9 +212,9 @@ std::optional<PlotRequest> parsePlot(const Options& o, Family family) {
     if (!property || !file) throw UsageError{"--plot and --plot-file go together"};
     PlotRequest p;
     bool known = false;
-    for (const PropertyInfo& info : propertiesOf(family))
-        if (info.column == *property) {
-            p.property = info.id;
+    for (const PropertyInfo& candidate : propertiesOf(family))
+        if (candidate.column == *property) {
+            p.property = candidate.id;
             known = true;
         }
     if (!known)
@@ -311,11 +309,12 @@ Lines evaluateAll(const Request& r, const SweepRequest& request, std::ostream& o
 }
 
 // Appends the lines to the results file in one write; a new or empty file gets the heading.
-bool appendToOutput(const std::string& path, const Module1& m, const std::string& fileLines,
+bool appendToOutput(const std::string& path, const SweepRequest& r, const std::string& fileLines,
                     StreamNotifier& notifier) {
     const QString file = QString::fromStdString(path);
     try {
-        const std::string heading = resultsFileIsEmpty(file) ? toFileLine(headingLine(m)) : std::string();
+        const std::string heading =
+            resultsFileIsEmpty(file) ? toFileLine(headingLine(r.family, r.english, r.scale)) : std::string();
         appendToResultsFile(file, heading + fileLines);
         return true;
     } catch (const UserError& e) {
@@ -368,13 +367,8 @@ int calculate(const Request& r, std::ostream& out, std::ostream& err) {
         if (r.format == Format::Tsv) out << tsvText(table, decimalComma);
         if (r.format == Format::Results) out << resultsFileText(table);
     }
-    if (r.output && lines.headed) {
-        Module1 m;
-        m.FAMILIA = r.family;
-        m.UNIDADES = r.units;
-        m.ESCALA = r.scale;
-        if (!appendToOutput(*r.output, m, lines.fileLines, notifier)) lines.status = 1;
-    }
+    if (r.output && lines.headed && !appendToOutput(*r.output, request, lines.fileLines, notifier))
+        lines.status = 1;
     if (r.plot && lines.headed) {
         try {
             saveChart(plotData(table, r.plot->property, r.plot->logAxis), r.plot->file,
