@@ -49,7 +49,9 @@ int main(int argc, char** argv) {
     velm::QtSaveDialog saveDialog;
     velm::QtBusyPointer busy;
     velm::QtKeySender keys;
-    velm::Platform platform{messages, saveDialog, busy, keys};
+    velm::QtExportDialog exportDialog;
+    velm::QtClipboard clipboard;
+    velm::Platform platform{messages, saveDialog, busy, keys, exportDialog, clipboard};
 
     mdiGENERAL main(context, platform);
     velm::ScreenAccessKeysFirst accessKeys;

@@ -2,15 +2,20 @@
 
 #include "engine/Catalogue.h"
 #include "engine/Entry.h"
-#include "engine/Evaluation.h"
 #include "engine/Messages.h"
 #include "engine/Properties.h"
 #include "engine/ResultsLine.h"
+#include "engine/Sweep.h"
+#include "engine/SweepPlot.h"
+#include "engine/SweepText.h"
 #include "engine/UserError.h"
+#include "plot/Chart.h"
 #include "store/FluidStore.h"
 #include "store/ResultsFile.h"
 
+#include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -69,6 +74,14 @@ std::string propertyList() {
     return text + " and, for liquids, " + std::string(info(Property::BETA).symbol);
 }
 
+// "DEN, CP, MIU, UN, K, ALFA, PR or, for liquids, BETA"
+std::string columnList() {
+    std::string text;
+    for (const PropertyInfo& p : propertiesOf(Family::Gases)) text += std::string(p.column) + ", ";
+    text.resize(text.size() - 2);
+    return text + " or, for liquids, " + std::string(info(Property::BETA).column);
+}
+
 std::string usage() {
     return R"(Usage: velmorantes-calc --family FAMILY --fluid NAME --temp VALUE [OPTION]...
   or:  velmorantes-calc --family FAMILY --fluid NAME --sweep FROM:TO:STEP [OPTION]...
@@ -91,6 +104,18 @@ UTF-8): T as given, )" + propertyList() + R"(.
                             (Latin-1, CR LF); a new or empty file gets the heading first.
   --db-dir DIR              the folder of GASES.mdb and LIQUIDOS.mdb (default: the
                             current folder).
+  --format csv|tsv|results  print the table in another form, once every temperature is
+                            done: csv (a heading row, "." decimals, every value to full
+                            precision, and where each row came from), tsv (the same
+                            separated by tabs, with the locale's decimal separator, as
+                            the table screen copies it for a spreadsheet) or results (the
+                            results file's bytes: Latin-1, CR LF).
+  --plot PROPERTY           draw PROPERTY against the temperature into --plot-file:
+                            )" + columnList() + R"(.
+  --plot-file FILE          the picture, PNG or SVG after its ending; it replaces FILE
+                            only once complete. No display is needed.
+  --plot-size WxH           its size in pixels, 100 to 10000 each (default 800x600).
+  --plot-axis linear|log    the value axis (default linear; log leaves out values <= 0).
   --help                    print this help and stop.
   --version                 print the version and stop.
 
@@ -104,8 +129,10 @@ error.
 )";
 }
 
-const std::set<std::string> kOptions{"--family", "--fluid",  "--temp",   "--sweep", "--scale",
-                                     "--pressure", "--units", "--output", "--db-dir"};
+const std::set<std::string> kOptions{"--family",   "--fluid",     "--temp",      "--sweep",
+                                     "--scale",    "--pressure",  "--units",     "--output",
+                                     "--db-dir",   "--format",    "--plot",      "--plot-file",
+                                     "--plot-size", "--plot-axis"};
 
 struct UsageError {
     std::string problem;
@@ -160,15 +187,9 @@ std::string scaleFor(const Options& o, bool english) {
                      (english ? "INGLES units (use ºF)" : "SI units (use K or ºC)")};
 }
 
-struct Sweep {
-    double from = 0, step = 0;
-    std::size_t count = 0;
-};
-
-constexpr std::size_t kMaxSweep = 100000;
-
-// nullopt: a part is not a number (the entry is refused, not misused).
-std::optional<Sweep> parseSweep(const std::string& text, bool decimalComma) {
+// The temperatures of FROM:TO:STEP; nullopt: a part is not a number (the entry is refused,
+// not misused).
+std::optional<std::vector<double>> parseSweep(const std::string& text, bool decimalComma) {
     const auto a = text.find(':');
     const auto b = a == std::string::npos ? a : text.find(':', a + 1);
     if (b == std::string::npos || text.find(':', b + 1) != std::string::npos)
@@ -177,13 +198,61 @@ std::optional<Sweep> parseSweep(const std::string& text, bool decimalComma) {
     const auto to = parseNumber(text.substr(a + 1, b - a - 1), decimalComma);
     const auto step = parseNumber(text.substr(b + 1), decimalComma);
     if (!from || !to || !step) return std::nullopt;
-    const double steps = (*to - *from) / *step;
-    if (*step == 0 || !(steps >= -1e-9) || !std::isfinite(steps))
-        throw UsageError{"--sweep: STEP must be non-zero and lead from FROM to TO"};
-    if (steps + 1 > static_cast<double>(kMaxSweep))
+    const std::optional<double> steps = sweepSteps(*from, *to, *step);
+    if (!steps) throw UsageError{"--sweep: STEP must be non-zero and lead from FROM to TO"};
+    if (*steps + 1 > static_cast<double>(kMaxSweep))
         throw UsageError{"--sweep gives more than " + std::to_string(kMaxSweep) +
                          " temperatures"};
-    return Sweep{*from, *step, static_cast<std::size_t>(std::floor(steps + 1e-9)) + 1};
+    return sweepTemperatures(*from, *step, sweepCount(*steps));
+}
+
+enum class Format { Lines, Csv, Tsv, Results };
+
+// What --plot asks for.
+struct PlotRequest {
+    Property property = Property::DEN;
+    QString file;
+    ImageFormat format = ImageFormat::Png;
+    QSize size{800, 600};
+    bool logAxis = false;
+};
+
+std::optional<PlotRequest> parsePlot(const Options& o, Family family) {
+    const auto property = option(o, "--plot");
+    const auto file = option(o, "--plot-file");
+    if (!property && !file) {
+        for (const char* name : {"--plot-size", "--plot-axis"})
+            if (option(o, name)) throw UsageError{std::string(name) + " needs --plot"};
+        return std::nullopt;
+    }
+    if (!property || !file) throw UsageError{"--plot and --plot-file go together"};
+    PlotRequest p;
+    bool known = false;
+    for (const PropertyInfo& candidate : propertiesOf(family))
+        if (candidate.column == *property) {
+            p.property = candidate.id;
+            known = true;
+        }
+    if (!known)
+        throw UsageError{"--plot takes " + columnList() + " (the " + std::string(familyName(family)) +
+                         " family has no " + *property + ")"};
+    p.file = QString::fromStdString(*file);
+    const std::optional<ImageFormat> format = imageFormatFor(p.file);
+    if (!format) throw UsageError{"--plot-file must end in .png or .svg"};
+    p.format = *format;
+    if (const auto size = option(o, "--plot-size")) {
+        const QStringList wh = QString::fromStdString(*size).split(QLatin1Char('x'));
+        bool okW = false, okH = false;
+        const int w = wh.size() == 2 ? wh[0].toInt(&okW) : 0;
+        const int h = wh.size() == 2 ? wh[1].toInt(&okH) : 0;
+        if (!okW || !okH || w < 100 || h < 100 || w > 10000 || h > 10000)
+            throw UsageError{"--plot-size takes WIDTHxHEIGHT, each 100 to 10000 pixels"};
+        p.size = QSize(w, h);
+    }
+    const std::string axis = option(o, "--plot-axis").value_or("linear");
+    if (axis != "linear" && axis != "log") throw UsageError{"--plot-axis must be linear or log"};
+    p.logAxis = axis == "log";
+    return p;
 }
 
 // What the arguments ask for, checked for everything but the numbers' texts.
@@ -192,6 +261,8 @@ struct Request {
     std::string fluid, units, scale;
     std::optional<std::string> temperature, sweep, pressure, output;
     QString dbDir;
+    Format format = Format::Lines;
+    std::optional<PlotRequest> plot;
 };
 
 Request parseRequest(const Options& o) {
@@ -214,54 +285,52 @@ Request parseRequest(const Options& o) {
     r.scale = scaleFor(o, r.units == kEnglish);
     r.output = option(o, "--output");
     r.dbDir = QString::fromStdString(option(o, "--db-dir").value_or(""));
+    if (const auto format = option(o, "--format")) {
+        if (*format == "csv") r.format = Format::Csv;
+        else if (*format == "tsv") r.format = Format::Tsv;
+        else if (*format == "results") r.format = Format::Results;
+        else throw UsageError{"--format must be csv, tsv or results"};
+    }
+    r.plot = parsePlot(o, r.family);
     return r;
 }
 
-// The values lines of every temperature asked for; the heading once the first line stands.
+// The values lines of every temperature asked for, printed as each is done; the heading
+// once the first line stands.
 struct Lines {
     std::string fileLines;  // results-file format
     bool headed = false;
     int status = 0;
 };
 
-Lines evaluateAll(const Request& r, Module1& m, const std::optional<Sweep>& sweep,
-                  std::ostream& out, StreamNotifier& notifier) {
+Lines evaluateAll(const Request& r, const SweepRequest& request, std::ostream& out,
+                  StreamNotifier& notifier, SweepTable& table) {
     // The folder is resolved now, as the program resolves it at its start.
     StorePointSource source(DatabaseFiles(r.dbDir));
-    const bool decimalComma = regionalDecimalComma();
     Lines lines;
-    const std::size_t count = sweep ? sweep->count : 1;
-    for (std::size_t i = 0; i < count; ++i) {
-        const TemperatureAcceptance accepted =
-            sweep ? acceptTemperature(m, sweep->from + static_cast<double>(i) * sweep->step, r.scale)
-                  : acceptTemperature(m, *r.temperature, r.scale, decimalComma);
-        if (accepted.outcome != TemperatureOutcome::Accepted) {
-            notifier.inform(refusal(accepted.outcome));
-            lines.status = 1;
-            continue;
+    const auto printRow = [&](const SweepTable& t, std::size_t row) {
+        if (!t.computed(row)) return;
+        const std::string line = valuesLine(request.family, t.entered[row], t.values[row]);
+        if (r.format == Format::Lines) {
+            if (!lines.headed) out << headingLine(request.family, request.english, request.scale) << '\n';
+            out << line << '\n';
         }
-        if (!accepted.warning.empty()) notifier.inform(accepted.warning);
-        const Evaluation e = runEvaluation(m, accepted.ENRANGO, source, notifier);
-        if (e.outcome != EvaluationOutcome::Shown) {
-            lines.status = 1;
-            if (e.outcome == EvaluationOutcome::NotComputable) continue;
-            break;  // no other temperature fares better
-        }
-        if (!lines.headed) out << headingLine(m) << '\n';
         lines.headed = true;
-        const std::string line = valuesLine(m);
-        out << line << '\n';
         if (r.output) lines.fileLines += toFileLine(line);
-    }
+    };
+    table = runSweep(request, source, &notifier, printRow);
+    if (table.stop != SweepStop::None || table.count(RowOutcome::Computed) != table.rows())
+        lines.status = 1;
     return lines;
 }
 
 // Appends the lines to the results file in one write; a new or empty file gets the heading.
-bool appendToOutput(const std::string& path, const Module1& m, const std::string& fileLines,
+bool appendToOutput(const std::string& path, const SweepRequest& r, const std::string& fileLines,
                     StreamNotifier& notifier) {
     const QString file = QString::fromStdString(path);
     try {
-        const std::string heading = resultsFileIsEmpty(file) ? toFileLine(headingLine(m)) : std::string();
+        const std::string heading =
+            resultsFileIsEmpty(file) ? toFileLine(headingLine(r.family, r.english, r.scale)) : std::string();
         appendToResultsFile(file, heading + fileLines);
         return true;
     } catch (const UserError& e) {
@@ -271,36 +340,70 @@ bool appendToOutput(const std::string& path, const Module1& m, const std::string
 }
 
 int calculate(const Request& r, std::ostream& out, std::ostream& err) {
-    Module1 m;
-    m.UNIDADES = r.units;
-    m.FAMILIA = r.family;
-    m.FLUIDO = r.fluid;
     const bool decimalComma = regionalDecimalComma();
     StreamNotifier notifier(err);
+    SweepRequest request;
+    request.family = r.family;
+    request.fluid = r.fluid;
+    request.english = r.units == kEnglish;
+    request.scale = r.scale;
 
-    std::optional<Sweep> sweep;
     if (r.sweep) {
-        sweep = parseSweep(*r.sweep, decimalComma);
-        if (!sweep) {
+        std::optional<std::vector<double>> temperatures = parseSweep(*r.sweep, decimalComma);
+        if (!temperatures) {
             notifier.inform(msg::kNotANumber);
             return 1;
         }
+        request.temperatures = std::move(*temperatures);
     }
     if (r.pressure) {
+        Module1 m;
+        m.UNIDADES = r.units;
         const PressureOutcome p = acceptPressure(m, *r.pressure, decimalComma);
         if (p != PressureOutcome::Accepted) {
             notifier.inform(refusal(p));
             return 1;
         }
+        request.pressure = *m.PRESION;
+        request.pressureText = *r.pressure;
+    }
+    if (r.temperature) {
+        const std::optional<double> t = parseNumber(*r.temperature, decimalComma);
+        if (!t) {
+            notifier.inform(refusal(TemperatureOutcome::NotANumber));
+            return 1;
+        }
+        request.temperatures = {*t};
     }
 
-    Lines lines = evaluateAll(r, m, sweep, out, notifier);
-    if (r.output && lines.headed && !appendToOutput(*r.output, m, lines.fileLines, notifier))
+    SweepTable table;
+    Lines lines = evaluateAll(r, request, out, notifier, table);
+    if (lines.headed) {
+        if (r.format == Format::Csv) out << csvText(table);
+        if (r.format == Format::Tsv) out << tsvText(table, decimalComma);
+        if (r.format == Format::Results) out << resultsFileText(table);
+    }
+    if (r.output && lines.headed && !appendToOutput(*r.output, request, lines.fileLines, notifier))
         lines.status = 1;
+    if (r.plot && lines.headed) {
+        try {
+            saveChart(plotData(table, r.plot->property, r.plot->logAxis), r.plot->file,
+                      r.plot->format, r.plot->size);
+        } catch (const UserError& e) {
+            notifier.inform(std::string(e.what()));
+            lines.status = 1;
+        }
+    }
     return lines.status;
 }
 
 }  // namespace
+
+bool wantsPlot(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "--plot" || a.rfind("--plot=", 0) == 0) return true;
+    return false;
+}
 
 int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {

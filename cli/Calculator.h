@@ -12,4 +12,7 @@ namespace velm {
 // 1 an entry refused or a value not computed, 2 a usage error.
 int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Whether the arguments ask for a plot, which needs a GUI application object (offscreen).
+bool wantsPlot(const std::vector<std::string>& args);
+
 }  // namespace velm

@@ -3,10 +3,23 @@
 // gas) and writes the results in SI units, or assigns nothing when FLUIDO names no
 // built-in fluid of its family.
 
+#include "correlation/Correlation.h"
 #include "engine/Module1.h"
+#include "engine/Properties.h"
+
+#include <array>
 
 // Gases: DEN, CP, MIU, UN, K, ALFA, PR at PRESION. Needs PRESION > 0.
 void CalcularGas(Module1& m);
 
 // Liquids: DEN, CP, MIU, UN, K, BETA, ALFA, PR.
 void CalcularLiquido(Module1& m);
+
+namespace velm {
+
+// The same for a fluid's correlations already found, by property index: what a sweep over
+// many temperatures computes without looking the fluid up again. A gas's BETA is 0.
+std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, double T, double P);
+std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& liquid, double T);
+
+}  // namespace velm

@@ -3,62 +3,18 @@
 #include "correlation/Correlation.h"
 #include "engine/Entry.h"
 #include "engine/Messages.h"
+#include "engine/TableSelection.h"
 
 #include <charconv>
-#include <optional>
 
 namespace velm {
 namespace {
 
-// What one pass over the points keeps, whatever order they come in: never more than a
-// handful of points. The table reads as if sorted by temperature: "lower" is the last point
-// below T, "upper" the first above it, and the ends are the first two and the last two
-// temperatures of the table. Points that share a temperature are in no defined order.
-struct Reading {
-    double T = 0;  // the temperature asked for
-    std::optional<TablePoint> firstRow;
-    bool twoDistinctRows = false;
-    std::optional<TablePoint> exact;   // a point at exactly T
-    std::optional<TablePoint> lower;   // the highest point below T
-    std::optional<TablePoint> upper;   // the lowest point above T
-    std::optional<TablePoint> lowest, secondLowest;    // the two lowest temperatures
-    std::optional<TablePoint> highest, secondHighest;  // the two highest temperatures
-
-    void take(const TablePoint& p) {
-        if (!firstRow) firstRow = p;
-        else if (p.TEMP != firstRow->TEMP || p.value != firstRow->value) twoDistinctRows = true;
-
-        if (p.TEMP == T) exact = p;
-        else if (p.TEMP < T && (!lower || p.TEMP >= lower->TEMP)) lower = p;
-        else if (p.TEMP > T && (!upper || p.TEMP < upper->TEMP)) upper = p;
-
-        if (!lowest || p.TEMP < lowest->TEMP) {
-            if (lowest) secondLowest = lowest;
-            lowest = p;
-        } else if (p.TEMP > lowest->TEMP && (!secondLowest || p.TEMP < secondLowest->TEMP)) {
-            secondLowest = p;
-        }
-        if (!highest || p.TEMP > highest->TEMP) {
-            if (highest) secondHighest = highest;
-            highest = p;
-        } else if (p.TEMP < highest->TEMP && (!secondHighest || p.TEMP > secondHighest->TEMP)) {
-            secondHighest = p;
-        }
-    }
-};
-
-// The stored values are at the reference pressure: a gas's density scales with the pressure,
-// its diffusivities inversely.
+// The results of the state from values in SI units at the entered pressure.
 void store(Module1& m, const TablePoint& v, bool gas) {
-    const double P = gas ? *m.PRESION : 0;
-    m.DEN = gas ? (v[Property::DEN] * P) / kReferencePressure : v[Property::DEN];
-    m.CP = v[Property::CP];
-    m.MIU = v[Property::MIU];
-    m.UN = gas ? (v[Property::UN] * kReferencePressure) / P : v[Property::UN];
-    m.K = v[Property::K];
-    m.ALFA = gas ? (v[Property::ALFA] * kReferencePressure) / P : v[Property::ALFA];
-    m.PR = v[Property::PR];
-    if (!gas) m.BETA = v[Property::BETA];
+    const std::array<double, kPropertyCount> x = atPressure(v, gas, gas ? *m.PRESION : 0);
+    for (const PropertyInfo& p : propertiesOf(gas ? Family::Gases : Family::Liquids))
+        m.*p.field = x[index(p.id)];
 }
 
 }  // namespace
@@ -82,40 +38,27 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
     r.T = *m.TEMP;
     source.readPoints(familyOf(m), fluid, [&r](const TablePoint& p) { r.take(p); });
 
-    const auto tooFewPoints = [&notifier] {
-        notifier.inform(std::string(msg::kTooFewPoints));
-        return TablaOutcome::TooFewPoints;
-    };
-    if (r.exact) store(m, *r.exact, gas);
-    if (!r.twoDistinctRows) return tooFewPoints();
-    if (r.exact) return TablaOutcome::Computed;
-
-    const bool warn = ENRANGO != kNo;
-    const TablePoint* p1 = nullptr;
-    const TablePoint* p2 = nullptr;
-    if (r.lower && r.upper) {
-        p1 = &*r.lower;
-        p2 = &*r.upper;
-    } else {
-        // Beyond an end of the table: along its two end temperatures.
-        const bool above = r.lower.has_value();
-        const TablePoint* end = above ? &*r.highest : &*r.lowest;
-        const std::optional<TablePoint>& next = above ? r.secondHighest : r.secondLowest;
-        if (!next) return tooFewPoints();  // one temperature only: no line to extrapolate along
-        if (warn) {
-            const std::string t = storedTemperatureText(end->TEMP, regionalDecimalComma());
-            notifier.inform(above ? msg::aboveTable(fluid, t) : msg::belowTable(fluid, t));
-        }
-        p1 = above ? &*next : end;
-        p2 = above ? end : &*next;
+    const Selection s = r.selection();
+    if (s.exact) store(m, *s.exact, gas);
+    const TableLine line = chooseLine(s);
+    switch (line.step) {
+        case TableStep::TooFewPoints:
+            notifier.inform(std::string(msg::kTooFewPoints));
+            return TablaOutcome::TooFewPoints;
+        case TableStep::Exact:
+            return TablaOutcome::Computed;
+        case TableStep::Above:
+        case TableStep::Below:
+            if (ENRANGO != kNo) {
+                const std::string t = storedTemperatureText(line.end->TEMP, regionalDecimalComma());
+                notifier.inform(line.step == TableStep::Above ? msg::aboveTable(fluid, t)
+                                                              : msg::belowTable(fluid, t));
+            }
+            break;
+        case TableStep::Between:
+            break;
     }
-
-    TablePoint x;
-    for (std::size_t i = 0; i < x.value.size(); ++i) {
-        const double x1 = p1->value[i], x2 = p2->value[i];
-        x.value[i] = x1 + ((x2 - x1) / (p2->TEMP - p1->TEMP)) * (r.T - p1->TEMP);
-    }
-    store(m, x, gas);
+    store(m, alongLine(*line.first, *line.second, r.T), gas);
     return TablaOutcome::Computed;
 }
 

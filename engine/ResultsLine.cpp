@@ -15,24 +15,36 @@ double required(const std::optional<double>& v) {
 
 }  // namespace
 
+std::string temperatureHeading(bool english, std::string_view scale) {
+    if (english) return "T (ºF)";
+    return scale == "K" ? "T (K)" : "T (ºC)";
+}
+
 std::string temperatureHeading(const Module1& m) {
-    if (m.UNIDADES != kSI) return "T (ºF)";
-    return m.ESCALA == "K" ? "T (K)" : "T (ºC)";
+    return temperatureHeading(m.UNIDADES != kSI, m.ESCALA);
+}
+
+std::string headingLine(Family family, bool english, std::string_view scale) {
+    std::string line = "\"" + temperatureHeading(english, scale) + "\"";
+    for (const PropertyInfo& p : propertiesOf(family)) line += ",\"" + p.heading(english) + "\"";
+    return line;
 }
 
 std::string headingLine(const Module1& m) {
-    const bool english = m.UNIDADES != kSI;
-    std::string line = "\"" + temperatureHeading(m) + "\"";
-    for (const PropertyInfo& p : propertiesOf(familyOf(m)))
-        line += ",\"" + p.heading(english) + "\"";
+    return headingLine(familyOf(m), m.UNIDADES != kSI, m.ESCALA);
+}
+
+std::string valuesLine(Family family, double TEMPENT,
+                       const std::array<double, kPropertyCount>& results) {
+    std::string line = formatGeneral(TEMPENT);
+    for (const PropertyInfo& p : propertiesOf(family)) line += "," + formatGeneral(results[index(p.id)]);
     return line;
 }
 
 std::string valuesLine(const Module1& m) {
-    std::string line = formatGeneral(required(m.TEMPENT));
-    for (const PropertyInfo& p : propertiesOf(familyOf(m)))
-        line += "," + formatGeneral(required(m.*p.field));
-    return line;
+    std::array<double, kPropertyCount> results{};
+    for (const PropertyInfo& p : propertiesOf(familyOf(m))) results[index(p.id)] = required(m.*p.field);
+    return valuesLine(familyOf(m), required(m.TEMPENT), results);
 }
 
 std::string toFileLine(const std::string& utf8Line) {

@@ -6,7 +6,8 @@ set -eu
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6sql6-sqlite
+  qt6-base-dev libqt6sql6-sqlite qt6-charts-dev qt6-svg-dev
+  libqt6opengl6-dev  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev omits
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
   mdbtools-dev libmdb3 libglib2.0-dev
   fonts-comic-neue fonts-dejavu-core

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the program under Xvfb: the time from launch to the main window shown (several
-# runs), and the memory in use after one calculation (AIRE at 300 K, 101.3 kPa).
+# runs), the memory in use after one calculation (AIRE at 300 K, 101.3 kPa), and the tables-
+# and-plots screen opened and plotting 10,000 points (velmorantes-screen-bench).
 # Usage: scripts/measure.sh [build folder] [runs]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,3 +29,6 @@ show_air_results
 sleep 1
 grep -E 'VmRSS|VmHWM' "/proc/$APP_PID/status"
 awk '/^Pss:/ {print "Pss:\t" $2 " kB"}' "/proc/$APP_PID/smaps_rollup"
+
+# From the menu item to 10,000 (and 100,000) points painted, on the same display.
+env QT_QPA_PLATFORM=xcb "$top/${1:-build}/bench/velmorantes-screen-bench" 2>/dev/null | tail -n 2

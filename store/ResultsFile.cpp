@@ -38,11 +38,13 @@ void appendToResultsFile(const QString& path, const std::string& bytes) {
 }
 
 void replaceResultsFile(const QString& path, const std::string& bytes) {
+    if (!writeWholeFile(path, bytes)) throw UserError(cannotSaveMessage(path));
+}
+
+bool writeWholeFile(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     const auto size = static_cast<qint64>(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size ||
-        !file.commit())
-        throw UserError(cannotSaveMessage(path));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size && file.commit();
 }
 
 }  // namespace velm

@@ -19,4 +19,8 @@ void appendToResultsFile(const QString& path, const std::string& bytes);
 // Replaces the whole file with `bytes`. Throws UserError, with the old file as it was.
 void replaceResultsFile(const QString& path, const std::string& bytes);
 
+// Writes `bytes` aside and renames them into place over any old file; false, with the old
+// file as it was, when that cannot be done.
+bool writeWholeFile(const QString& path, const std::string& bytes);
+
 }  // namespace velm

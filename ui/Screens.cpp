@@ -1,6 +1,7 @@
 #include "ui/Screens.h"
 
 #include "ui/frmFluidChoice.h"
+#include "ui/frmGRAFICAS.h"
 #include "ui/frmMODIFICAR.h"
 #include "ui/frmPRESENT.h"
 #include "ui/frmPRUEBA.h"
@@ -18,6 +19,7 @@ void registerAllScreens(ScreenRegistry& screens) {
     screens.add<frmDATOS>();
     screens.add<frmPRUEBA>();
     screens.add<frmMODIFICAR>();
+    screens.add<frmGRAFICAS>();
 }
 
 }  // namespace velm

@@ -14,6 +14,7 @@ class frmTABLAS;
 class frmDATOS;
 class frmPRUEBA;
 class frmMODIFICAR;
+class frmGRAFICAS;
 
 namespace velm {
 
@@ -25,6 +26,7 @@ template <> inline const char* screenName<frmTABLAS>() { return "frmTABLAS"; }
 template <> inline const char* screenName<frmDATOS>() { return "frmDATOS"; }
 template <> inline const char* screenName<frmPRUEBA>() { return "frmPRUEBA"; }
 template <> inline const char* screenName<frmMODIFICAR>() { return "frmMODIFICAR"; }
+template <> inline const char* screenName<frmGRAFICAS>() { return "frmGRAFICAS"; }
 
 void registerAllScreens(ScreenRegistry& screens);
 

@@ -44,12 +44,16 @@ mdiGENERAL::mdiGENERAL(AppContext& app, Platform& platform)
     // A top-level item with nothing under it: a click or Alt+V starts a calculation.
     Velmorantes = menuBar()->addAction(QStringLiteral("&Velmorantes"));
     Velmorantes->setObjectName(QStringLiteral("Velmorantes"));
+    // Tables and plots over a range of temperatures, at any time, beside a calculation.
+    mnuTablas = menuBar()->addAction(QStringLiteral("Ta&blas y gráficas"));
+    mnuTablas->setObjectName(QStringLiteral("mnuTablas"));
 
     connect(mnuGuardar, &QAction::triggered, this, &mdiGENERAL::mnuGuardar_Click);
     connect(mnuSalir, &QAction::triggered, this, &mdiGENERAL::mnuSalir_Click);
     connect(mnuSi, &QAction::triggered, this, &mdiGENERAL::mnuSi_Click);
     connect(mnuSingles, &QAction::triggered, this, &mdiGENERAL::mnuSingles_Click);
     connect(Velmorantes, &QAction::triggered, this, &mdiGENERAL::Velmorantes_Click);
+    connect(mnuTablas, &QAction::triggered, this, &mdiGENERAL::mnuTablas_Click);
 
     endProgram = [] { QApplication::closeAllWindows(); QCoreApplication::exit(0); };
 }
@@ -80,6 +84,9 @@ void mdiGENERAL::Velmorantes_Click() {
     screens_.show<frmPRESENT>();
     setUnidadesEnabled(false);
 }
+
+// The screen keeps its own state: no unit lock, no calculation state.
+void mdiGENERAL::mnuTablas_Click() { screens_.show<frmGRAFICAS>(); }
 
 void mdiGENERAL::mnuSalir_Click() { endProgram(); }
 

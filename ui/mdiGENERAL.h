@@ -23,6 +23,7 @@ public:
     void mnuSi_Click();
     void mnuSingles_Click();
     void Velmorantes_Click();
+    void mnuTablas_Click();
     void mnuGuardar_Click();
     void mnuSalir_Click();
 
@@ -31,7 +32,7 @@ public:
 
     QMdiArea* area;
     QMenu *Archivo, *Unidades;
-    QAction *mnuGuardar, *mnuSalir, *mnuSi, *mnuSingles, *Velmorantes;
+    QAction *mnuGuardar, *mnuSalir, *mnuSi, *mnuSingles, *Velmorantes, *mnuTablas;
     // How the program ends; tests replace it.
     std::function<void()> endProgram;
 

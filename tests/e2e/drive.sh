@@ -62,6 +62,21 @@ show_air_results() {
   press alt+m                 # &MOSTRAR VELMORANTES
 }
 
+# The tables-and-plots screen: ACEITE from 265 K to 450 K, its viscosity on a log axis.
+show_oil_plot() {
+  press alt+b                 # Ta&blas y gráficas: the range's first box focused
+  press shift+Tab shift+Tab shift+Tab shift+Tab
+  press Down                  # FAMILIA: LIQUIDOS, whose first fluid is ACEITE
+  press Tab Tab Tab Tab       # past FLUIDO, UNIDADES and ESCALA to DESDE
+  typed 265; press Tab
+  typed 450; press Tab
+  typed 1
+  press alt+r                 # CALCULA&R
+  press Tab Tab               # past CALCULAR to the property shown
+  press Down Down             # D, Cp, V.AB.
+  press alt+i                 # ESCALA LOGAR&ITMICA
+}
+
 save_results_to() {
   press alt+a g               # &Archivo, &Guardar
   typed "$1"

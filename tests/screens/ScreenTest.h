@@ -63,6 +63,31 @@ public:
     std::deque<std::optional<QString>> answers;
 };
 
+// Answers each export dialog with the next file and kind (nullopt: cancelled).
+class ScriptedExportDialog : public ExportDialog {
+public:
+    std::optional<Choice> exportFile(const QString& lastName, const QStringList& kinds) override {
+        offered.push_back(lastName);
+        offeredKinds.push_back(kinds);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected export dialog";
+            return std::nullopt;
+        }
+        const std::optional<Choice> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::vector<QString> offered;
+    std::vector<QStringList> offeredKinds;
+    std::deque<std::optional<Choice>> answers;
+};
+
+class RecordingClipboard : public Clipboard {
+public:
+    void setText(const QString& t) override { text = t; }
+    QString text;
+};
+
 class RecordingBusy : public BusyPointer {
 public:
     void setBusy(bool b) override { busy = b; }
@@ -141,8 +166,10 @@ public:
     ScriptedSaveDialog saveDialog;
     RecordingBusy busy;
     ForwardingKeys keys;
+    ScriptedExportDialog exportDialog;
+    RecordingClipboard clipboard;
     AppContext context{state, files};
-    Platform platform{messages, saveDialog, busy, keys};
+    Platform platform{messages, saveDialog, busy, keys, exportDialog, clipboard};
     mdiGENERAL main;
 };
 

@@ -1,10 +1,11 @@
 #pragma once
-// The platform seams every screen talks through: message boxes, the save dialog, the busy
-// pointer and one Down-arrow key press. The program plugs in the Qt implementations
+// The platform seams every screen talks through: message boxes, the save dialogs, the busy
+// pointer, one Down-arrow key press and the clipboard. The program plugs in the Qt implementations
 // (QtPlatform.h); tests plug in scripted fakes that record every text and answer every
 // question.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,6 +30,25 @@ public:
     virtual std::optional<QString> fileName(const QString& lastName, const QString& filter) = 0;
 };
 
+// The save dialog of an export that can be written in several kinds of file.
+class ExportDialog {
+public:
+    struct Choice {
+        QString fileName;
+        int kind = 0;  // the index of the kind chosen in `kinds`
+    };
+    virtual ~ExportDialog() = default;
+    // Opened on `lastName`, offering `kinds` ("Tabla CSV (*.csv)", …), the first chosen;
+    // nullopt when cancelled. The dialog asks before a file is replaced.
+    virtual std::optional<Choice> exportFile(const QString& lastName, const QStringList& kinds) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void setText(const QString& text) = 0;
+};
+
 class BusyPointer {
 public:
     virtual ~BusyPointer() = default;
@@ -47,6 +67,8 @@ struct Platform {
     SaveDialog& saveDialog;
     BusyPointer& busy;
     KeySender& keys;
+    ExportDialog& exportDialog;
+    Clipboard& clipboard;
 };
 
 }  // namespace velm

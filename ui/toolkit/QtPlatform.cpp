@@ -4,12 +4,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace velm {
 
@@ -29,6 +32,17 @@ std::optional<QString> QtSaveDialog::fileName(const QString& lastName, const QSt
     if (name.isEmpty()) return std::nullopt;
     return name;
 }
+
+std::optional<ExportDialog::Choice> QtExportDialog::exportFile(const QString& lastName,
+                                                             const QStringList& kinds) {
+    QString chosenKind = kinds.value(0);
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), lastName,
+                                                      kinds.join(QStringLiteral(";;")), &chosenKind);
+    if (name.isEmpty()) return std::nullopt;
+    return Choice{name, std::max(0, int(kinds.indexOf(chosenKind)))};
+}
+
+void QtClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 void QtBusyPointer::setBusy(bool busy) {
     if (busy == busy_) return;

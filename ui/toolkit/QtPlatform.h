@@ -22,6 +22,16 @@ public:
     std::optional<QString> fileName(const QString& lastName, const QString& filter) override;
 };
 
+class QtExportDialog : public ExportDialog {
+public:
+    std::optional<Choice> exportFile(const QString& lastName, const QStringList& kinds) override;
+};
+
+class QtClipboard : public Clipboard {
+public:
+    void setText(const QString& text) override;
+};
+
 class QtBusyPointer : public BusyPointer {
 public:
     ~QtBusyPointer() override { setBusy(false); }

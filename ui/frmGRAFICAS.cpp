@@ -1,0 +1,350 @@
+#include "ui/frmGRAFICAS.h"
+
+#include "engine/Entry.h"
+#include "engine/Messages.h"
+#include "engine/SweepPlot.h"
+#include "engine/SweepText.h"
+#include "engine/UserError.h"
+#include "plot/Chart.h"
+#include "store/FluidStore.h"
+#include "store/ResultsFile.h"
+#include "ui/Screens.h"
+#include "ui/SweepModel.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/QtPlatform.h"
+#include "ui/toolkit/Toolkit.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+using namespace velm;
+
+namespace {
+
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The file's name with the ending of the kind chosen, unless it has one already.
+QString withSuffix(const QString& name, const QString& suffix) {
+    return QFileInfo(name).suffix().isEmpty() ? name + suffix : name;
+}
+
+}  // namespace
+
+frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
+    paintTeal(this);
+    setFont(screenFont());
+    model = new SweepModel(this);
+
+    grdTABLA = new QTableView(this);
+    grdTABLA->setObjectName(QStringLiteral("grdTABLA"));
+    grdTABLA->setFont(boxFont());
+    grdTABLA->setModel(model);
+    grdTABLA->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdTABLA->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdTABLA->verticalHeader()->hide();
+    // Rows of one height, known without asking every row: a hundred thousand stay quick.
+    grdTABLA->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdTABLA->verticalHeader()->setDefaultSectionSize(grdTABLA->fontMetrics().height() + 4);
+    lblRESUMEN = control<QLabel>(this, "lblRESUMEN");
+    lblRESUMEN->setWordWrap(true);
+
+    cboPROPIEDAD = control<QComboBox>(this, "cboPROPIEDAD");
+    chkLOG = new QCheckBox(QStringLiteral("ESCALA LOGAR&ITMICA"), this);
+    chkLOG->setObjectName(QStringLiteral("chkLOG"));
+    chtGRAFICA = new QChartView(this);
+    chtGRAFICA->setObjectName(QStringLiteral("chtGRAFICA"));
+    chtGRAFICA->setRenderHint(QPainter::Antialiasing);
+    chtGRAFICA->setMinimumSize(360, 280);
+
+    cmdGUARDARTABLA = control<QPushButton>(this, "cmdGUARDARTABLA", "Guar&dar tabla");
+    cmdGUARDARGRAFICA = control<QPushButton>(this, "cmdGUARDARGRAFICA", "Guardar grá&fica");
+    cmdCOPIAR = control<QPushButton>(this, "cmdCOPIAR", "Co&piar");
+    cmdCERRAR = control<QPushButton>(this, "cmdCERRAR", "&CERRAR");
+
+    auto* tableSide = new QWidget(this);
+    auto* tableLayout = new QVBoxLayout(tableSide);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(grdTABLA, 1);
+    tableLayout->addWidget(makeLegend());
+    tableLayout->addWidget(lblRESUMEN);
+
+    auto* plotSide = new QWidget(this);
+    auto* plotLayout = new QGridLayout(plotSide);
+    plotLayout->setContentsMargins(0, 0, 0, 0);
+    plotLayout->addWidget(control<QLabel>(this, "lblPROPIEDAD", "PROPIEDAD"), 0, 0);
+    plotLayout->addWidget(cboPROPIEDAD, 0, 1);
+    plotLayout->addWidget(chkLOG, 0, 2);
+    plotLayout->addWidget(chtGRAFICA, 1, 0, 1, 3);
+    plotLayout->setColumnStretch(1, 1);
+    plotLayout->setRowStretch(1, 1);
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(tableSide);
+    split->addWidget(plotSide);
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 5);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmdGUARDARTABLA, cmdGUARDARGRAFICA, cmdCOPIAR}) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(cmdCERRAR);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeEntry());
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdGUARDARTABLA, cmdGUARDARGRAFICA, cmdCOPIAR})
+        w->setEnabled(false);
+    // From the range to the plot's choices, then the table and the buttons.
+    setTabOrder(cmdCALCULAR, cboPROPIEDAD);
+    setTabOrder(cboPROPIEDAD, chkLOG);
+    setTabOrder(chkLOG, grdTABLA);
+    setTabOrder(grdTABLA, cmdGUARDARTABLA);
+
+    // `activated`: a choice by the user, never a change made here.
+    connect(cboFAMILIA, &QComboBox::activated, this, &frmGRAFICAS::cboFAMILIA_Click);
+    connect(cboUNIDADES, &QComboBox::activated, this, &frmGRAFICAS::cboUNIDADES_Click);
+    connect(cboPROPIEDAD, &QComboBox::activated, this, &frmGRAFICAS::cboPROPIEDAD_Click);
+    connect(chkLOG, &QCheckBox::clicked, this, &frmGRAFICAS::chkLOG_Click);
+    connect(cmdCALCULAR, &QPushButton::clicked, this, &frmGRAFICAS::cmdCALCULAR_Click);
+    connect(cmdGUARDARTABLA, &QPushButton::clicked, this, &frmGRAFICAS::cmdGUARDARTABLA_Click);
+    connect(cmdGUARDARGRAFICA, &QPushButton::clicked, this, &frmGRAFICAS::cmdGUARDARGRAFICA_Click);
+    connect(cmdCOPIAR, &QPushButton::clicked, this, &frmGRAFICAS::cmdCOPIAR_Click);
+    connect(cmdCERRAR, &QPushButton::clicked, this, &frmGRAFICAS::cmdCERRAR_Click);
+}
+
+QWidget* frmGRAFICAS::makeEntry() {
+    auto* entry = new QWidget(this);
+    cboFAMILIA = control<QComboBox>(entry, "cboFAMILIA");
+    cboFLUIDO = control<QComboBox>(entry, "cboFLUIDO");
+    cboUNIDADES = control<QComboBox>(entry, "cboUNIDADES");
+    cboESCALA = control<QComboBox>(entry, "cboESCALA");
+    lblPRES = control<QLabel>(entry, "lblPRES", "PRESION ABSOLUTA");
+    txtPRES = control<QLineEdit>(entry, "txtPRES");
+    lblPRESUNIDAD = control<QLabel>(entry, "lblPRESUNIDAD", "(KPa)");
+    txtDESDE = control<QLineEdit>(entry, "txtDESDE");
+    txtHASTA = control<QLineEdit>(entry, "txtHASTA");
+    txtPASO = control<QLineEdit>(entry, "txtPASO");
+    cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", "CALCULA&R");
+    for (const Family f : kFamilies) cboFAMILIA->addItem(utf8(familyName(f)));
+    cboUNIDADES->addItems({QString::fromLatin1(kSI), QString::fromLatin1(kEnglish)});
+
+    // Two rows: what is computed, then over which temperatures.
+    auto* rows = new QVBoxLayout(entry);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* what = new QHBoxLayout;
+    auto* range = new QHBoxLayout;
+    rows->addLayout(what);
+    rows->addLayout(range);
+    const auto add = [entry](QHBoxLayout* row, const char* caption, QWidget* box) {
+        const QByteArray name = QByteArray("lbl") + caption;
+        row->addWidget(control<QLabel>(entry, name.constData(), caption));
+        row->addWidget(box);
+        row->addSpacing(12);
+    };
+    cboFLUIDO->setMinimumWidth(180);
+    add(what, "FAMILIA", cboFAMILIA);
+    add(what, "FLUIDO", cboFLUIDO);
+    add(what, "UNIDADES", cboUNIDADES);
+    add(what, "ESCALA", cboESCALA);
+    what->addWidget(lblPRES);
+    what->addWidget(txtPRES);
+    what->addWidget(lblPRESUNIDAD);
+    what->addStretch();
+    for (QLineEdit* box : {txtPRES, txtDESDE, txtHASTA, txtPASO}) box->setFixedWidth(100);
+    add(range, "DESDE", txtDESDE);
+    add(range, "HASTA", txtHASTA);
+    add(range, "PASO", txtPASO);
+    range->addWidget(cmdCALCULAR);
+    range->addStretch();
+    setTabOrder(cboFAMILIA, cboFLUIDO);
+    setTabOrder(cboFLUIDO, cboUNIDADES);
+    setTabOrder(cboUNIDADES, cboESCALA);
+    setTabOrder(cboESCALA, txtDESDE);
+    setTabOrder(txtDESDE, txtHASTA);
+    setTabOrder(txtHASTA, txtPASO);
+    setTabOrder(txtPASO, txtPRES);
+    setTabOrder(txtPRES, cmdCALCULAR);
+    return entry;
+}
+
+QWidget* frmGRAFICAS::makeLegend() {
+    auto* legend = new QWidget(this);
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const RowSource s : {RowSource::Correlation, RowSource::TablePoint, RowSource::Interpolated,
+                              RowSource::Extrapolated}) {
+        auto* key = new QLabel(utf8(sourceText(s)), legend);
+        key->setFont(boxFont());
+        key->setAutoFillBackground(true);
+        key->setContentsMargins(6, 1, 6, 1);
+        QPalette p = key->palette();
+        p.setColor(QPalette::Window, SweepModel::colourOf(s));
+        p.setColor(QPalette::WindowText, Qt::black);
+        key->setPalette(p);
+        row->addWidget(key);
+    }
+    row->addStretch();
+    return legend;
+}
+
+Family frmGRAFICAS::family() const {
+    return familyNamed(cboFAMILIA->currentText().toStdString()).value_or(Family::Gases);
+}
+
+bool frmGRAFICAS::english() const { return cboUNIDADES->currentText() == QLatin1String(kEnglish); }
+
+void frmGRAFICAS::Form_Load() {
+    setCaption(QStringLiteral("TABLAS Y GRAFICAS"));
+    cboFAMILIA_Click();
+    cboUNIDADES_Click();
+    plot();
+}
+
+void frmGRAFICAS::Form_Activate() {
+    setTwipsGeometry(150, 150, 15600, 9600);
+    fillFluids();  // tables may have been created or deleted meanwhile
+    txtDESDE->setFocus();
+}
+
+void frmGRAFICAS::fillFluids() {
+    const QString chosen = cboFLUIDO->currentText();
+    cboFLUIDO->clear();
+    try {
+        for (const std::string& name : FluidStore(tk.app.files, family()).listFluidTables())
+            cboFLUIDO->addItem(QString::fromStdString(name));
+    } catch (const UserError& e) {
+        tk.platform.messages.information(QString::fromUtf8(e.what()));
+    }
+    cboFLUIDO->setCurrentIndex(std::max(0, cboFLUIDO->findText(chosen, Qt::MatchExactly)));
+}
+
+// The properties of the family, by their headings; the one chosen stays chosen.
+void frmGRAFICAS::fillProperties(Family f) {
+    const int chosen = cboPROPIEDAD->currentData().isValid() ? cboPROPIEDAD->currentData().toInt() : 0;
+    cboPROPIEDAD->clear();
+    const SweepTable* t = model->table().get();
+    const bool inEnglish = t ? t->request.english : english();
+    for (const PropertyInfo& p : propertiesOf(f))
+        cboPROPIEDAD->addItem(QString::fromStdString(p.heading(inEnglish)), int(index(p.id)));
+    cboPROPIEDAD->setCurrentIndex(std::max(0, cboPROPIEDAD->findData(chosen)));
+}
+
+void frmGRAFICAS::cboFAMILIA_Click() {
+    fillFluids();
+    const bool gas = family() == Family::Gases;
+    for (QWidget* w : std::initializer_list<QWidget*>{lblPRES, txtPRES, lblPRESUNIDAD}) w->setVisible(gas);
+    if (!model->table()) fillProperties(family());  // until a table shows its own
+}
+
+void frmGRAFICAS::cboUNIDADES_Click() {
+    cboESCALA->clear();
+    if (english()) cboESCALA->addItem(QStringLiteral("ºF"));
+    else cboESCALA->addItems({QStringLiteral("K"), QStringLiteral("ºC")});
+    cboESCALA->setCurrentIndex(0);
+    lblPRESUNIDAD->setText(english() ? QStringLiteral("(psi)") : QStringLiteral("(KPa)"));
+    if (!model->table()) fillProperties(family());
+}
+
+void frmGRAFICAS::refuse(QLineEdit* box, std::string_view message) {
+    showTable(nullptr);
+    tk.platform.messages.information(utf8(message));
+    box->clear();
+    box->setFocus();
+}
+
+void frmGRAFICAS::cmdCALCULAR_Click() {
+    const SweepEntry entry = acceptSweep(
+        family(), cboFLUIDO->currentText().toStdString(), english(), cboESCALA->currentText().toStdString(),
+        {txtDESDE->text().toStdString(), txtHASTA->text().toStdString(), txtPASO->text().toStdString(),
+         txtPRES->text().toStdString()},
+        regionalDecimalComma());
+    switch (entry.refused) {
+        case SweepField::From: return refuse(txtDESDE, entry.message);
+        case SweepField::To: return refuse(txtHASTA, entry.message);
+        case SweepField::Step: return refuse(txtPASO, entry.message);
+        case SweepField::Pressure: return refuse(txtPRES, entry.message);
+        case SweepField::None: break;
+    }
+    StorePointSource source(tk.app.files);
+    tk.platform.busy.setBusy(true);
+    auto table = std::make_shared<const SweepTable>(runSweep(entry.request, source));
+    tk.platform.busy.setBusy(false);
+    if (table->stop != SweepStop::None) {
+        // The table cannot give this range: its message once, and no rows.
+        showTable(nullptr);
+        tk.platform.messages.information(QString::fromStdString(table->stopMessage));
+        return;
+    }
+    showTable(std::move(table));
+}
+
+void frmGRAFICAS::showTable(std::shared_ptr<const SweepTable> table) {
+    const bool rows = table && table->rows() > 0;
+    const Family f = table ? table->request.family : family();
+    lblRESUMEN->setText(table ? QString::fromStdString(summaryText(*table)) : QString());
+    model->setTable(std::move(table));
+    fillProperties(f);
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdGUARDARTABLA, cmdGUARDARGRAFICA, cmdCOPIAR})
+        w->setEnabled(rows);
+    plot();
+}
+
+void frmGRAFICAS::plot() {
+    QChart* old = chtGRAFICA->chart();
+    const SweepTable* t = model->table().get();
+    if (t && t->rows() > 0) {
+        const auto property = Property(cboPROPIEDAD->currentData().toInt());
+        chtGRAFICA->setChart(makeChart(plotData(*t, property, chkLOG->isChecked())));
+    } else {
+        chtGRAFICA->setChart(new QChart);
+    }
+    delete old;  // the view lets go of the chart it showed
+}
+
+void frmGRAFICAS::cboPROPIEDAD_Click() { plot(); }
+void frmGRAFICAS::chkLOG_Click() { plot(); }
+
+void frmGRAFICAS::cmdGUARDARTABLA_Click() {
+    const SweepTable* t = model->table().get();
+    if (!t) return;
+    const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
+        lastTableFile_, {QStringLiteral("Tabla CSV (*.csv)"), QStringLiteral("Archivo de resultados (*.txt)")});
+    if (!choice) return;
+    const bool csv = choice->kind == 0;
+    lastTableFile_ = withSuffix(choice->fileName, csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+    if (!writeWholeFile(lastTableFile_, csv ? csvText(*t) : resultsFileText(*t)))
+        tk.platform.messages.information(
+            QString::fromStdString(msg::cannotSaveTable(QDir::toNativeSeparators(lastTableFile_).toStdString())));
+}
+
+void frmGRAFICAS::cmdGUARDARGRAFICA_Click() {
+    const SweepTable* t = model->table().get();
+    if (!t) return;
+    const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
+        lastPlotFile_, {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Imagen SVG (*.svg)")});
+    if (!choice) return;
+    const ImageFormat format = choice->kind == 0 ? ImageFormat::Png : ImageFormat::Svg;
+    lastPlotFile_ = withSuffix(choice->fileName, imageSuffix(format));
+    try {
+        saveChart(plotData(*t, Property(cboPROPIEDAD->currentData().toInt()), chkLOG->isChecked()),
+                  lastPlotFile_, format, chtGRAFICA->size());
+    } catch (const UserError& e) {
+        tk.platform.messages.information(QString::fromUtf8(e.what()));
+    }
+}
+
+void frmGRAFICAS::cmdCOPIAR_Click() {
+    if (const SweepTable* t = model->table().get())
+        tk.platform.clipboard.setText(QString::fromStdString(tsvText(*t, regionalDecimalComma())));
+}
+
+void frmGRAFICAS::cmdCERRAR_Click() { tk.screens.hide(objectName()); }
