@@ -214,9 +214,7 @@ int calculate(const std::map<std::string, std::string>& o, std::ostream& out,
     if (output && headed) {
         const QString path = QString::fromStdString(*output);
         try {
-            const std::string heading =
-                resultsFileIsEmpty(path) ? toFileLine(headingLine(m)) : std::string();
-            appendToResultsFile(path, heading + fileLines);
+            appendToResultsFile(path, toFileLine(headingLine(m)), fileLines);
         } catch (const UserError& e) {
             notifier.inform(e.what());
             status = 1;

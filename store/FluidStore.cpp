@@ -22,6 +22,9 @@ using store::Transaction;
 
 namespace {
 
+const QString kGasesFile = QStringLiteral("GASES.mdb");
+const QString kLiquidsFile = QStringLiteral("LIQUIDOS.mdb");
+
 QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // The table the title names, or the message that there is none.
@@ -66,8 +69,12 @@ DatabaseFiles::DatabaseFiles(const QString& directory)
     : directory_(QDir(directory).absolutePath()) {}
 
 QString DatabaseFiles::pathFor(std::string_view family) const {
-    return QDir(directory_).filePath(family == "GASES" ? QStringLiteral("GASES.mdb")
-                                                       : QStringLiteral("LIQUIDOS.mdb"));
+    return QDir(directory_).filePath(family == "GASES" ? kGasesFile : kLiquidsFile);
+}
+
+bool DatabaseFiles::isDatabaseName(const QString& fileName) {
+    return fileName.compare(kGasesFile, Qt::CaseInsensitive) == 0 ||
+           fileName.compare(kLiquidsFile, Qt::CaseInsensitive) == 0;
 }
 
 std::optional<double> storedValue(double value) {

@@ -25,6 +25,8 @@ public:
     explicit DatabaseFiles(const QString& directory);
     // GASES.mdb for "GASES", LIQUIDOS.mdb for any other family.
     QString pathFor(std::string_view family) const;
+    // Whether a file name is that of one of the two files (letter case ignored), in any folder.
+    static bool isDatabaseName(const QString& fileName);
     const QString& directory() const { return directory_; }
 
 private:
