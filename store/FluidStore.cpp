@@ -171,6 +171,9 @@ void FluidStore::readPoints(std::string_view title,
         for (int i = 0; i < n; ++i) {
             const std::optional<double> v = number(q.value(i));
             if (!v) throw UserError(msg::badStoredValue(table.toStdString(), c.fileName(), names[std::size_t(i)]));
+            // Only a file written by another program holds a value a float cannot.
+            if (!storedValue(*v))
+                throw UserError(msg::storedValueTooLarge(table.toStdString(), c.fileName(), names[std::size_t(i)]));
             if (i == 0) p.TEMP = *v;
             else p.value[std::size_t(i - 1)] = *v;
         }
