@@ -3,6 +3,7 @@
 #include "tests/store/StoreTesting.h"
 
 #include "engine/UserError.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,4 +153,155 @@ TEST_F(StoreTest, ADatabaseNameThatLeadsToNoRegularFileIsRefusedAtOnce) {
         QFile::remove(path);
         QDir().rmdir(path);
     }
+}
+
+namespace {
+
+// A child process that takes the file's write lock, says so through a pipe, holds the lock
+// for `hold` and then commits (or, with `crash`, stops without ending its transaction,
+// leaving its journal behind as a crash would).
+pid_t holdWriteLock(const QString& path, std::chrono::milliseconds hold, bool crash = false) {
+    int ready[2];
+    if (pipe(ready) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(ready[0]);
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "holder");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        const bool ok = db.open() && q.exec("PRAGMA cache_size=2") && q.exec("BEGIN IMMEDIATE") &&
+                        (!crash || (q.exec("DELETE FROM AIRE") &&
+                                    q.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 "
+                                           "FROM n WHERE i<5000) INSERT INTO AIRE SELECT i,i,i,i,"
+                                           "i,i,i,i FROM n")));
+        [[maybe_unused]] const ssize_t n = write(ready[1], ok ? "y" : "n", 1);
+        if (crash) _exit(0);
+        usleep(useconds_t(hold.count() * 1000));
+        q.exec("COMMIT");
+        _exit(0);
+    }
+    close(ready[1]);
+    char c = 'n';
+    [[maybe_unused]] const ssize_t n = read(ready[0], &c, 1);
+    close(ready[0]);
+    if (c != 'y') ADD_FAILURE() << "the lock holder could not start";
+    if (crash) waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+}  // namespace
+
+TEST_F(StoreTest, WritersWaitTheirTurn) {
+    const QString path = files.pathFor("GASES");
+    gases.createTable("JUNTOS");
+    constexpr int kWriters = 6, kRows = 5;
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(go[1]);
+            char c;
+            [[maybe_unused]] const ssize_t n = read(go[0], &c, 1);
+            int failed = 0;
+            for (int r = 0; r < kRows; ++r)
+                if (messageOf([&] { gases.appendRow("JUNTOS", {300.0 + r, 1, 1, 1, 1, 1, 1, 1}); }) != "(no message)")
+                    ++failed;
+            _exit(failed);
+        }
+        children.push_back(pid);
+    }
+    close(go[0]);
+    close(go[1]);
+    for (const pid_t pid : children) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status)) << "a writer was ended by a signal";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "appends that failed in one writer";
+    }
+    EXPECT_EQ(gases.readRows("JUNTOS").size(), std::size_t(kWriters * kRows));
+
+    // A lock held longer than the wait: the engine's words, nothing written.
+    const auto wait = velm::store::lockWait();
+    velm::store::setLockWait(std::chrono::milliseconds(200));
+    const pid_t holder = holdWriteLock(path, std::chrono::milliseconds(5000));
+    EXPECT_EQ(messageOf([&] { gases.appendRow("JUNTOS", {1, 1, 1, 1, 1, 1, 1, 1}); }),
+              "ERROR DE LA BASE DE DATOS EN EL ARCHIVO " + path.toStdString() +
+                  " (database is locked); NO SE HA MODIFICADO");
+    velm::store::setLockWait(wait);
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    EXPECT_EQ(gases.readRows("JUNTOS").size(), std::size_t(kWriters * kRows));
+}
+
+TEST_F(StoreTest, ReadingLeavesNothingBesideTheFile) {
+    const QString path = files.pathFor("GASES");
+    gases.listFluidTables();
+    for (const char* mode : {"DELETE", "WAL"}) {
+        runSql(path, {QString("PRAGMA journal_mode=%1").arg(mode)});
+        ASSERT_EQ(filesIn(dir.path()), QStringList{"GASES.mdb"}) << mode;
+        EXPECT_EQ(gases.listFluidTables().size(), 9u) << mode;
+        EXPECT_EQ(gases.readRows("AIRE").size(), 35u) << mode;
+        EXPECT_EQ(evaluate(files, "GASES", "AIRE", 3500, 101.3, "NO").outcome, EvaluationOutcome::Shown) << mode;
+        EXPECT_EQ(filesIn(dir.path()), QStringList{"GASES.mdb"}) << mode;
+    }
+}
+
+// Root may write any folder; the folder's permissions are tried as an ordinary user.
+TEST_F(StoreTest, AFileInAFolderOneMayNotWriteIsRead) {
+    const QString folder = QDir(dir.path()).filePath("solo-lectura");
+    QDir().mkdir(folder);
+    const DatabaseFiles readOnlyFiles(folder);
+    const QString path = readOnlyFiles.pathFor("GASES");
+    FluidStore(readOnlyFiles, "GASES").listFluidTables();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::ExeOther);
+    const auto asUserWithoutWrite = [&](const std::function<void()>& operation) {
+        return [&, operation] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) throw UserError("(no user)");
+            operation();
+        };
+    };
+    const auto readAire = [&] {
+        const auto rows = FluidStore(readOnlyFiles, "GASES").readRows("AIRE");
+        if (rows.size() != 35) throw UserError("(" + std::to_string(rows.size()) + " rows)");
+    };
+    for (const char* mode : {"DELETE", "WAL"}) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        runSql(path, {QString("PRAGMA journal_mode=%1").arg(mode)});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        EXPECT_EQ(messageWithin(10, asUserWithoutWrite(readAire)), "(no message)") << mode;
+        EXPECT_EQ(filesIn(folder), QStringList{"GASES.mdb"}) << mode;
+    }
+}
+
+TEST_F(StoreTest, AWriteInterruptedByACrashIsUndoneOrNamed) {
+    const QString path = files.pathFor("GASES");
+    const QString journal = path + "-journal";
+    gases.listFluidTables();
+    const auto crash = [&] {
+        holdWriteLock(path, {}, true);
+        ASSERT_GT(QFileInfo(journal).size(), 0) << "the crash left its journal";
+    };
+
+    // Where it may not be undone (the file is read-only), it is named, and nothing changes.
+    crash();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+    const QByteArray damaged = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const std::string named =
+        "EL ARCHIVO " + path.toStdString() + " TIENE UNA ESCRITURA INTERRUMPIDA SIN DESHACER (" +
+        journal.toStdString() +
+        "); PARA DESHACERLA ABRA EL PROGRAMA CON PERMISO DE ESCRITURA EN EL ARCHIVO Y EN SU "
+        "CARPETA. NO BORRE " + journal.toStdString() + ": SIN EL, LA BASE DE DATOS QUEDARIA DAÑADA";
+    EXPECT_EQ(messageOf([&] { gases.readRows("AIRE"); }), named);
+    EXPECT_EQ(messageOf([&] { gases.listFluidTables(); }), named);
+    EXPECT_GT(QFileInfo(journal).size(), 0);
+    EXPECT_EQ([&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }(), damaged);
+
+    // Where it may, a read undoes it first: the table as it was before the crash.
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_EQ(gases.readRows("AIRE").size(), 35u);
+    EXPECT_FALSE(QFileInfo::exists(journal));
 }
