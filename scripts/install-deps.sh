@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
+  clang libclang-rt-14-dev
 )
 
 missing=()
