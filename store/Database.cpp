@@ -271,9 +271,10 @@ void Connection::exec(const QString& statement) {
 
 void Connection::fail(const QSqlError& error) const {
     const std::string path = nativePath(path_);
-    // What else is the matter, an interrupted write that this connection could not undo
-    // keeps the file from being read.
-    if (nonEmptyFile(journal_) && !error.nativeErrorCode().isEmpty())
+    // The engine refuses to read past an interrupted write that this connection may not undo
+    // with SQLITE_READONLY_ROLLBACK, an extended code of SQLITE_READONLY.
+    const int code = error.nativeErrorCode().toInt();
+    if ((code & 0xFF) == kReadOnlyCode.toInt() && nonEmptyFile(journal_))
         throw UserError(msg::interruptedWrite(path, nativePath(journal_)));
     if (error.nativeErrorCode() == kNotADatabaseCode) throw UserError(msg::notADatabase(path));
     if (error.nativeErrorCode() == kReadOnlyCode) throw UserError(msg::readOnlyFile(path));

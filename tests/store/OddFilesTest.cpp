@@ -157,9 +157,9 @@ TEST_F(StoreTest, ADatabaseNameThatLeadsToNoRegularFileIsRefusedAtOnce) {
 
 namespace {
 
-// A child process that takes the file's write lock, says so through a pipe, holds the lock
-// for `hold` and then commits (or, with `crash`, stops without ending its transaction,
-// leaving its journal behind as a crash would).
+// A child process that takes the file's write lock and rewrites AIRE, says so through a
+// pipe, holds the lock for `hold` and then rolls back (or, with `crash`, stops without ending
+// its transaction, leaving its journal behind as a crash would).
 pid_t holdWriteLock(const QString& path, std::chrono::milliseconds hold, bool crash = false) {
     int ready[2];
     if (pipe(ready) != 0) return -1;
@@ -169,15 +169,15 @@ pid_t holdWriteLock(const QString& path, std::chrono::milliseconds hold, bool cr
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "holder");
         db.setDatabaseName(path);
         QSqlQuery q(db);
+        // More than the cache holds: the journal is on disk while the lock is held.
         const bool ok = db.open() && q.exec("PRAGMA cache_size=2") && q.exec("BEGIN IMMEDIATE") &&
-                        (!crash || (q.exec("DELETE FROM AIRE") &&
-                                    q.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 "
-                                           "FROM n WHERE i<5000) INSERT INTO AIRE SELECT i,i,i,i,"
-                                           "i,i,i,i FROM n")));
+                        q.exec("DELETE FROM AIRE") &&
+                        q.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n "
+                               "WHERE i<5000) INSERT INTO AIRE SELECT i,i,i,i,i,i,i,i FROM n");
         [[maybe_unused]] const ssize_t n = write(ready[1], ok ? "y" : "n", 1);
         if (crash) _exit(0);
         usleep(useconds_t(hold.count() * 1000));
-        q.exec("COMMIT");
+        q.exec("ROLLBACK");
         _exit(0);
     }
     close(ready[1]);
@@ -226,6 +226,7 @@ TEST_F(StoreTest, WritersWaitTheirTurn) {
     const auto wait = velm::store::lockWait();
     velm::store::setLockWait(std::chrono::milliseconds(200));
     const pid_t holder = holdWriteLock(path, std::chrono::milliseconds(5000));
+    EXPECT_GT(QFileInfo(path + "-journal").size(), 0) << "a live writer's journal, not one to undo";
     EXPECT_EQ(messageOf([&] { gases.appendRow("JUNTOS", {1, 1, 1, 1, 1, 1, 1, 1}); }),
               "ERROR DE LA BASE DE DATOS EN EL ARCHIVO " + path.toStdString() +
                   " (database is locked); NO SE HA MODIFICADO");
@@ -233,6 +234,7 @@ TEST_F(StoreTest, WritersWaitTheirTurn) {
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
     EXPECT_EQ(gases.readRows("JUNTOS").size(), std::size_t(kWriters * kRows));
+    EXPECT_EQ(gases.readRows("AIRE").size(), 35u) << "the killed writer's change undone";
 }
 
 TEST_F(StoreTest, ReadingLeavesNothingBesideTheFile) {
