@@ -35,6 +35,7 @@ sanitize: deps
 	@cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
 	    ctest --output-on-failure -j2
 
 # Each fuzzer for FUZZ_SECONDS (libFuzzer, built by `make build` where clang has it); new

@@ -10,8 +10,10 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -104,6 +106,18 @@ bool writeAll(int fd, const std::string& bytes) {
     return ::fsync(fd) == 0;
 }
 
+// Another saver holds the lock only while it writes its lines; one that holds it longer is
+// stuck, and is not waited for without end.
+bool lockWithin(int fd, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return false;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
 // The results file opened and locked; created by this call or not. Another saver that
 // created the file and failed may have removed it while this one waited for the lock: the
 // file is then opened again, so nothing is written into a file no name leads to.
@@ -127,11 +141,9 @@ Opened openLocked(const QString& path, const QByteArray& name) {
         }
         if (o.fd < 0 && errno == ENOENT) continue;  // removed between the two opens
         if (o.fd < 0) cannotSave(path);
-        while (::flock(o.fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                ::close(o.fd);
-                cannotSave(path);
-            }
+        if (!lockWithin(o.fd, std::chrono::seconds(5))) {
+            ::close(o.fd);
+            cannotSave(path);
         }
         struct stat mine {}, named {};
         if (::fstat(o.fd, &mine) == 0 && ::stat(name.constData(), &named) == 0 &&
