@@ -327,11 +327,10 @@ Lines evaluateAll(const Request& r, const SweepRequest& request, std::ostream& o
 // Appends the lines to the results file in one write; a new or empty file gets the heading.
 bool appendToOutput(const std::string& path, const SweepRequest& r, const std::string& fileLines,
                     StreamNotifier& notifier) {
-    const QString file = QString::fromStdString(path);
     try {
-        const std::string heading =
-            resultsFileIsEmpty(file) ? toFileLine(headingLine(r.family, r.english, r.scale)) : std::string();
-        appendToResultsFile(file, heading + fileLines);
+        // The heading goes in only when the file is still empty, decided under the file's lock.
+        appendToResultsFile(QString::fromStdString(path), toFileLine(headingLine(r.family, r.english, r.scale)),
+                            fileLines);
         return true;
     } catch (const UserError& e) {
         notifier.inform(std::string(e.what()));

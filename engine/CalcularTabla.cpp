@@ -6,6 +6,8 @@
 #include "engine/TableSelection.h"
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace velm {
 namespace {
@@ -21,8 +23,12 @@ void store(Module1& m, const TablePoint& v, bool gas) {
 
 std::string storedTemperatureText(double stored, bool decimalComma) {
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(stored),
-                                 std::chars_format::fixed);
+    // The store refuses a temperature beyond the float range (converting one is undefined);
+    // any other source's is written as the double it is.
+    const bool single = std::fabs(stored) <= double(std::numeric_limits<float>::max());
+    const auto r = single ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(stored),
+                                          std::chars_format::fixed)
+                          : std::to_chars(buf, buf + sizeof buf, stored);
     std::string text(buf, r.ptr);
     if (decimalComma)
         for (char& ch : text)

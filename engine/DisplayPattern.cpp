@@ -26,6 +26,10 @@ Decimal toDecimal(double magnitude) {
     for (char ch : text.substr(0, e))
         if (ch != '.') d.digits += ch;
     d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    // The largest doubles round up past the largest double: 1.7976931348623157E+308 would be
+    // written 1.79769313486232E+308, a number no reader takes as finite. Rounded down instead.
+    constexpr std::string_view kLargest = "179769313486231";
+    if (d.exponent == 308 && d.digits > kLargest) d.digits = kLargest;
     return d;
 }
 

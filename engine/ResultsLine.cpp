@@ -54,7 +54,8 @@ std::string toFileLine(const std::string& utf8Line) {
         const auto b = static_cast<unsigned char>(utf8Line[i]);
         if (b < 0x80) {
             out += static_cast<char>(b);
-        } else if ((b == 0xC2 || b == 0xC3) && i + 1 < utf8Line.size()) {
+        } else if ((b == 0xC2 || b == 0xC3) && i + 1 < utf8Line.size() &&
+                   (static_cast<unsigned char>(utf8Line[i + 1]) & 0xC0) == 0x80) {
             // two-byte sequences U+0080..U+00FF are exactly the Latin-1 upper half
             const auto next = static_cast<unsigned char>(utf8Line[++i]);
             out += static_cast<char>(((b & 0x03) << 6) | (next & 0x3F));

@@ -13,6 +13,7 @@ packages=(
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
   help2man dpkg-dev file lintian desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

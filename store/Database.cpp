@@ -12,11 +12,15 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QTemporaryFile>
+#include <QUrl>
 
 #include <array>
 #include <atomic>
 #include <filesystem>
 #include <system_error>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velm::store {
 namespace {
@@ -44,23 +48,57 @@ QString uniqueConnectionName() {
     return QStringLiteral("velm-store-%1").arg(++next);
 }
 
-bool ownerMayWrite(const QFileInfo& info) {
-    // Not isWritable(): that asks the system, which lets root write anything.
-    return info.permissions().testFlag(QFileDevice::WriteOwner);
-}
-
-// Refuses a file that is not an SQLite database before the engine ever sees it; an old
-// Access file is told apart, since the program can convert it.
-void checkHeader(const QString& path) {
+// Refuses a file that is not an SQLite database before the engine ever sees it (an old
+// Access file is told apart, since the program can convert it); tells whether the file keeps
+// its changes in a write-ahead log (-wal and -shm beside it) rather than in a rollback journal.
+bool checkHeader(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) throw UserError(msg::cannotReadFile(nativePath(path), text(f.errorString())));
-    const QByteArray head = f.read(kAccessHeaderSize);
-    if (head.startsWith(QByteArray(kHeader, sizeof kHeader))) return;
-    if (looksLikeAccessFile(head)) throw AccessFileFound(path);
-    throw UserError(msg::notADatabase(nativePath(path)));
+    const QByteArray head = f.read(100);
+    if (!head.startsWith(QByteArray(kHeader, sizeof kHeader))) {
+        if (looksLikeAccessFile(head.left(kAccessHeaderSize))) throw AccessFileFound(path);
+        throw UserError(msg::notADatabase(nativePath(path)));
+    }
+    // Bytes 18 and 19: the versions a writer and a reader need, 2 for a write-ahead log.
+    return head.size() >= 20 && (head[18] == 2 || head[19] == 2);
 }
 
+[[noreturn]] void cannotRead(const QString& path, const std::string& reason) {
+    throw UserError(msg::cannotReadFile(nativePath(path), reason));
+}
+
+// The file the name leads to, links followed; refused unless it is a regular file. nullopt:
+// nothing by that name, not even a link.
+std::optional<struct stat> regularFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        const int error = errno;
+        struct stat link {};
+        if (error == ELOOP) cannotRead(path, "ES UN ENLACE CIRCULAR");
+        if (error == ENOENT && ::lstat(name.constData(), &link) == 0)
+            cannotRead(path, "ES UN ENLACE A UN ARCHIVO QUE NO EXISTE");
+        if (error == ENOENT) return std::nullopt;
+        cannotRead(path, std::generic_category().message(error));
+    }
+    if (S_ISDIR(st.st_mode)) cannotRead(path, "ES UNA CARPETA");
+    // A FIFO or a device would block the engine or read as an endless empty file.
+    if (!S_ISREG(st.st_mode)) cannotRead(path, "NO ES UN ARCHIVO NORMAL");
+    return st;
+}
+
+bool mayCreateIn(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+
+bool nonEmptyFile(const QString& path) { return QFileInfo(path).size() > 0; }
+
+std::chrono::milliseconds gLockWait{5000};
+
 }  // namespace
+
+std::chrono::milliseconds lockWait() { return gLockWait; }
+void setLockWait(std::chrono::milliseconds wait) { gLockWait = wait; }
 
 std::span<const char* const> tableColumns(bool gas) {
     const Family family = gas ? Family::Gases : Family::Liquids;
@@ -141,13 +179,15 @@ void fillNewFile(const AsideFile& file, bool gas, const std::vector<NewTable>& t
 // A new file is built aside and renamed into place, so no half-seeded file is ever seen
 // under the real name.
 void seed(const QString& path, bool gas, bool replaceEmpty) {
-    AsideFile aside(path);
+    // An empty file reached through a link is replaced where it lies; the link stays.
+    const QString real = replaceEmpty ? QFileInfo(path).canonicalFilePath() : path;
+    AsideFile aside(real);
     fillNewFile(aside, gas, {});
     if (replaceEmpty) {
-        if (QFileInfo(path).size() != 0) return;  // written meanwhile: never replaced
+        if (QFileInfo(real).size() != 0) return;  // written meanwhile: never replaced
         std::error_code ec;
         std::filesystem::rename(QFile::encodeName(aside.path()).toStdString(),
-                                QFile::encodeName(path).toStdString(), ec);
+                                QFile::encodeName(real).toStdString(), ec);
         if (ec) throw UserError(msg::cannotCreateFile(nativePath(path), ec.message()));
     } else if (QFile tempFile(aside.path()); !tempFile.rename(path)) {
         // Someone else made the file meanwhile: theirs stands, and is checked as any other.
@@ -159,32 +199,64 @@ void seed(const QString& path, bool gas, bool replaceEmpty) {
 }
 
 Connection::Connection(const QString& path, bool gas, Access access) : path_(path) {
-    QFileInfo info(path);
-    const bool empty = info.exists() && info.isFile() && info.size() == 0;
-    if (!info.exists() || (empty && ownerMayWrite(info))) {
-        seed(path, gas, info.exists());
-        info.refresh();
+    std::optional<struct stat> st = regularFile(path);
+    const bool empty = st && st->st_size == 0;
+    if (!st || (empty && (st->st_mode & S_IWUSR))) {
+        seed(path, gas, st.has_value());
+        st = regularFile(path);
+        if (!st) cannotRead(path, "NO EXISTE");
     }
-    if (info.isDir()) throw UserError(msg::cannotReadFile(nativePath(path), "ES UNA CARPETA"));
+    const QString real = QFileInfo(path).canonicalFilePath();
+    journal_ = real + "-journal";
     // SQLite takes a zero-length file for an empty database; only a read-only one gets here.
-    if (info.size() > 0) checkHeader(path);
-    const bool writable = ownerMayWrite(info);
-    if (access == Access::Write && !writable) throw UserError(msg::readOnlyFile(nativePath(path)));
-    open(path, access == Access::Read || !writable);
+    const bool writeAheadLog = st->st_size > 0 && checkHeader(path);
+    // Not access(): the system lets root write anything; the owner's bit is the user's word.
+    const bool writable = st->st_mode & S_IWUSR;
+    if (access == Access::Write) {
+        if (!writable) throw UserError(msg::readOnlyFile(nativePath(path)));
+        open(path, Mode::ReadWrite);
+        return;
+    }
+
+    // A read opens the file read-only, which creates nothing beside it, except where the
+    // engine needs to write to read correctly. A write-ahead log is kept in two files beside
+    // the database that the engine creates even to read, and only a writer removes again:
+    // read through a writer when the file and its folder may be written; otherwise, with no
+    // log there no other program can be writing (it would have made one), so the file is
+    // read as it stands. A rollback journal left by an interrupted write must be rolled back
+    // before the file can be read, which again takes a writer.
+    const bool mayWrite = writable && ::access(QFile::encodeName(real).constData(), W_OK) == 0 &&
+                          mayCreateIn(QFileInfo(real).absolutePath());
+    Mode mode = Mode::ReadOnly;
+    if (writeAheadLog)
+        mode = mayWrite ? Mode::ReadWrite
+                        : (QFileInfo::exists(real + "-wal") ? Mode::ReadOnly : Mode::Immutable);
+    else if (mayWrite && nonEmptyFile(journal_))
+        mode = Mode::ReadWrite;
+    open(path, mode);
 }
 
 Connection::Connection(Raw, const QString& file, const QString& shownPath, bool readOnly)
-    : path_(shownPath) {
-    open(file, readOnly);
+    : path_(shownPath), journal_(file + "-journal") {
+    open(file, readOnly ? Mode::ReadOnly : Mode::ReadWrite);
 }
 
-void Connection::open(const QString& file, bool readOnly) {
+void Connection::open(const QString& file, Mode mode) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         throw UserError(std::string(msg::kDriverMissing));
     name_ = uniqueConnectionName();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-    db_.setDatabaseName(file);
-    if (readOnly) db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    QStringList options{QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(gLockWait.count())};
+    if (mode != Mode::ReadWrite) options << QStringLiteral("QSQLITE_OPEN_READONLY");
+    if (mode == Mode::Immutable) {
+        options << QStringLiteral("QSQLITE_OPEN_URI");
+        db_.setDatabaseName(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())
+                                .toString(QUrl::FullyEncoded) +
+                            QStringLiteral("?immutable=1"));
+    } else {
+        db_.setDatabaseName(file);
+    }
+    db_.setConnectOptions(options.join(QLatin1Char(';')));
     if (!db_.open()) fail(db_.lastError());
 }
 
@@ -214,6 +286,11 @@ void Connection::exec(const QString& statement) {
 
 void Connection::fail(const QSqlError& error) const {
     const std::string path = nativePath(path_);
+    // The engine refuses to read past an interrupted write that this connection may not undo
+    // with SQLITE_READONLY_ROLLBACK, an extended code of SQLITE_READONLY.
+    const int code = error.nativeErrorCode().toInt();
+    if ((code & 0xFF) == kReadOnlyCode.toInt() && nonEmptyFile(journal_))
+        throw UserError(msg::interruptedWrite(path, nativePath(journal_)));
     if (error.nativeErrorCode() == kNotADatabaseCode) throw UserError(msg::notADatabase(path));
     if (error.nativeErrorCode() == kReadOnlyCode) throw UserError(msg::readOnlyFile(path));
     const QString words = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -241,16 +318,21 @@ std::optional<QString> Connection::fluidTable(const QString& title) {
     return found;
 }
 
+// IMMEDIATE: the write lock is taken at the start, waiting for another writer up to the
+// lock wait. A plain BEGIN takes it at the first write, where a wait could deadlock and the
+// engine gives up at once.
 Transaction::Transaction(Connection& c) : c_(c) {
-    if (!c_.db().transaction()) c_.fail(c_.db().lastError());
+    c_.exec(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 Transaction::~Transaction() {
-    if (open_) c_.db().rollback();
+    if (!open_) return;
+    QSqlQuery q = c_.query();
+    q.exec(QStringLiteral("ROLLBACK"));
 }
 
 void Transaction::commit() {
-    if (!c_.db().commit()) c_.fail(c_.db().lastError());
+    c_.exec(QStringLiteral("COMMIT"));
     open_ = false;
 }
 

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <chrono>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,10 +30,17 @@ enum class Access { Read, Write };
 class AsideFile;
 struct NewTable;
 
+// How long an operation waits for another program's lock on the file before it gives up
+// with the engine's "database is locked".
+std::chrono::milliseconds lockWait();
+void setLockWait(std::chrono::milliseconds wait);
+
 // Opens the file for one operation, after making sure it may be: a missing (or empty) file
-// is created with the shipped tables; a file that is not an SQLite database is refused
-// untouched; a file without its owner's write permission is opened read-only, and refused
-// for writing. Closed and unregistered on destruction.
+// is created with the shipped tables; a name that leads to no regular file (a folder, a
+// FIFO, a device, a link that leads nowhere or in a circle) and a file that is not an SQLite
+// database are refused untouched; a file without its owner's write permission is opened
+// read-only, and refused for writing. Reading leaves nothing beside the file and works in a
+// folder it may not write to. Closed and unregistered on destruction.
 class Connection {
 public:
     Connection(const QString& path, bool gas, Access access);
@@ -61,10 +69,12 @@ private:
     struct Raw {};
     // `file` is opened; messages name `shownPath`.
     Connection(Raw, const QString& file, const QString& shownPath, bool readOnly);
-    void open(const QString& file, bool readOnly);
+    enum class Mode { ReadWrite, ReadOnly, Immutable };
+    void open(const QString& file, Mode mode);
     friend void fillNewFile(const AsideFile& file, bool gas, const std::vector<NewTable>& tables);
 
     QString path_;
+    QString journal_;  // where a rollback journal of the file would lie
     QString name_;
     QSqlDatabase db_;
 };

@@ -22,6 +22,12 @@ using store::Transaction;
 
 namespace {
 
+// "GASES.mdb", "LIQUIDOS.mdb": the names users know.
+QString fileNameOf(Family family) {
+    const std::string_view name = familyName(family);
+    return QString::fromLatin1(name.data(), qsizetype(name.size())) + QStringLiteral(".mdb");
+}
+
 QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // The table the title names, or the message that there is none.
@@ -66,9 +72,13 @@ DatabaseFiles::DatabaseFiles(const QString& directory)
     : directory_(QDir(directory).absolutePath()) {}
 
 QString DatabaseFiles::pathFor(Family family) const {
-    const std::string_view name = familyName(family);
-    return QDir(directory_).filePath(QString::fromLatin1(name.data(), qsizetype(name.size())) +
-                                     QStringLiteral(".mdb"));
+    return QDir(directory_).filePath(fileNameOf(family));
+}
+
+bool DatabaseFiles::isDatabaseName(const QString& fileName) {
+    for (const Family family : kFamilies)
+        if (fileName.compare(fileNameOf(family), Qt::CaseInsensitive) == 0) return true;
+    return false;
 }
 
 bool looksLikeAccessFile(const QByteArray& head) {
@@ -175,6 +185,9 @@ void FluidStore::readPoints(std::string_view title,
         for (int i = 0; i < n; ++i) {
             const std::optional<double> v = number(q.value(i));
             if (!v) throw UserError(msg::badStoredValue(table.toStdString(), c.fileName(), names[std::size_t(i)]));
+            // Only a file written by another program holds a value a float cannot.
+            if (!storedValue(*v))
+                throw UserError(msg::storedValueTooLarge(table.toStdString(), c.fileName(), names[std::size_t(i)]));
             if (i == 0) p.TEMP = *v;
             else p.value[std::size_t(i - 1)] = *v;
         }

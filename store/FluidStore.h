@@ -27,6 +27,8 @@ public:
     explicit DatabaseFiles(const QString& directory);
     // GASES.mdb or LIQUIDOS.mdb, named after the family.
     QString pathFor(Family family) const;
+    // Whether a file name is that of one of the two files (letter case ignored), in any folder.
+    static bool isDatabaseName(const QString& fileName);
     const QString& directory() const { return directory_; }
 
 private:

@@ -77,6 +77,22 @@ inline std::string badStoredValue(std::string_view title, std::string_view fileN
            " (¿SE MODIFICO FUERA DEL PROGRAMA?)";
 }
 
+inline std::string storedValueTooLarge(std::string_view title, std::string_view fileName,
+                                       std::string_view column) {
+    return "LA TABLA " + std::string(title) + " DEL ARCHIVO " + std::string(fileName) +
+           " TIENE UN VALOR QUE NO CABE EN PRECISION SIMPLE EN LA COLUMNA " + std::string(column) +
+           " (¿SE MODIFICO FUERA DEL PROGRAMA?)";
+}
+
+// A write that was cut short (the program or the machine stopped) left its journal beside
+// the file, and the file cannot be read until the write is undone, which needs write access.
+inline std::string interruptedWrite(std::string_view path, std::string_view journal) {
+    return "EL ARCHIVO " + std::string(path) + " TIENE UNA ESCRITURA INTERRUMPIDA SIN DESHACER (" +
+           std::string(journal) +
+           "); PARA DESHACERLA ABRA EL PROGRAMA CON PERMISO DE ESCRITURA EN EL ARCHIVO Y EN SU "
+           "CARPETA. NO BORRE " + std::string(journal) + ": SIN EL, LA BASE DE DATOS QUEDARIA DAÑADA";
+}
+
 inline std::string shippedTableUnreadable(std::string_view name) {
     return "NO SE PUEDE LEER LA TABLA INCORPORADA AL PROGRAMA " + std::string(name);
 }

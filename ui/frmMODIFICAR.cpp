@@ -92,15 +92,18 @@ private:
 
 // Cells show a stored value as the 32-bit number it is (1.1614, not 1.1613999605178833) and
 // are edited as plain text, so that any text reaches the table, which refuses what is not a
-// number.
+// number. A value no 32-bit number holds (only another program can store one) is shown as
+// the file holds it, for the user to correct.
 class NumberCells : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QString displayText(const QVariant& value, const QLocale&) const override {
         if (!value.isValid()) return {};
+        const double v = value.toDouble();
         char buf[32];
-        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(value.toDouble()));
+        const auto r = storedValue(v) ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(v))
+                                      : std::to_chars(buf, buf + sizeof buf, v);
         return QString::fromLatin1(buf, r.ptr - buf);
     }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {

@@ -111,15 +111,17 @@ void mdiGENERAL::mnuGuardar_Click() {
     Guardar2(replace);
 }
 
-// Writes the heading (unless appending) and the values line; an overwrite replaces the old
-// file only once the new one is complete, and a failure leaves the file as it was.
+// Writes the heading (unless appending to a file with lines) and the values line; an
+// overwrite replaces the old file only once the new one is complete, and a failure leaves the
+// file as it was. An append takes the heading only if the file is still empty under its lock
+// (ARCHIVO tells what the file was when the user was asked; another program may have written
+// to it since).
 void mdiGENERAL::Guardar2(bool replace) {
-    std::string bytes;
-    if (state_.ARCHIVO != kSI) bytes = toFileLine(headingLine(state_));
-    bytes += toFileLine(valuesLine(state_));
+    const std::string heading = toFileLine(headingLine(state_));
+    const std::string values = toFileLine(valuesLine(state_));
     try {
-        if (replace) replaceResultsFile(fileName_, bytes);
-        else appendToResultsFile(fileName_, bytes);
+        if (replace) replaceResultsFile(fileName_, heading + values);
+        else appendToResultsFile(fileName_, heading, values);
     } catch (const UserError& e) {
         messages_.information(QString::fromUtf8(e.what()));
     }

@@ -4,6 +4,9 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 using namespace velm::testing;
@@ -237,4 +240,30 @@ TEST(Maintenance, GridDeletesMovesAndKeepsAnEditInProgress) {
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].value[0], 1.1613999605178833);
     EXPECT_FALSE(app.busy.busy);
+}
+
+// Only another program can store a value beyond the float range: the grid shows it as the
+// file holds it, where a float conversion would show "inf" (or worse: it is undefined).
+TEST(Maintenance, GridShowsAValueNoSingleHoldsAsStored) {
+    App app;
+    velm::FluidStore gases(app.files, velm::Family::Gases);
+    gases.createTable("ENORME");
+    gases.appendRow("ENORME", {300, 1.1614, 1, 1, 1, 1, 1, 1});
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "by-hand");
+        db.setDatabaseName(app.files.pathFor(velm::Family::Gases));
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("UPDATE ENORME SET TEMP = 1e300, CP = -1e999"));
+    }
+    QSqlDatabase::removeDatabase("by-hand");
+    app.main.Velmorantes->trigger();
+    app.click("frmPRESENT", "cmdGASES");
+    operate(app, "frmVELM2", "cmdMODIFICAR", "ENORME");
+    QTableView* view = grid(app).grdDataGrid;
+    auto shown = [view](int column) {
+        return qobject_cast<QStyledItemDelegate*>(view->itemDelegate())->displayText(view->model()->index(0, column).data(), QLocale());
+    };
+    EXPECT_EQ(shown(0), "1e+300");
+    EXPECT_EQ(shown(1), "1.1614");
+    EXPECT_EQ(shown(2), "-inf");
 }

@@ -101,3 +101,35 @@ TEST(ResultsFile, AFailedSaveSaysSoAndLeavesNothingBehind) {
     EXPECT_TRUE(asked[1].startsWith("NO SE PUDIERON GUARDAR")) << str(asked[1]);
     EXPECT_TRUE(QFileInfo(folder + "/dentro").isDir());
 }
+
+// The save's questions stay as they are; what it writes gets the results file's guarantees.
+TEST(ResultsFile, TheSaveKeepsItsQuestionsAndTheFilesGuarantees) {
+    App app;
+    app.openFluid("GASES", "AIRE");
+    app.evaluate("300", "101.3");
+    const QString glued = QDir(app.dir.path()).filePath("sin-salto.txt");
+    const QString readOnly = QDir(app.dir.path()).filePath("solo-lectura.txt");
+    for (const QString& f : {glued, readOnly}) {
+        QFile file(f);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1,2");
+    }
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup);
+
+    app.saveDialog.answers = {glued};
+    app.messages.answers = {false, true};  // append
+    app.main.mnuGuardar->trigger();
+    EXPECT_EQ(app.messages.take().size(), 2u);
+    EXPECT_TRUE(bytesOf(glued).startsWith("1,2\r\n300,1.16011095608173,")) << bytesOf(glued).toStdString();
+
+    for (const bool overwrite : {true, false}) {
+        app.saveDialog.answers = {readOnly};
+        app.messages.answers = overwrite ? std::deque<bool>{true} : std::deque<bool>{false, true};
+        app.main.mnuGuardar->trigger();
+        const auto shown = app.messages.take();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(shown.back(), "NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO " + readOnly +
+                                    " (ES DE SOLO LECTURA)");
+        EXPECT_EQ(bytesOf(readOnly), "1,2");
+    }
+}
