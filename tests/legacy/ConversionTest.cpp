@@ -8,6 +8,7 @@
 #include "store/StoreMessages.h"
 #include "engine/Catalogue.h"
 #include "engine/UserError.h"
+#include "tests/Support.h"
 
 #include <QTemporaryDir>
 
@@ -26,14 +27,6 @@ namespace {
 
 std::string shown(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
-std::string messageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const UserError& e) {
-        return e.what();
-    }
-    return "(none)";
-}
 
 }  // namespace
 
@@ -274,7 +267,7 @@ TEST(Conversion, DamagedCopiesAreConvertedOrLeftAlone) {
             for (int n = 0; i % 4 && n < 1 << (i % 4 * 3); ++n) b[at()] = char(random());
             writeFile(files.pathFor(family), b);
             const std::string message = messageOf([&] { convertInPlace(files.pathFor(family), family); });
-            if (message == "(none)") {
+            if (message == kNoMessage) {
                 ++converted;
                 EXPECT_EQ(bytesOf(dir.filePath(fileName + ".access.mdb")), b);
                 EXPECT_NO_THROW(FluidStore(files, family).listFluidTables());

@@ -2,6 +2,8 @@
 // The two Access files of tests/data/legacy-mdb and the CSV beside each table, which holds
 // every stored value exactly in its `C__g17` columns.
 
+#include "tests/Support.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -64,11 +66,6 @@ inline Csv readCsv(const QString& name) {
             record.back() += c;
     }
     return {records.front(), {records.begin() + 1, records.end()}};
-}
-
-inline QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {

@@ -1,3 +1,4 @@
+#include "tests/Support.h"
 #include "tests/screens/ScreenTest.h"
 
 #include <QDir>
@@ -8,10 +9,6 @@ using namespace velm::testing;
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 const QByteArray kGasHeading =
     "\"T (K)\",\"D (Kg/m^3)\",\"Cp (KJ/(Kg.K))\",\"V.AB. (Pa.s)\",\"V.CI. (m^2/s)\",\"K (W/(m.K))\","

@@ -3,6 +3,7 @@
 #include "tests/store/StoreTesting.h"
 
 #include "engine/UserError.h"
+#include "tests/Support.h"
 #include "store/Database.h"
 
 #include <QDir>
@@ -39,14 +40,6 @@ void runSql(const QString& path, const QStringList& statements, const QString& o
     QSqlDatabase::removeDatabase("by-hand");
 }
 
-std::string messageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const UserError& e) {
-        return e.what();
-    }
-    return "(no message)";
-}
 
 // The operation's message, from a child process that is ended if it takes longer than
 // `seconds`: a hang shows as "(hung)" instead of stopping the test run.

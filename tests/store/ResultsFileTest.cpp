@@ -3,6 +3,7 @@
 // appending to one new file at once.
 #include "cli/Calculator.h"
 #include "engine/UserError.h"
+#include "tests/Support.h"
 #include "store/ResultsFile.h"
 
 #include <QDir>
@@ -20,13 +21,10 @@
 #include <unistd.h>
 
 using namespace velm;
+using namespace velm::testing;
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -35,14 +33,6 @@ void write(const QString& path, const QByteArray& bytes) {
 }
 
 // What a save reports: "" when it succeeds.
-std::string messageOf(const std::function<void()>& save) {
-    try {
-        save();
-    } catch (const UserError& e) {
-        return e.what();
-    }
-    return "";
-}
 
 // Runs `body` in a child process whose files may not grow past `limit` bytes; the child's
 // exit status, or -1 when a signal ended it.
@@ -159,7 +149,7 @@ TEST(ResultsFileFailure, OnlyARegularFileTheOwnerMayWriteIsWritten) {
             const std::string want =
                 c.reason ? "NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO " +
                                path.toStdString() + " (" + c.reason + ")"
-                         : "";
+                         : kNoMessage;
             EXPECT_EQ(message, want) << what;
             if (c.reason) {
                 EXPECT_EQ(kindOf(path), kind) << what;
@@ -185,7 +175,7 @@ TEST(ResultsFileContention, ProgramsAppendingToOneNewFileWriteOneHeading) {
                 close(go[1]);
                 char c;
                 [[maybe_unused]] const ssize_t n = read(go[0], &c, 1);  // all start together
-                _exit(messageOf([&] { appendToResultsFile(path, kHeading, kLine); }).empty() ? 0 : 1);
+                _exit(messageOf([&] { appendToResultsFile(path, kHeading, kLine); }) == kNoMessage ? 0 : 1);
             }
             children.push_back(pid);
         }

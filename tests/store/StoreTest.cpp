@@ -4,6 +4,7 @@
 
 #include "engine/Catalogue.h"
 #include "engine/UserError.h"
+#include "tests/Support.h"
 #include "store/FluidTableModel.h"
 
 #include <QDir>
@@ -22,19 +23,7 @@ using namespace velm::testing;
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
-std::string messageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const UserError& e) {
-        return e.what();
-    }
-    return "(no message)";
-}
 
 std::vector<std::string> catalogueNames(Family family) {
     std::vector<std::string> names;
