@@ -105,115 +105,144 @@ std::size_t SweepTable::countOutsideCorrelation() const {
     return n;
 }
 
-SweepTable runSweep(const SweepRequest& request, PointSource& source, Notifier* messages,
-                    const std::function<void(const SweepTable&, std::size_t)>& rowDone) {
-    SweepTable t;
-    t.request = request;
-    t.request.temperatures.clear();
-    const std::size_t n = request.temperatures.size();
-    t.entered.reserve(n);
-    t.kelvin.reserve(n);
-    t.values.reserve(n);
-    t.source.reserve(n);
-    t.outcome.reserve(n);
-    t.outsideCorrelation.reserve(n);
+namespace {
 
-    const Family family = request.family;
-    const bool gas = family == Family::Gases;
-    const double P = request.pressure;
-    const std::string& fluid = request.fluid;
-    const BuiltInFluid* builtIn = lookupBuiltIn(family, fluid);
-    const FluidCorrelations* correlations = nullptr;
-    if (builtIn) {
-        correlations = findCorrelations(gas ? gasCorrelations() : liquidCorrelations(), fluid);
-        if (!correlations) throw std::logic_error("built-in fluid without correlations: " + fluid);
+// One sweep under way: the fluid resolved once, its stored table read once, when a
+// temperature first needs it, and a row added per temperature until the end or a stop.
+class SweepRun {
+public:
+    using RowDone = std::function<void(const SweepTable&, std::size_t)>;
+
+    SweepRun(const SweepRequest& request, PointSource& source, Notifier* messages, const RowDone& rowDone)
+        : request_(request), source_(source), messages_(messages), rowDone_(rowDone),
+          gas_(request.family == Family::Gases), builtIn_(lookupBuiltIn(request.family, request.fluid)),
+          decimalComma_(messages && regionalDecimalComma()) {
+        if (builtIn_) {
+            correlations_ = findCorrelations(gas_ ? gasCorrelations() : liquidCorrelations(), request.fluid);
+            if (!correlations_) throw std::logic_error("built-in fluid without correlations: " + request.fluid);
+        }
+        t_.request = request;
+        t_.request.temperatures.clear();
+        reserve(request.temperatures.size());
     }
-    const bool decimalComma = messages && regionalDecimalComma();
 
-    // The stored table, read when a temperature first needs it.
-    bool tableRead = false;
-    std::optional<std::string> unreadable;
-    std::optional<TableIndex> table;
+    SweepTable run() {
+        for (const double entered : request_.temperatures)
+            if (!row(entered)) break;
+        return std::move(t_);
+    }
 
-    const auto stop = [&t, messages](SweepStop why, std::string text) {
-        tell(messages, text);
-        t.stop = why;
-        t.stopMessage = std::move(text);
-    };
-    const auto addRow = [&](double entered, double T, const std::array<double, kPropertyCount>& v,
-                            RowSource from, RowOutcome outcome, bool outside) {
-        t.entered.push_back(entered);
-        t.kelvin.push_back(T);
-        t.values.push_back(v);
-        t.source.push_back(from);
-        t.outcome.push_back(outcome);
-        t.outsideCorrelation.push_back(outside);
-        if (rowDone) rowDone(t, t.rows() - 1);
-    };
+private:
+    void reserve(std::size_t n) {
+        t_.entered.reserve(n);
+        t_.kelvin.reserve(n);
+        t_.values.reserve(n);
+        t_.source.reserve(n);
+        t_.outcome.reserve(n);
+        t_.outsideCorrelation.reserve(n);
+    }
 
-    for (const double entered : request.temperatures) {
-        const double T = toKelvin(entered, request.scale);
+    // The row of one temperature; false when the sweep stops there.
+    bool row(double entered) {
+        const double T = toKelvin(entered, request_.scale);
         if (T < 0) {
-            tell(messages, refusal(TemperatureOutcome::DoesNotExist));
+            tell(messages_, refusal(TemperatureOutcome::DoesNotExist));
             addRow(entered, T, {}, RowSource::Correlation, RowOutcome::DoesNotExist, false);
-            continue;
+            return true;
         }
-        const bool inRange = !builtIn || builtIn->inRange(T);
-        if (!inRange) tell(messages, msg::outOfCorrelationRange(fluid, builtIn->rangeText));
-        if (gas && !(P > 0)) {
-            stop(SweepStop::ZeroPressure, std::string(msg::kZeroPressure));
-            break;
-        }
+        const bool inRange = !builtIn_ || builtIn_->inRange(T);
+        if (!inRange) tell(messages_, msg::outOfCorrelationRange(request_.fluid, builtIn_->rangeText));
+        if (gas_ && !(request_.pressure > 0)) return stop(SweepStop::ZeroPressure, std::string(msg::kZeroPressure));
 
         std::array<double, kPropertyCount> v{};
         RowSource from = RowSource::Correlation;
-        if (builtIn && inRange) {
-            v = gas ? gasValues(*correlations, T, P) : liquidValues(*correlations, T);
-        } else {
-            if (!tableRead) {
-                tableRead = true;
-                try {
-                    source.readPoints(family, fluid, [&t](const TablePoint& p) { t.tablePoints.push_back(p); });
-                    table.emplace(t.tablePoints);
-                } catch (const UserError& e) {
-                    unreadable = e.what();
-                }
-            }
-            if (unreadable) {
-                stop(SweepStop::Unreadable, *unreadable);
-                break;
-            }
-            const Selection s = table->select(T);
-            const TableLine line = chooseLine(s);
-            if (line.step == TableStep::TooFewPoints) {
-                stop(SweepStop::TooFewPoints, std::string(msg::kTooFewPoints));
-                break;
-            }
-            if (line.step == TableStep::Exact) {
-                v = atPressure(*s.exact, gas, gas ? P : 0);
-                from = RowSource::TablePoint;
-            } else {
-                // Warned at acceptance already when outside the correlation's range.
-                if (line.step != TableStep::Between && inRange) {
-                    const std::string end = storedTemperatureText(line.end->TEMP, decimalComma);
-                    tell(messages, line.step == TableStep::Above ? msg::aboveTable(fluid, end)
-                                                                 : msg::belowTable(fluid, end));
-                }
-                v = atPressure(alongLine(*line.first, *line.second, T), gas, gas ? P : 0);
-                from = line.step == TableStep::Between ? RowSource::Interpolated : RowSource::Extrapolated;
-            }
-        }
+        if (builtIn_ && inRange)
+            v = gas_ ? gasValues(*correlations_, T, request_.pressure) : liquidValues(*correlations_, T);
+        else if (!fromTable(T, inRange, v, from))
+            return false;
 
         bool finite = true;
-        for (const PropertyInfo& p : propertiesOf(family)) {
+        for (const PropertyInfo& p : propertiesOf(request_.family)) {
             double& x = v[index(p.id)];
-            if (request.english) x *= p.toEnglish;
+            if (request_.english) x *= p.toEnglish;
             finite = finite && std::isfinite(x);
         }
-        if (!finite) tell(messages, msg::kNotComputable);
+        if (!finite) tell(messages_, msg::kNotComputable);
         addRow(entered, T, v, from, finite ? RowOutcome::Computed : RowOutcome::NotComputable, !inRange);
+        return true;
     }
-    return t;
+
+    // The values at T from the stored table, as the table step gives them; false when the
+    // sweep stops (a table that cannot be read, or of fewer than two points).
+    bool fromTable(double T, bool inRange, std::array<double, kPropertyCount>& v, RowSource& from) {
+        if (!tableRead_) {
+            tableRead_ = true;
+            try {
+                source_.readPoints(request_.family, request_.fluid,
+                                   [this](const TablePoint& p) { t_.tablePoints.push_back(p); });
+                table_.emplace(t_.tablePoints);
+            } catch (const UserError& e) {
+                unreadable_ = e.what();
+            }
+        }
+        if (unreadable_) return stop(SweepStop::Unreadable, *unreadable_);
+        const Selection s = table_->select(T);
+        const TableLine line = chooseLine(s);
+        if (line.step == TableStep::TooFewPoints) return stop(SweepStop::TooFewPoints, std::string(msg::kTooFewPoints));
+        const double P = gas_ ? request_.pressure : 0;
+        if (line.step == TableStep::Exact) {
+            v = atPressure(*s.exact, gas_, P);
+            from = RowSource::TablePoint;
+            return true;
+        }
+        // Warned at acceptance already when outside the correlation's range.
+        if (line.step != TableStep::Between && inRange) {
+            const std::string end = storedTemperatureText(line.end->TEMP, decimalComma_);
+            tell(messages_, line.step == TableStep::Above ? msg::aboveTable(request_.fluid, end)
+                                                          : msg::belowTable(request_.fluid, end));
+        }
+        v = atPressure(alongLine(*line.first, *line.second, T), gas_, P);
+        from = line.step == TableStep::Between ? RowSource::Interpolated : RowSource::Extrapolated;
+        return true;
+    }
+
+    bool stop(SweepStop why, std::string text) {
+        tell(messages_, text);
+        t_.stop = why;
+        t_.stopMessage = std::move(text);
+        return false;
+    }
+
+    void addRow(double entered, double T, const std::array<double, kPropertyCount>& v, RowSource from,
+                RowOutcome outcome, bool outside) {
+        t_.entered.push_back(entered);
+        t_.kelvin.push_back(T);
+        t_.values.push_back(v);
+        t_.source.push_back(from);
+        t_.outcome.push_back(outcome);
+        t_.outsideCorrelation.push_back(outside);
+        if (rowDone_) rowDone_(t_, t_.rows() - 1);
+    }
+
+    const SweepRequest& request_;
+    PointSource& source_;
+    Notifier* messages_;
+    const RowDone& rowDone_;
+    const bool gas_;
+    const BuiltInFluid* builtIn_;
+    const FluidCorrelations* correlations_ = nullptr;
+    const bool decimalComma_;
+    SweepTable t_;
+    bool tableRead_ = false;
+    std::optional<std::string> unreadable_;
+    std::optional<TableIndex> table_;  // over t_.tablePoints
+};
+
+}  // namespace
+
+SweepTable runSweep(const SweepRequest& request, PointSource& source, Notifier* messages,
+                    const std::function<void(const SweepTable&, std::size_t)>& rowDone) {
+    return SweepRun(request, source, messages, rowDone).run();
 }
 
 std::optional<double> sweepSteps(double from, double to, double step) {
