@@ -1,6 +1,5 @@
 #include "app/StartOptions.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -10,20 +9,15 @@
 using velm::StartOptions;
 using Action = StartOptions::Action;
 
-namespace {
-
-const velm::StartPlace kPlace{"/home/ana/trabajo", "", "/home/ana"};
-
-struct Case {
-    const char* name;
-    QStringList args;  // after the program's name
-    QString xdgDataHome;
-    Action action;
-    QString folderOrText;  // Run: the folder; otherwise a part of the text
-    bool create = false;
-};
-
 TEST(StartOptions, ArgumentsChooseTheFolderOrAreRefused) {
+    struct Case {
+        const char* name;
+        QStringList args;  // after the program's name
+        QString xdgDataHome;
+        Action action;
+        QString folderOrText;  // Run: the folder; otherwise a part of the text
+        bool create = false;
+    };
     const Case cases[] = {
         {"nothing: the starting folder", {}, "", Action::Run, "/home/ana/trabajo"},
         {"a relative folder", {"--db-dir", "tablas"}, "", Action::Run, "/home/ana/trabajo/tablas"},
@@ -36,15 +30,12 @@ TEST(StartOptions, ArgumentsChooseTheFolderOrAreRefused) {
         {"both folders", {"--db-dir", "x", "--data-home"}, "", Action::Refuse, "not both"},
         {"folder twice", {"--db-dir", "x", "--db-dir", "y"}, "", Action::Refuse, "twice"},
         {"empty folder", {"--db-dir", ""}, "", Action::Refuse, "needs a folder"},
-        {"no folder after the option", {"--db-dir"}, "", Action::Refuse, "--db-dir"},
-        {"unknown option", {"--nonsense"}, "", Action::Refuse, "nonsense"},
         {"Qt's own option", {"-platform", "offscreen"}, "", Action::Refuse, "Unknown option"},
         {"a stray argument", {"tablas"}, "", Action::Refuse, "'tablas'"},
     };
     for (const Case& c : cases) {
-        velm::StartPlace place = kPlace;
-        place.xdgDataHome = c.xdgDataHome;
-        const StartOptions o = readStartOptions(QStringList{"velmorantes"} + c.args, place);
+        const StartOptions o = velm::readStartOptions(QStringList{"velmorantes"} + c.args,
+                                                      {"/home/ana/trabajo", c.xdgDataHome, "/home/ana"});
         EXPECT_EQ(o.action, c.action) << c.name << ": " << o.text.toStdString();
         if (c.action == Action::Run) {
             EXPECT_EQ(o.databaseFolder, c.folderOrText) << c.name;
@@ -57,10 +48,8 @@ TEST(StartOptions, ArgumentsChooseTheFolderOrAreRefused) {
 
 TEST(StartOptions, FolderIsMadeOnlyForTheDataHome) {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     QFile file(tmp.filePath("archivo"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
     struct Row {
         const char* name;
         QString folder;
@@ -74,18 +63,14 @@ TEST(StartOptions, FolderIsMadeOnlyForTheDataHome) {
         {"a file among the parents", tmp.filePath("archivo/velmorantes"), true, "NO SE PUEDE CREAR"},
     };
     for (const Row& r : rows) {
-        const auto problem = velm::prepareDatabaseFolder({Action::Run, {}, r.folder, r.create});
-        if (!r.problem) {
-            EXPECT_FALSE(problem) << r.name << ": " << problem->toStdString();
-            EXPECT_TRUE(QFileInfo(r.folder).isDir()) << r.name;
+        const std::optional<QString> problem = velm::prepareDatabaseFolder({Action::Run, {}, r.folder, r.create});
+        ASSERT_EQ(problem.has_value(), r.problem != nullptr) << r.name;
+        if (problem) {
+            EXPECT_TRUE(problem->contains(r.problem) && problem->contains(r.folder)) << problem->toStdString();
         } else {
-            ASSERT_TRUE(problem) << r.name;
-            EXPECT_TRUE(problem->contains(r.problem) && problem->contains(r.folder))
-                << r.name << ": " << problem->toStdString();
+            EXPECT_TRUE(QFileInfo(r.folder).isDir()) << r.name;
         }
     }
     EXPECT_EQ(QFileInfo(tmp.filePath("a/b/velmorantes")).permissions().toInt() & 0x0077, 0)
         << "the folder made is the owner's only";
 }
-
-}  // namespace

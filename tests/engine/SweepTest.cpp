@@ -1,57 +1,19 @@
-// The sweep against single evaluations on tables that need no file: the order rows come in,
-// rows that share a temperature, tables too small or unreadable.
+// The table step and the sweep on tables that need no file: the order rows come in, rows
+// that share a temperature, tables too small or unreadable. Real database files are tested
+// with the store.
 #include "tests/engine/SweepTesting.h"
 
-#include "engine/Catalogue.h"
 #include "engine/Messages.h"
-#include "engine/UserError.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace velm;
 using namespace velm::testing;
 
 namespace {
-
-// Rows handed over in the order given; counts the readings, or fails to read.
-class Rows : public PointSource {
-public:
-    explicit Rows(std::vector<TablePoint> rows, bool unreadable = false)
-        : rows_(std::move(rows)), unreadable_(unreadable) {}
-    void readPoints(Family, std::string_view, const std::function<void(const TablePoint&)>& take) override {
-        ++reads;
-        for (const TablePoint& p : rows_) take(p);
-        if (unreadable_) throw UserError("LA TABLA NO SE PUEDE LEER");
-    }
-    int reads = 0;
-
-private:
-    std::vector<TablePoint> rows_;
-    bool unreadable_;
-};
-
-// Each value its own multiple of v, so that no two properties coincide; `tag` tells rows of
-// one temperature apart.
-TablePoint row(double T, double v, double tag = 0) {
-    TablePoint p;
-    p.TEMP = T;
-    for (std::size_t i = 0; i < kPropertyCount; ++i) p.value[i] = v * double(i + 1) + tag;
-    return p;
-}
-
-SweepRequest request(Family family, const std::string& fluid, std::vector<double> temperatures,
-                     const char* scale = "K", bool english = false) {
-    SweepRequest r;
-    r.family = family;
-    r.fluid = fluid;
-    r.scale = scale;
-    r.english = english;
-    r.pressure = 202.6;
-    r.temperatures = std::move(temperatures);
-    return r;
-}
 
 // Rows out of order; 300 K and 400 K twice with other values, and an identical row twice;
 // the ends (250, 450) and the next to them (300, 400) shared, so every tie rule is taken.
@@ -60,6 +22,41 @@ const std::vector<TablePoint> kAwkward{
     row(350, 6),    row(400, 7, 2), row(250, 3, 2), row(450, 9, 2), row(float(325.3), 5)};
 
 }  // namespace
+
+TEST(CalcularTabla, PointsInAnyOrderAndSharingATemperatureNeverDivideByZero) {
+    struct Case { const char* what; std::vector<TablePoint> points; double T, den; };  // den NaN: too few points
+    const double none = std::nan("");
+    const Case cases[] = {
+        {"in any order, between points", {row(400, 5), row(300, 3), row(350, 4)}, 325, 3.5},
+        {"in any order, above", {row(350, 4), row(400, 5), row(300, 3)}, 450, 6},
+        // at an end shared by two rows, the first read stands
+        {"last two share 400 K", {row(300, 3), row(350, 4), row(400, 5, 1), row(400, 5, 2)}, 450, 8},
+        {"first two share 300 K", {row(300, 3, 1), row(300, 3, 2), row(350, 5)}, 250, 3},
+        {"one row twice is one point", {row(300, 3), row(300, 3)}, 300, none},
+        {"one temperature only, beyond it", {row(300, 3), row(300, 4)}, 350, none},
+        {"one temperature only, exactly at it: the last point read stands", {row(300, 3), row(300, 4)}, 300, 4},
+    };
+    for (const Case& c : cases) {
+        Module1 m;
+        m.FAMILIA = Family::Liquids;
+        m.FLUIDO = "X";
+        m.TEMP = c.T;
+        Rows source(c.points);
+        Messages messages;
+        const TablaOutcome outcome = CalcularTabla(m, "NO", source, messages);
+        if (std::isnan(c.den)) {
+            EXPECT_EQ(outcome, TablaOutcome::TooFewPoints) << c.what;
+            EXPECT_EQ(messages.texts, std::vector<std::string>{std::string(msg::kTooFewPoints)}) << c.what;
+        } else {
+            EXPECT_EQ(outcome, TablaOutcome::Computed) << c.what;
+            EXPECT_DOUBLE_EQ(*m.DEN, c.den) << c.what;
+            EXPECT_TRUE(messages.texts.empty()) << c.what;
+        }
+    }
+    // as the extrapolation messages write a stored temperature
+    EXPECT_EQ(storedTemperatureText(static_cast<float>(373.15), false), "373.15");
+    EXPECT_EQ(storedTemperatureText(static_cast<float>(273.15), true), "273,15");
+}
 
 TEST(Sweep, EqualsSingleEvaluationsToTheBit) {
     std::vector<double> kelvins;
@@ -70,83 +67,51 @@ TEST(Sweep, EqualsSingleEvaluationsToTheBit) {
         std::vector<TablePoint> rows;
         std::vector<double> temperatures;
         const char* scale;
-        bool english;
+        bool english, unreadable = false;
+        double pressure = 202.6;
     };
     const Case cases[] = {
         {"awkward rows, kelvin", kAwkward, kelvins, "K", false},
-        {"awkward rows, Celsius, English units", kAwkward, {-150, -23, 27, 52.3, 77, 400}, "ºC", false},
-        {"awkward rows, Fahrenheit", kAwkward, {-10, 80, 125.6, 300, 900}, "ºF", true},
-        {"below 0 K refused, then on", kAwkward, {-300, -273, 0, 300}, "ºC", false},
+        {"awkward rows, Celsius, below 0 K refused", kAwkward, {-300, -273, -150, -23, 27, 52.3, 400}, "ºC", false},
+        {"awkward rows, Fahrenheit, English units", kAwkward, {-10, 80, 125.6, 300, 900}, "ºF", true},
         {"a temperature that is not a number in the table", {row(300, 1), row(std::nan(""), 2), row(350, 3)},
          {250, 300, 320, 400}, "K", false},
-        {"one temperature only: exact, then a stop", {row(300, 1, 1), row(300, 1, 2)}, {300, 300, 310, 320}, "K", false},
+        {"one temperature only: exact, then a stop", {row(300, 1, 1), row(300, 1, 2)}, {300, 310, 320}, "K", false},
         {"one row twice: no line at all", {row(300, 1), row(300, 1)}, {300, 310}, "K", false},
         {"no rows", {}, {300}, "K", false},
+        {"a table that cannot be read", kAwkward, {300}, "K", false, true},
+        {"a gas at 0 kPa", kAwkward, {300, 400}, "K", false, false, 0},
     };
     for (const Case& c : cases)
         for (const Family family : kFamilies) {
-            Rows source(c.rows);
-            const std::string diff =
-                differenceFromSingles(request(family, "MEDIDO", c.temperatures, c.scale, c.english), source);
-            EXPECT_EQ(diff, "") << c.what << ", " << familyName(family);
+            Rows source(c.rows, c.unreadable);
+            SweepRequest r = request(family, "MEDIDO", c.temperatures, c.scale, c.english);
+            r.pressure = c.pressure;
+            EXPECT_EQ(differenceFromSingles(r, source), "") << c.what << ", " << familyName(family);
         }
 }
 
-TEST(Sweep, EveryBuiltInFluidEqualsSingleEvaluationsInsideAndOutsideItsRange) {
-    for (const Family family : kFamilies)
-        for (const BuiltInFluid& f : builtInFluids(family)) {
-            // A stand-in for the fluid's stored table: a line over its range and beyond.
-            Rows table({row(f.lowest - 50, 1), row(f.lowest, 2), row(f.highest, 3), row(f.highest + 50, 4)});
-            std::vector<double> t;
-            for (double k = f.lowest - 80; k <= f.highest + 80; k += (f.highest - f.lowest) / 97) t.push_back(k);
-            t.insert(t.end(), {f.lowest, f.highest, f.lowest - 50, f.highest + 50});
-            for (const bool english : {false, true}) {
-                SweepRequest r = request(family, std::string(f.name), t);
-                r.english = english;
-                EXPECT_EQ(differenceFromSingles(r, table), "") << familyName(family) << (english ? " INGLES" : "");
-            }
-        }
-}
-
-TEST(Sweep, ReadsATableOnceAndTellsWhereEachRowCameFrom) {
+TEST(Sweep, ReadsATableOnceAndOnlyWhenItNeedsIt) {
     Rows table(kAwkward);
-    const SweepTable t = runSweep(request(Family::Liquids, "MEDIDO", {200, 250, 260, 325.3, double(float(325.3)), 500}), table);
+    runSweep(request(Family::Liquids, "MEDIDO", {200, 250, 260, 325.3, 500}), table);
     EXPECT_EQ(table.reads, 1);
-    EXPECT_EQ(t.source, (std::vector<RowSource>{RowSource::Extrapolated, RowSource::TablePoint,
-                                                RowSource::Interpolated, RowSource::Interpolated,
-                                                RowSource::TablePoint, RowSource::Extrapolated}));
-    EXPECT_EQ(t.value(1, Property::PR), 3 * 7 + 2.0) << "at a shared temperature the last row read stands";
-
     Rows unused(kAwkward);
-    const SweepTable inRange = runSweep(request(Family::Gases, "AIRE", {100, 300, 3000}), unused);
+    runSweep(request(Family::Gases, "AIRE", {100, 300, 3000}), unused);
     EXPECT_EQ(unused.reads, 0) << "a built-in fluid inside its range never reads its table";
-    EXPECT_EQ(inRange.count(RowSource::Correlation), 3u);
 }
 
-TEST(Sweep, StopsWithOneMessageAndKeepsTheRowsBefore) {
-    struct Case {
-        const char* what;
-        SweepRequest r;
-        Rows source;
-        SweepStop stop;
-        std::size_t rows;
-        std::string message;
+// The messages of a stop are the single evaluations' (above); here what the screen and the
+// calculator read of it.
+TEST(Sweep, StopsAndKeepsTheRowsBefore) {
+    const auto stopOf = [](SweepRequest r, Rows source) {
+        const SweepTable t = runSweep(r, source);
+        return std::tuple(t.stop, t.rows(), t.stopMessage);
     };
     SweepRequest zero = request(Family::Gases, "AIRE", {300, 400});
     zero.pressure = 0;
-    Case cases[] = {
-        {"a gas at 0 kPa", zero, Rows(kAwkward), SweepStop::ZeroPressure, 0, std::string(msg::kZeroPressure)},
-        {"unreadable after the range", request(Family::Gases, "AIRE", {2999, 3000, 3001, 3002}),
-         Rows(kAwkward, true), SweepStop::Unreadable, 2, "LA TABLA NO SE PUEDE LEER"},
-        {"one point", request(Family::Liquids, "X", {300}), Rows({row(300, 1)}), SweepStop::TooFewPoints, 0,
-         std::string(msg::kTooFewPoints)},
-    };
-    for (Case& c : cases) {
-        Messages messages;
-        const SweepTable t = runSweep(c.r, c.source, &messages);
-        EXPECT_EQ(t.stop, c.stop) << c.what;
-        EXPECT_EQ(t.rows(), c.rows) << c.what;
-        EXPECT_EQ(t.stopMessage, c.message) << c.what;
-        EXPECT_EQ(messages.texts.back(), c.message) << c.what;
-    }
+    EXPECT_EQ(stopOf(zero, Rows(kAwkward)), std::tuple(SweepStop::ZeroPressure, 0u, std::string(msg::kZeroPressure)));
+    EXPECT_EQ(stopOf(request(Family::Gases, "AIRE", {2999, 3000, 3001, 3002}), Rows(kAwkward, true)),
+              std::tuple(SweepStop::Unreadable, 2u, std::string("LA TABLA NO SE PUEDE LEER")));
+    EXPECT_EQ(stopOf(request(Family::Liquids, "X", {300, 310}), Rows({row(300, 1)})),
+              std::tuple(SweepStop::TooFewPoints, 0u, std::string(msg::kTooFewPoints)));
 }

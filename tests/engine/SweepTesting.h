@@ -1,11 +1,13 @@
 #pragma once
-// A sweep against the single evaluations it stands for: every temperature accepted as the
-// property screen accepts it and evaluated by the driver, each on a calculation state of its
-// own. Same rows, same values to the bit, same messages in the same order, same stop.
+// Tables that need no file, and a sweep against the single evaluations it stands for: every
+// temperature accepted as the property screen accepts it and evaluated by the driver, each on
+// a calculation state of its own. Same rows, same values to the bit, same messages in the
+// same order, same stop.
 
 #include "engine/Entry.h"
 #include "engine/Evaluation.h"
 #include "engine/Sweep.h"
+#include "engine/UserError.h"
 
 #include <bit>
 #include <cstdint>
@@ -19,6 +21,46 @@ public:
     void inform(const std::string& text) override { texts.push_back(text); }
     std::vector<std::string> texts;
 };
+
+// A table that needs no file: rows handed over in the order given; counts the readings, or
+// fails to read.
+class Rows : public PointSource {
+public:
+    explicit Rows(std::vector<TablePoint> rows, bool unreadable = false)
+        : rows_(std::move(rows)), unreadable_(unreadable) {}
+    void readPoints(Family, std::string_view, const std::function<void(const TablePoint&)>& take) override {
+        ++reads;
+        for (const TablePoint& p : rows_) take(p);
+        if (unreadable_) throw UserError("LA TABLA NO SE PUEDE LEER");
+    }
+    int reads = 0;
+
+private:
+    std::vector<TablePoint> rows_;
+    bool unreadable_;
+};
+
+// Value i is v (i + 1) + tag: no two properties coincide, and `tag` tells rows of one
+// temperature apart.
+inline TablePoint row(double T, double v, double tag = 0) {
+    TablePoint p;
+    p.TEMP = T;
+    for (std::size_t i = 0; i < kPropertyCount; ++i) p.value[i] = v * double(i + 1) + tag;
+    return p;
+}
+
+inline SweepRequest request(Family family, const std::string& fluid, std::vector<double> temperatures,
+                            const char* scale = "K", bool english = false) {
+    SweepRequest r;
+    r.family = family;
+    r.fluid = fluid;
+    r.scale = scale;
+    r.english = english;
+    r.pressure = 101.3;
+    r.pressureText = "101.3";
+    r.temperatures = std::move(temperatures);
+    return r;
+}
 
 // "" when the sweep and the single evaluations agree; otherwise the first difference.
 inline std::string differenceFromSingles(const SweepRequest& r, PointSource& source) {
@@ -52,19 +94,16 @@ inline std::string differenceFromSingles(const SweepRequest& r, PointSource& sou
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const std::string at = name + std::to_string(t.entered[row]) + " " + r.scale + ": ";
         if (t.computed(row) != !rows[row].empty()) return at + "computed in one only";
-        std::size_t i = 0;
-        for (const PropertyInfo& p : propertiesOf(r.family)) {
-            if (!t.computed(row)) break;
-            const double single = rows[row][i++], sweep = t.value(row, p.id);
+        for (std::size_t i = 0; i < rows[row].size(); ++i) {
+            const PropertyInfo& p = propertiesOf(r.family)[i];
+            const double single = rows[row][i], sweep = t.value(row, p.id);
             if (std::bit_cast<std::uint64_t>(single) != std::bit_cast<std::uint64_t>(sweep))
-                return at + std::string(p.column) + " " + std::to_string(sweep) + ", single " +
-                       std::to_string(single);
+                return at + std::string(p.column) + " " + std::to_string(sweep) + ", single " + std::to_string(single);
         }
     }
-    if (swept.texts != singles.texts)
-        return name + std::to_string(swept.texts.size()) + " messages swept, " +
-               std::to_string(singles.texts.size()) + " single, or other texts";
-    return "";
+    if (swept.texts == singles.texts) return "";
+    return name + std::to_string(swept.texts.size()) + " messages swept, " + std::to_string(singles.texts.size()) +
+           " single, or other texts";
 }
 
 }  // namespace velm::testing

@@ -14,58 +14,25 @@ using namespace velm::testing;
 
 namespace {
 
-// A liquid table that is a straight line: every value i + 1 at 300 K and 2 (i + 1) at 400 K.
-class Line : public PointSource {
-public:
-    void readPoints(Family, std::string_view, const std::function<void(const TablePoint&)>& take) override {
-        for (const double T : {300.0, 400.0}) {
-            TablePoint p;
-            p.TEMP = T;
-            for (std::size_t i = 0; i < kPropertyCount; ++i) p.value[i] = double(i + 1) * (T - 200) / 100;
-            take(p);
-        }
-    }
-};
-
+// On a table that is a straight line: every value i + 1 at 300 K and 2 (i + 1) at 400 K.
 SweepTable sweep(Family family, const std::string& fluid, std::vector<double> t, bool english = false,
                  const char* scale = "K") {
-    SweepRequest r;
-    r.family = family;
-    r.fluid = fluid;
-    r.english = english;
-    r.scale = scale;
-    r.pressure = 101.3;
-    r.pressureText = "101.3";
-    r.temperatures = std::move(t);
-    Line source;
-    return runSweep(r, source);
+    Rows line({row(300, 1), row(400, 2)});
+    return runSweep(request(family, fluid, std::move(t), scale, english), line);
 }
 
 }  // namespace
 
+// The rest of the bad entries, with their boxes emptied and focused, are tried on the screen.
 TEST(SweepEntry, EveryBadEntryNamesItsBoxAndItsMessage) {
-    struct Case {
-        SweepEntryTexts texts;
-        const char* scale;
-        SweepField refused;
-        std::string message;
-    };
-    const std::string notANumber(msg::kNotANumber), noSuchTemperature(msg::kTemperatureDoesNotExist),
-        badStep(msg::kBadStep), tooMany = msg::tooManyTemperatures(kMaxSweep);
+    struct Case { SweepEntryTexts texts; const char* scale; SweepField refused; std::string message; };
+    const std::string tooMany = msg::tooManyTemperatures(kMaxSweep);
     const Case cases[] = {
-        {{"abc", "400", "10", "101.3"}, "K", SweepField::From, notANumber},
-        {{"", "400", "10", "101.3"}, "K", SweepField::From, notANumber},
-        {{"-274", "400", "10", "101.3"}, "ºC", SweepField::From, noSuchTemperature},
-        {{"300", "1e999", "10", "101.3"}, "K", SweepField::To, notANumber},
-        {{"-400", "-460", "10", "101.3"}, "ºF", SweepField::To, noSuchTemperature},
-        {{"400", "300", "10", "101.3"}, "K", SweepField::To, std::string(msg::kFromAboveTo)},
-        {{"300", "400", "0", "101.3"}, "K", SweepField::Step, badStep},
-        {{"300", "400", "-5", "101.3"}, "K", SweepField::Step, badStep},
-        {{"300", "400", "diez", "101.3"}, "K", SweepField::Step, badStep},
-        {{"0", "100000", "0.5", "101.3"}, "K", SweepField::Step, tooMany},
+        {{"-274", "400", "10", "101.3"}, "ºC", SweepField::From, std::string(msg::kTemperatureDoesNotExist)},
+        {{"300", "400", "diez", "101.3"}, "K", SweepField::Step, std::string(msg::kBadStep)},
         {{"0", "1", "1e-320", "101.3"}, "K", SweepField::Step, tooMany},
-        {{"300", "400", "10", "x"}, "K", SweepField::Pressure, notANumber},
-        {{"300", "400", "10", "-1"}, "K", SweepField::Pressure, std::string(msg::kNegativePressure)},
+        {{"0", "100000", "1", "101.3"}, "K", SweepField::Step, tooMany},
+        {{"300", "400", "10", "x"}, "K", SweepField::Pressure, std::string(msg::kNotANumber)},
         {{"300", "400", "10", "0"}, "K", SweepField::None, ""},
         {{"0", "99999", "1", "101.3"}, "K", SweepField::None, ""},
         {{" 300 ", "300", "1", "101.3"}, "K", SweepField::None, ""},
@@ -84,28 +51,17 @@ TEST(SweepEntry, EveryBadEntryNamesItsBoxAndItsMessage) {
     EXPECT_TRUE(comma.request.english);
 }
 
+// The values themselves equal single evaluations (SweepTest); here each column's pattern.
 TEST(SweepText, CellsShowWhatThePropertyScreenShows) {
-    struct Case {
-        Family family;
-        const char* fluid;
-        bool english;
-    };
-    for (const Case& c : {Case{Family::Gases, "AIRE", false}, Case{Family::Gases, "AIRE", true},
-                          Case{Family::Liquids, "AGUA", true}, Case{Family::Liquids, "MEDIDO", false}}) {
-        const SweepTable t = sweep(c.family, c.fluid, {250, 300, 333.3, 400, 450}, c.english);
+    for (const auto& [family, fluid] : {std::pair{Family::Gases, "AIRE"}, {Family::Liquids, "MEDIDO"}}) {
+        const SweepTable t = sweep(family, fluid, {250, 300, 333.3, 400, 450});
         for (std::size_t row = 0; row < t.rows(); ++row) {
             Module1 m;
-            m.FAMILIA = c.family;
-            m.FLUIDO = c.fluid;
-            m.UNIDADES = c.english ? kEnglish : kSI;
-            m.PRESION = 101.3;
-            Messages quiet;
-            Line source;
-            const TemperatureAcceptance a = acceptTemperature(m, t.entered[row], "K");
-            ASSERT_EQ(runEvaluation(m, a.ENRANGO, source, quiet).outcome, EvaluationOutcome::Shown);
+            m.FAMILIA = family;
+            for (const PropertyInfo& p : propertiesOf(family)) m.*p.field = t.value(row, p.id);
             const std::vector<std::string> shown = resultTexts(m);
             for (std::size_t i = 0; i < shown.size(); ++i)
-                EXPECT_EQ(cellText(t, row, i + 1), shown[i]) << c.fluid << " " << t.entered[row];
+                EXPECT_EQ(cellText(t, row, i + 1), shown[i]) << fluid << " " << t.entered[row];
         }
     }
 }
@@ -156,10 +112,7 @@ TEST(SweepPlot, DashedWhereExtrapolatedJoinedWhereTheKindChanges) {
     EXPECT_EQ(d.runs[2].points.size(), 3u);
     EXPECT_EQ(d.validRange, (std::pair<double, double>{100, 3000}));
     EXPECT_EQ(d.markers.size(), 2u) << "the table's 300 K and 400 K";
-    EXPECT_EQ(d.xTitle, "T (K)");
-    EXPECT_EQ(d.yTitle, "Cp (KJ/(Kg.K))");
-    EXPECT_LE(d.xMin, 50);
-    EXPECT_GE(d.xMax, 3200);
+    EXPECT_TRUE(d.xMin <= 50 && d.xMax >= 3200);
 
     // Far below the table its line goes negative: a log axis leaves those rows out.
     const PlotData log = plotData(sweep(Family::Liquids, "MEDIDO", {100, 150, 300, 400}), Property::DEN, true);
