@@ -184,7 +184,11 @@ void seed(const QString& path, bool gas, bool replaceEmpty) {
     AsideFile aside(real);
     fillNewFile(aside, gas, {});
     if (replaceEmpty) {
-        if (QFileInfo(real).size() != 0) return;  // written meanwhile: never replaced
+        // Only an empty regular file is ever replaced: never a device or anything else a
+        // link may lead to (as root, a rename would put a file in a device's place).
+        const QFileInfo now(real);
+        if (!now.isFile() || now.isSymLink()) cannotRead(path, "NO ES UN ARCHIVO NORMAL");
+        if (now.size() != 0) return;  // written meanwhile: never replaced
         std::error_code ec;
         std::filesystem::rename(QFile::encodeName(aside.path()).toStdString(),
                                 QFile::encodeName(real).toStdString(), ec);

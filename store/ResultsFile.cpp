@@ -212,9 +212,13 @@ void replaceResultsFile(const QString& path, const std::string& bytes) {
 }
 
 bool writeWholeFile(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size && file.commit();
+    // The results file's rules: never a database file, never a device a link leads to.
+    try {
+        replaceResultsFile(path, bytes);
+        return true;
+    } catch (const UserError&) {
+        return false;
+    }
 }
 
 }  // namespace velm

@@ -24,8 +24,9 @@ void appendToResultsFile(const QString& path, const std::string& heading,
 // Replaces the whole file with `bytes`. Throws UserError, with the old file as it was.
 void replaceResultsFile(const QString& path, const std::string& bytes);
 
-// Writes `bytes` aside and renames them into place over any old file; false, with the old
-// file as it was, when that cannot be done.
+// Writes `bytes` aside and renames them into place over any old file, refusing what the
+// results file refuses (a database file, anything but a regular file, a read-only file);
+// false, with the old file as it was, when that cannot be done.
 bool writeWholeFile(const QString& path, const std::string& bytes);
 
 }  // namespace velm
