@@ -33,6 +33,79 @@ void setValueRange(PlotData& d, double lo, double hi) {
     d.yTicks = a.ticks;
 }
 
+// The lowest and highest of the values taken in; empty (lo > hi) at first.
+struct Extent {
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -std::numeric_limits<double>::infinity();
+    void take(double v) {
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+};
+
+// A value that can be drawn: a number, and above 0 on a log axis.
+bool drawable(double y, bool logAxis) { return std::isfinite(y) && (!logAxis || y > 0); }
+
+// The title, the axes' titles and the names in the legend.
+void nameParts(PlotData& d, const SweepRequest& r, const PropertyInfo& p, bool builtIn) {
+    d.title = r.fluid;
+    if (r.family == Family::Gases)
+        d.title += " A " + std::string(trimmed(r.pressureText)) + (r.english ? " psi" : " KPa");
+    d.xTitle = temperatureHeading(r.english, r.scale);
+    d.yTitle = p.heading(r.english);
+    d.lineName = builtIn ? "CORRELACION" : "INTERPOLADO";
+    d.extrapolatedName = "EXTRAPOLADO";
+    d.markerName = "PUNTOS DE TABLA";
+    d.rangeName = "RANGO DE LA ECUACION";
+}
+
+// The rows as runs of one kind, broken where a value cannot be drawn. `x` takes in every
+// row's temperature, `y` the values drawn.
+void addRuns(PlotData& d, const SweepTable& t, Property property, Extent& x, Extent& y) {
+    PlotRun* run = nullptr;
+    for (std::size_t row = 0; row < t.rows(); ++row) {
+        const double temperature = t.entered[row];
+        x.take(temperature);
+        const double value = t.computed(row) ? t.value(row, property) : std::nan("");
+        if (!drawable(value, d.logAxis)) {
+            ++d.leftOut;
+            run = nullptr;
+            continue;
+        }
+        y.take(value);
+        const bool extrapolated = t.source[row] == RowSource::Extrapolated || t.outsideCorrelation[row];
+        if (run && run->extrapolated != extrapolated) {
+            const PlotPoint joint = run->points.back();
+            run = &d.runs.emplace_back(PlotRun{extrapolated, {joint}});
+        } else if (!run) {
+            run = &d.runs.emplace_back(PlotRun{extrapolated, {}});
+        }
+        run->points.push_back({temperature, value});
+    }
+}
+
+// The stored points that fall within the temperatures shown, in the units shown; `y` takes
+// in their values.
+void addMarkers(PlotData& d, const SweepTable& t, Property property, const Extent& x, Extent& y) {
+    const SweepRequest& r = t.request;
+    const bool gas = r.family == Family::Gases;
+    const double factor = r.english ? info(property).toEnglish : 1;
+    for (const TablePoint& point : t.tablePoints) {
+        const double temperature = fromKelvin(point.TEMP, r.scale);
+        const double value = atPressure(point, gas, gas ? r.pressure : 0)[index(property)] * factor;
+        if (temperature < x.lo || temperature > x.hi || !drawable(value, d.logAxis)) continue;
+        d.markers.push_back({temperature, value});
+        y.take(value);
+    }
+}
+
+// The correlation's range, where it overlaps the temperature axis.
+void setValidRange(PlotData& d, const BuiltInFluid& fluid, std::string_view scale) {
+    const double lo = std::max(fromKelvin(fluid.lowest, scale), d.xMin);
+    const double hi = std::min(fromKelvin(fluid.highest, scale), d.xMax);
+    if (lo <= hi) d.validRange = {lo, hi};
+}
+
 }  // namespace
 
 NiceAxis niceAxis(double lo, double hi, int maxTicks) {
@@ -60,69 +133,21 @@ double fromKelvin(double kelvin, std::string_view scale) {
 
 PlotData plotData(const SweepTable& t, Property property, bool logAxis) {
     const SweepRequest& r = t.request;
-    const PropertyInfo& p = info(property);
-    const bool gas = r.family == Family::Gases;
     const BuiltInFluid* builtIn = lookupBuiltIn(r.family, r.fluid);
-
     PlotData d;
     d.logAxis = logAxis;
-    d.title = r.fluid;
-    if (gas) d.title += " A " + std::string(trimmed(r.pressureText)) + (r.english ? " psi" : " KPa");
-    d.xTitle = temperatureHeading(r.english, r.scale);
-    d.yTitle = p.heading(r.english);
-    d.lineName = builtIn ? "CORRELACION" : "INTERPOLADO";
-    d.extrapolatedName = "EXTRAPOLADO";
-    d.markerName = "PUNTOS DE TABLA";
-    d.rangeName = "RANGO DE LA ECUACION";
+    nameParts(d, r, info(property), builtIn != nullptr);
 
-    const auto drawable = [logAxis](double y) { return std::isfinite(y) && (!logAxis || y > 0); };
-    double xLo = std::numeric_limits<double>::infinity(), xHi = -xLo;
-    double yLo = xLo, yHi = -xLo;
-    PlotRun* run = nullptr;
-    for (std::size_t row = 0; row < t.rows(); ++row) {
-        const double x = t.entered[row];
-        xLo = std::min(xLo, x);
-        xHi = std::max(xHi, x);
-        const double y = t.computed(row) ? t.value(row, property) : std::nan("");
-        if (!drawable(y)) {
-            ++d.leftOut;
-            run = nullptr;
-            continue;
-        }
-        yLo = std::min(yLo, y);
-        yHi = std::max(yHi, y);
-        const bool extrapolated = t.source[row] == RowSource::Extrapolated || t.outsideCorrelation[row];
-        if (run && run->extrapolated != extrapolated) {
-            const PlotPoint joint = run->points.back();
-            run = &d.runs.emplace_back(PlotRun{extrapolated, {joint}});
-        } else if (!run) {
-            run = &d.runs.emplace_back(PlotRun{extrapolated, {}});
-        }
-        run->points.push_back({x, y});
-    }
-    if (!(xLo <= xHi)) xLo = xHi = 0;
-    const NiceAxis xAxis = niceAxis(xLo, xHi);
+    Extent x, y;
+    addRuns(d, t, property, x, y);
+    if (!(x.lo <= x.hi)) x.lo = x.hi = 0;
+    const NiceAxis xAxis = niceAxis(x.lo, x.hi);
     d.xMin = xAxis.min;
     d.xMax = xAxis.max;
     d.xTicks = xAxis.ticks;
-
-    // The stored points that fall within the temperatures shown, in the units shown.
-    const double factor = r.english ? p.toEnglish : 1;
-    for (const TablePoint& point : t.tablePoints) {
-        const double x = fromKelvin(point.TEMP, r.scale);
-        const double y = atPressure(point, gas, gas ? r.pressure : 0)[index(property)] * factor;
-        if (x < xLo || x > xHi || !drawable(y)) continue;
-        d.markers.push_back({x, y});
-        yLo = std::min(yLo, y);
-        yHi = std::max(yHi, y);
-    }
-    setValueRange(d, yLo, yHi);
-
-    if (builtIn) {
-        const double lo = std::max(fromKelvin(builtIn->lowest, r.scale), d.xMin);
-        const double hi = std::min(fromKelvin(builtIn->highest, r.scale), d.xMax);
-        if (lo <= hi) d.validRange = {lo, hi};
-    }
+    addMarkers(d, t, property, x, y);
+    setValueRange(d, y.lo, y.hi);
+    if (builtIn) setValidRange(d, *builtIn, r.scale);
     return d;
 }
 

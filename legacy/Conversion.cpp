@@ -61,6 +61,71 @@ std::string fluidColumns(const AccessTable& t, bool gas, std::vector<std::size_t
     return {};
 }
 
+// Why the table does not become a fluid table; empty when it does. `taken` holds the titles
+// imported so far, upper case; `at` gets the position of each of the family's columns.
+std::string whyTableLeftOut(const AccessTable& t, const QStringList& taken, bool gas,
+                            std::vector<std::size_t>& at) {
+    const QString title = QString::fromUtf8(t.name);
+    if (!t.damage.empty()) return msg::tableDamaged(t.damage);
+    if (title.isEmpty() || title.toUtf8() != QByteArray::fromStdString(t.name))
+        return std::string(msg::kUnreadableTitle);
+    if (store::isEngineName(title)) return std::string(msg::kReservedTitle);
+    if (taken.contains(title.toUpper())) return std::string(msg::kRepeatedTitle);
+    return fluidColumns(t, gas, at);
+}
+
+// Why the row is left out; empty when `values` got every value of the family, in its order.
+std::string whyRowLeftOut(const std::vector<AccessCell>& cells, const std::vector<std::size_t>& at, bool gas,
+                          std::vector<double>& values) {
+    const auto names = store::tableColumns(gas);
+    std::vector<std::string> empty, unfit;
+    for (std::size_t c = 0; c < at.size(); ++c) {
+        const AccessCell& cell = cells[at[c]];
+        const std::optional<double> v = cell ? storedValue(*cell) : std::nullopt;
+        if (!cell)
+            empty.push_back(names[c]);
+        else if (!v)
+            unfit.push_back(names[c]);
+        else
+            values.push_back(*v);
+    }
+    if (!empty.empty()) return msg::missingValues(joined(empty), empty.size() > 1);
+    if (!unfit.empty()) return msg::valueNotSingle(unfit.front());
+    return {};
+}
+
+// The complete rows of a fluid table go into `table`; the others are reported by their TEMP,
+// or by their number when they have none.
+ImportedTable importRows(const AccessTable& t, const std::vector<std::size_t>& at, bool gas,
+                         store::NewTable& table) {
+    ImportedTable done{t.name, 0, {}};
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        const std::vector<AccessCell>& cells = t.rows[r];
+        std::vector<double> values;
+        std::string why = whyRowLeftOut(cells, at, gas, values);
+        if (why.empty()) {
+            table.rows.push_back(std::move(values));
+            continue;
+        }
+        const AccessCell& temp = cells[at[0]];
+        const std::string row =
+            temp ? msg::rowByTemp(numberText(*temp, t.columns[at[0]].kind)) : msg::rowByNumber(r + 1);
+        done.skippedRows.push_back({row, std::move(why)});
+    }
+    done.rows = table.rows.size();
+    return done;
+}
+
+// The built-in fluids of the family that no imported table stands for.
+std::vector<std::string> shippedMissing(const QStringList& taken, bool gas) {
+    std::vector<std::string> shipped;
+    for (const BuiltInFluid& fluid : builtInFluids(gas ? Family::Gases : Family::Liquids)) {
+        const QString name = QString::fromUtf8(fluid.name.data(), qsizetype(fluid.name.size()));
+        if (!taken.contains(name.toUpper())) shipped.emplace_back(fluid.name);
+    }
+    return shipped;
+}
+
 void requireWritableFolder(const QString& target) {
     const QFileInfo folder(QFileInfo(target).absolutePath());
     if (!folder.isDir()) throw UserError(msg::cannotCreateFile(shown(target), "LA CARPETA NO EXISTE"));
@@ -143,64 +208,20 @@ std::vector<std::string> ConversionReport::lines() const {
 
 ConversionPlan planConversion(const AccessDatabase& db, bool gas) {
     ConversionPlan plan;
-    ConversionReport& report = plan.report;
     QStringList taken;  // upper case, as the store compares titles
-    const auto names = store::tableColumns(gas);
     for (const AccessTable& t : db.tables) {
-        const QString title = QString::fromUtf8(t.name);
         std::vector<std::size_t> at;
-        std::string why;
-        if (!t.damage.empty())
-            why = msg::tableDamaged(t.damage);
-        else if (title.isEmpty() || title.toUtf8() != QByteArray::fromStdString(t.name))
-            why = msg::kUnreadableTitle;
-        else if (store::isEngineName(title))
-            why = msg::kReservedTitle;
-        else if (taken.contains(title.toUpper()))
-            why = msg::kRepeatedTitle;
-        else
-            why = fluidColumns(t, gas, at);
-        if (!why.empty()) {
-            report.skipped.push_back({t.name, why});
+        if (std::string why = whyTableLeftOut(t, taken, gas, at); !why.empty()) {
+            plan.report.skipped.push_back({t.name, std::move(why)});
             continue;
         }
-
+        const QString title = QString::fromUtf8(t.name);
         store::NewTable table{title, {}};
-        ImportedTable done{t.name, 0, {}};
-        for (std::size_t r = 0; r < t.rows.size(); ++r) {
-            const std::vector<AccessCell>& cells = t.rows[r];
-            std::vector<double> values;
-            std::vector<std::string> empty, unfit;
-            for (std::size_t c = 0; c < at.size(); ++c) {
-                const AccessCell& cell = cells[at[c]];
-                const std::optional<double> v = cell ? storedValue(*cell) : std::nullopt;
-                if (!cell)
-                    empty.push_back(names[c]);
-                else if (!v)
-                    unfit.push_back(names[c]);
-                else
-                    values.push_back(*v);
-            }
-            if (empty.empty() && unfit.empty()) {
-                table.rows.push_back(std::move(values));
-                continue;
-            }
-            const AccessCell& temp = cells[at[0]];
-            const std::string row =
-                temp ? msg::rowByTemp(numberText(*temp, t.columns[at[0]].kind)) : msg::rowByNumber(r + 1);
-            done.skippedRows.push_back({row, !empty.empty()
-                                                 ? msg::missingValues(joined(empty), empty.size() > 1)
-                                                 : msg::valueNotSingle(unfit.front())});
-        }
-        done.rows = table.rows.size();
+        plan.report.imported.push_back(importRows(t, at, gas, table));
         taken << title.toUpper();
         plan.tables.push_back(std::move(table));
-        report.imported.push_back(std::move(done));
     }
-    for (const BuiltInFluid& fluid : builtInFluids(gas ? Family::Gases : Family::Liquids)) {
-        const QString name = QString::fromUtf8(fluid.name.data(), qsizetype(fluid.name.size()));
-        if (!taken.contains(name.toUpper())) report.shipped.emplace_back(fluid.name);
-    }
+    plan.report.shipped = shippedMissing(taken, gas);
     return plan;
 }
 

@@ -44,33 +44,30 @@ QList<QPointF> points(const std::vector<PlotPoint>& v) {
     return list;
 }
 
-}  // namespace
-
-std::optional<ImageFormat> imageFormatFor(const QString& path) {
-    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return ImageFormat::Png;
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return ImageFormat::Svg;
-    return std::nullopt;
-}
-
-QString imageSuffix(ImageFormat format) {
-    return format == ImageFormat::Png ? QStringLiteral(".png") : QStringLiteral(".svg");
-}
-
-QChart* makeChart(const PlotData& d) {
+// An empty chart with its title and a legend below, in a smaller type.
+QChart* newChart(const std::string& title) {
     auto* chart = new QChart;
-    chart->setTitle(text(d.title));
+    chart->setTitle(text(title));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     QFont small = chart->legend()->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     chart->legend()->setFont(small);
     chart->legend()->setShowToolTips(true);  // a name cut short in a narrow chart
+    return chart;
+}
 
+QValueAxis* temperatureAxis(const PlotData& d) {
     auto* x = new QValueAxis;
     x->setTitleText(text(d.xTitle));
     x->setLabelFormat(QStringLiteral("%g"));
     x->setRange(d.xMin, d.xMax);
     x->setTickCount(d.xTicks);
+    return x;
+}
+
+// Logarithmic or linear, as chosen.
+QAbstractAxis* valueAxis(const PlotData& d) {
     QAbstractAxis* y = nullptr;
     if (d.logAxis) {
         auto* log = new QLogValueAxis;
@@ -86,34 +83,43 @@ QChart* makeChart(const PlotData& d) {
         y = linear;
     }
     y->setTitleText(text(d.yTitle));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    const auto add = [chart, x, y](QAbstractSeries* s) {
-        chart->addSeries(s);
-        s->attachAxis(x);
-        s->attachAxis(y);
-    };
+    return y;
+}
 
-    // The range first, so that it lies behind the lines.
-    if (d.validRange) {
-        auto* upper = new QLineSeries;
-        auto* lower = new QLineSeries;
-        upper->append({QPointF(d.validRange->first, d.yMax), QPointF(d.validRange->second, d.yMax)});
-        lower->append({QPointF(d.validRange->first, d.yMin), QPointF(d.validRange->second, d.yMin)});
-        auto* range = new QAreaSeries(upper, lower);
-        range->setName(text(d.rangeName));
-        range->setPen(Qt::NoPen);
-        range->setBrush(kRange);
-        add(range);
-    }
+// Adds a series to the chart, drawn against its two axes.
+void addSeries(QChart* chart, QAbstractSeries* s) {
+    chart->addSeries(s);
+    s->attachAxis(chart->axes(Qt::Horizontal).front());
+    s->attachAxis(chart->axes(Qt::Vertical).front());
+}
 
-    // One legend entry per kind of line, however many runs it takes; the plain line first.
+// The correlation's range: a light band over the whole height of the plot.
+QAreaSeries* rangeSeries(const PlotData& d) {
+    auto* upper = new QLineSeries;
+    auto* lower = new QLineSeries;
+    upper->append({QPointF(d.validRange->first, d.yMax), QPointF(d.validRange->second, d.yMax)});
+    lower->append({QPointF(d.validRange->first, d.yMin), QPointF(d.validRange->second, d.yMin)});
+    auto* range = new QAreaSeries(upper, lower);
+    range->setName(text(d.rangeName));
+    range->setPen(Qt::NoPen);
+    range->setBrush(kRange);
+    return range;
+}
+
+// The runs in the legend's order: the plain ones first, then the extrapolated ones.
+std::vector<const PlotRun*> runsByKind(const PlotData& d) {
     std::vector<const PlotRun*> runs;
     for (const bool extrapolated : {false, true})
         for (const PlotRun& run : d.runs)
             if (run.extrapolated == extrapolated) runs.push_back(&run);
+    return runs;
+}
+
+// A line per run, dashed where extrapolated. One legend entry per kind of line, however
+// many runs it takes.
+void addRuns(QChart* chart, const PlotData& d) {
     bool named[2] = {false, false};
-    for (const PlotRun* r : runs) {
+    for (const PlotRun* r : runsByKind(d)) {
         const PlotRun& run = *r;
         auto* s = new QLineSeries;
         s->replace(points(run.points));
@@ -122,20 +128,43 @@ QChart* makeChart(const PlotData& d) {
         if (run.extrapolated) pen.setStyle(Qt::DashLine);
         s->setPen(pen);
         s->setName(text(run.extrapolated ? d.extrapolatedName : d.lineName));
-        add(s);
+        addSeries(chart, s);
         if (std::exchange(named[run.extrapolated], true))
             for (QLegendMarker* m : chart->legend()->markers(s)) m->setVisible(false);
     }
+}
 
-    if (!d.markers.empty()) {
-        auto* s = new QScatterSeries;
-        s->setName(text(d.markerName));
-        s->setMarkerSize(7);
-        s->setColor(kMarker);
-        s->setBorderColor(kMarker);
-        s->replace(points(d.markers));
-        add(s);
-    }
+// The stored table's points.
+QScatterSeries* markerSeries(const PlotData& d) {
+    auto* s = new QScatterSeries;
+    s->setName(text(d.markerName));
+    s->setMarkerSize(7);
+    s->setColor(kMarker);
+    s->setBorderColor(kMarker);
+    s->replace(points(d.markers));
+    return s;
+}
+
+}  // namespace
+
+std::optional<ImageFormat> imageFormatFor(const QString& path) {
+    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return ImageFormat::Png;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return ImageFormat::Svg;
+    return std::nullopt;
+}
+
+QString imageSuffix(ImageFormat format) {
+    return format == ImageFormat::Png ? QStringLiteral(".png") : QStringLiteral(".svg");
+}
+
+QChart* makeChart(const PlotData& d) {
+    QChart* chart = newChart(d.title);
+    chart->addAxis(temperatureAxis(d), Qt::AlignBottom);
+    chart->addAxis(valueAxis(d), Qt::AlignLeft);
+    // The range first, so that it lies behind the lines.
+    if (d.validRange) addSeries(chart, rangeSeries(d));
+    addRuns(chart, d);
+    if (!d.markers.empty()) addSeries(chart, markerSeries(d));
     return chart;
 }
 

@@ -41,7 +41,26 @@ frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
     model = new SweepModel(this);
+    makeTable();
+    makePlotControls();
+    cmdGUARDARTABLA = control<QPushButton>(this, "cmdGUARDARTABLA", "Guar&dar tabla");
+    cmdGUARDARGRAFICA = control<QPushButton>(this, "cmdGUARDARGRAFICA", "Guardar grá&fica");
+    cmdCOPIAR = control<QPushButton>(this, "cmdCOPIAR", "Co&piar");
+    cmdCERRAR = control<QPushButton>(this, "cmdCERRAR", "&CERRAR");
+    layOut();
 
+    // Nothing to save or copy until a table is computed.
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdGUARDARTABLA, cmdGUARDARGRAFICA, cmdCOPIAR})
+        w->setEnabled(false);
+    // From the range to the plot's choices, then the table and the buttons.
+    setTabOrder(cmdCALCULAR, cboPROPIEDAD);
+    setTabOrder(cboPROPIEDAD, chkLOG);
+    setTabOrder(chkLOG, grdTABLA);
+    setTabOrder(grdTABLA, cmdGUARDARTABLA);
+    connectHandlers();
+}
+
+void frmGRAFICAS::makeTable() {
     grdTABLA = new QTableView(this);
     grdTABLA->setObjectName(QStringLiteral("grdTABLA"));
     grdTABLA->setFont(boxFont());
@@ -54,7 +73,9 @@ frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
     grdTABLA->verticalHeader()->setDefaultSectionSize(grdTABLA->fontMetrics().height() + 4);
     lblRESUMEN = control<QLabel>(this, "lblRESUMEN");
     lblRESUMEN->setWordWrap(true);
+}
 
+void frmGRAFICAS::makePlotControls() {
     cboPROPIEDAD = control<QComboBox>(this, "cboPROPIEDAD");
     chkLOG = new QCheckBox(QStringLiteral("ESCALA LOGAR&ITMICA"), this);
     chkLOG->setObjectName(QStringLiteral("chkLOG"));
@@ -62,29 +83,12 @@ frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
     chtGRAFICA->setObjectName(QStringLiteral("chtGRAFICA"));
     chtGRAFICA->setRenderHint(QPainter::Antialiasing);
     chtGRAFICA->setMinimumSize(360, 280);
+}
 
-    cmdGUARDARTABLA = control<QPushButton>(this, "cmdGUARDARTABLA", "Guar&dar tabla");
-    cmdGUARDARGRAFICA = control<QPushButton>(this, "cmdGUARDARGRAFICA", "Guardar grá&fica");
-    cmdCOPIAR = control<QPushButton>(this, "cmdCOPIAR", "Co&piar");
-    cmdCERRAR = control<QPushButton>(this, "cmdCERRAR", "&CERRAR");
-
-    auto* tableSide = new QWidget(this);
-    auto* tableLayout = new QVBoxLayout(tableSide);
-    tableLayout->setContentsMargins(0, 0, 0, 0);
-    tableLayout->addWidget(grdTABLA, 1);
-    tableLayout->addWidget(makeLegend());
-    tableLayout->addWidget(lblRESUMEN);
-
-    auto* plotSide = new QWidget(this);
-    auto* plotLayout = new QGridLayout(plotSide);
-    plotLayout->setContentsMargins(0, 0, 0, 0);
-    plotLayout->addWidget(control<QLabel>(this, "lblPROPIEDAD", "PROPIEDAD"), 0, 0);
-    plotLayout->addWidget(cboPROPIEDAD, 0, 1);
-    plotLayout->addWidget(chkLOG, 0, 2);
-    plotLayout->addWidget(chtGRAFICA, 1, 0, 1, 3);
-    plotLayout->setColumnStretch(1, 1);
-    plotLayout->setRowStretch(1, 1);
-
+// The entry above, the table and the plot side by side, the buttons below.
+void frmGRAFICAS::layOut() {
+    QWidget* tableSide = makeTableSide();
+    QWidget* plotSide = makePlotSide();
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(tableSide);
     split->addWidget(plotSide);
@@ -100,15 +104,34 @@ frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
     layout->addWidget(makeEntry());
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
+}
 
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdGUARDARTABLA, cmdGUARDARGRAFICA, cmdCOPIAR})
-        w->setEnabled(false);
-    // From the range to the plot's choices, then the table and the buttons.
-    setTabOrder(cmdCALCULAR, cboPROPIEDAD);
-    setTabOrder(cboPROPIEDAD, chkLOG);
-    setTabOrder(chkLOG, grdTABLA);
-    setTabOrder(grdTABLA, cmdGUARDARTABLA);
+// The table, the colours' legend and the summary, one above the other.
+QWidget* frmGRAFICAS::makeTableSide() {
+    auto* tableSide = new QWidget(this);
+    auto* tableLayout = new QVBoxLayout(tableSide);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(grdTABLA, 1);
+    tableLayout->addWidget(makeLegend());
+    tableLayout->addWidget(lblRESUMEN);
+    return tableSide;
+}
 
+// The property and the scale chosen above the chart.
+QWidget* frmGRAFICAS::makePlotSide() {
+    auto* plotSide = new QWidget(this);
+    auto* plotLayout = new QGridLayout(plotSide);
+    plotLayout->setContentsMargins(0, 0, 0, 0);
+    plotLayout->addWidget(control<QLabel>(this, "lblPROPIEDAD", "PROPIEDAD"), 0, 0);
+    plotLayout->addWidget(cboPROPIEDAD, 0, 1);
+    plotLayout->addWidget(chkLOG, 0, 2);
+    plotLayout->addWidget(chtGRAFICA, 1, 0, 1, 3);
+    plotLayout->setColumnStretch(1, 1);
+    plotLayout->setRowStretch(1, 1);
+    return plotSide;
+}
+
+void frmGRAFICAS::connectHandlers() {
     // `activated`: a choice by the user, never a change made here.
     connect(cboFAMILIA, &QComboBox::activated, this, &frmGRAFICAS::cboFAMILIA_Click);
     connect(cboUNIDADES, &QComboBox::activated, this, &frmGRAFICAS::cboUNIDADES_Click);

@@ -49,6 +49,12 @@ public:
     velm::SweepModel* model;
 
 private:
+    void makeTable();
+    void makePlotControls();
+    void layOut();
+    QWidget* makeTableSide();
+    QWidget* makePlotSide();
+    void connectHandlers();
     QWidget* makeEntry();
     QWidget* makeLegend();
     velm::Family family() const;
