@@ -170,8 +170,8 @@ TEST(Conversion, InPlaceKeepsTheOriginalUnderAFreeName) {
     // The command line's way to the same: the new file named as the old one.
     EXPECT_EQ(convertFile(liquids, liquids, Family::Liquids).keptOriginal, shown(dir.filePath("LIQUIDOS.access.mdb")));
     EXPECT_EQ(bytesOf(dir.filePath("LIQUIDOS.access.mdb")), bytesOf(fixture("LIQUIDOS.mdb")));
-    EXPECT_EQ(filesIn(dir.path()),
-              (QStringList{"GASES.access-2.mdb", "GASES.access.mdb", "GASES.mdb", "LIQUIDOS.access.mdb", "LIQUIDOS.mdb"}));
+    EXPECT_EQ(filesIn(dir.path()), (QStringList{"GASES.access-2.mdb", "GASES.access.mdb", "GASES.mdb",
+                                                "LIQUIDOS.access.mdb", "LIQUIDOS.mdb"}));
 }
 
 // Each failure: its message, the original as it was, and no new file anywhere.
@@ -189,7 +189,8 @@ TEST(Conversion, AFailureLeavesEverythingAsItWas) {
     } cases[] = {
         {gases.left(gases.size() / 2), [] {}, msg::accessFileDamaged(shown(old), msg::kTruncated)},
         {gases, [&] { writeFile(target, "mio"); }, msg::targetExists(shown(target))},
-        {gases, [&] { QDir(newDir).removeRecursively(); }, msg::cannotCreateFile(shown(target), "LA CARPETA NO EXISTE")},
+        {gases, [&] { QDir(newDir).removeRecursively(); },
+         msg::cannotCreateFile(shown(target), "LA CARPETA NO EXISTE")},
         {gases, [&] { QFile::setPermissions(newDir, closed); }, msg::folderNotWritable(shown(newDir))},
         {gases, [&] { QFile::setPermissions(oldDir, closed); }, msg::folderNotWritable(shown(oldDir)), true},
     };

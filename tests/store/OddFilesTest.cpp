@@ -1,5 +1,5 @@
-// The store on files it did not make: values no 32-bit number holds, database names that
-// lead to no regular file, other writers, read-only folders, and what a crash leaves behind.
+// The store on files it did not make: values no 32-bit float holds, files that are no SQLite
+// database, other writers, read-only folders, and what a crash leaves behind.
 #include "tests/store/StoreTesting.h"
 
 #include "store/Database.h"
@@ -13,43 +13,64 @@
 using namespace velm;
 using namespace velm::testing;
 
-TEST_F(StoreTest, AStoredValueNoSingleCanHoldIsReportedByTableAndColumn) {
+// A value another program stored: NULL, or one no 32-bit float holds.
+TEST_F(StoreTest, AStoredValueThatIsNoSingleIsReportedByTableAndColumn) {
     gases.listFluidTables();  // the file, seeded
-    for (const auto& [table, rows, column] : std::initializer_list<std::array<const char*, 3>>{
-             {"ENORME", "(1e300, 1), (2e300, 2)", "TEMP"}, {"INFINITA", "(300, 1), (400, -1e999)", "DEN"}}) {
-        gases.createTable(table);
+    const std::string nan = "UN VALOR VACIO O NO NUMERICO", huge = "UN VALOR QUE NO CABE EN PRECISION SIMPLE";
+    const struct {
+        const char *table, *rows, *column;  // TEMP, DEN
+        std::string value;
+    } cases[] = {{"VACIA", "(300, NULL), (400, 1)", "DEN", nan},
+                 {"ENORME", "(1e300, 1), (2e300, 2)", "TEMP", huge},
+                 {"INFINITA", "(300, 1), (400, -1e999)", "DEN", huge}};
+    for (const auto& c : cases) {
+        gases.createTable(c.table);
         ASSERT_EQ(runSql(files.pathFor(Family::Gases),
                          {QString("INSERT INTO %1 (TEMP, DEN, CP, MIU, UN, K, ALFA, PR) SELECT column1, "
-                                  "column2, 1, 1, 1, 1, 1, 1 FROM (VALUES %2)").arg(table, rows)}),
+                                  "column2, 1, 1, 1, 1, 1, 1 FROM (VALUES %2)").arg(c.table, c.rows)}),
                   "");
-        const Evaluated r = evaluate(files, Family::Gases, table, 3e300);
-        EXPECT_EQ(r.outcome, EvaluationOutcome::Unreadable) << table;
-        EXPECT_EQ(r.messages, std::vector<std::string>{"LA TABLA " + std::string(table) +
-                                                       " DEL ARCHIVO GASES.mdb TIENE UN VALOR QUE NO CABE EN "
-                                                       "PRECISION SIMPLE EN LA COLUMNA " + column +
+        const Evaluated r = evaluate(files, Family::Gases, c.table, 3e300);
+        EXPECT_EQ(r.outcome, EvaluationOutcome::Unreadable) << c.table;
+        EXPECT_EQ(r.messages, std::vector<std::string>{"LA TABLA " + std::string(c.table) + " DEL ARCHIVO GASES.mdb "
+                                                       "TIENE " + c.value + " EN LA COLUMNA " + c.column +
                                                        " (¿SE MODIFICO FUERA DEL PROGRAMA?)"});
     }
 }
 
-// Each refused before the engine opens anything: a FIFO or a device would block it.
-TEST_F(StoreTest, ADatabaseNameThatLeadsToNoRegularFileIsRefusedAtOnce) {
+// Refused before the engine opens anything (a FIFO or a device would block it) and left as it
+// was; an old Access file gets a message of its own (the program offers to convert it).
+TEST_F(StoreTest, WhatIsNoSQLiteDatabaseIsRefusedUntouched) {
     const QString path = files.pathFor(Family::Gases), elsewhere = dir.filePath("otra/GASES.mdb");
     QDir().mkpath(dir.filePath("otra"));
-    const std::pair<std::function<void()>, const char*> cases[] = {
-        {[&] { mkfifo(QFile::encodeName(path), 0644); }, "NO ES UN ARCHIVO NORMAL"},
-        {[&] { QDir().mkdir(path); }, "ES UNA CARPETA"},
-        {[&] { QFile::link("/dev/zero", path); }, "NO ES UN ARCHIVO NORMAL"},
-        {[&] { QFile::link(path, path); }, "ES UN ENLACE CIRCULAR"},
-        {[&] { QFile::link(elsewhere, path); }, "ES UN ENLACE A UN ARCHIVO QUE NO EXISTE"},
+    const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2028, '\0');
+    const std::string named = "EL ARCHIVO " + path.toStdString();
+    const std::string unreadable = "NO SE PUEDE LEER EL ARCHIVO " + path.toStdString() + " (";
+    const std::string notSQLite = named + " NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO";
+    const std::string access = named +
+        " ES UNA BASE DE DATOS DE ACCESS DE UNA VERSION ANTERIOR DEL PROGRAMA; NO SE HA LEIDO NI "
+        "MODIFICADO. PARA CONVERTIRLO, ELIJA SU FAMILIA EN EL PROGRAMA Y RESPONDA SI, O USE velmorantes-import";
+    const auto holding = [&](const QByteArray& bytes) { return [&path, bytes] { writeFile(path, bytes); }; };
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {holding(jet), access},
+        {holding(QByteArray("\x00\x01\x00\x00Standard ACE DB\x00", 20)), access},
+        {holding(jet.left(19)), notSQLite},
+        {holding("SQLite"), notSQLite},
+        {[&] { mkfifo(QFile::encodeName(path), 0644); }, unreadable + "NO ES UN ARCHIVO NORMAL)"},
+        {[&] { QDir().mkdir(path); }, unreadable + "ES UNA CARPETA)"},
+        {[&] { QFile::link("/dev/zero", path); }, unreadable + "NO ES UN ARCHIVO NORMAL)"},
+        {[&] { QFile::link(path, path); }, unreadable + "ES UN ENLACE CIRCULAR)"},
+        {[&] { QFile::link(elsewhere, path); }, unreadable + "ES UN ENLACE A UN ARCHIVO QUE NO EXISTE)"},
     };
-    for (const auto& [make, reason] : cases) {
+    const auto contents = [&] { return QFileInfo(path).isFile() ? bytesOf(path) : QByteArray(); };
+    for (const auto& [make, want] : cases) {
         make();
         const QStringList before = filesIn(dir.path());
-        const std::string want = "NO SE PUEDE LEER EL ARCHIVO " + path.toStdString() + " (" + reason + ")";
+        const QByteArray bytes = contents();
         EXPECT_EQ(messageInChild([&] { gases.listFluidTables(); }), want);
         EXPECT_EQ(messageInChild([&] { gases.appendRow("AIRE", {300, 1, 1, 1, 1, 1, 1, 1}); }), want);
-        EXPECT_EQ(filesIn(dir.path()), before) << reason;
-        EXPECT_FALSE(QFileInfo::exists(elsewhere)) << reason;
+        EXPECT_EQ(filesIn(dir.path()), before) << want;
+        EXPECT_EQ(contents(), bytes) << want;
+        EXPECT_FALSE(QFileInfo::exists(elsewhere)) << want;
         QFile::remove(path);
         QDir().rmdir(path);
     }
@@ -115,38 +136,34 @@ TEST_F(StoreTest, WritersWaitTheirTurn) {
     EXPECT_EQ(gases.readRows("AIRE").size(), 35u) << "the killed writer's change undone";
 }
 
+// In a folder one may write, and in one closed to writing: root may write any folder, so the
+// second reading runs as an ordinary user.
 TEST_F(StoreTest, ReadingLeavesNothingBesideTheFile) {
-    const QString path = files.pathFor(Family::Gases);
-    gases.listFluidTables();
-    for (const char* mode : {"DELETE", "WAL"}) {
-        ASSERT_EQ(runSql(path, {QString("PRAGMA journal_mode=%1").arg(mode)}), "");
-        ASSERT_EQ(filesIn(dir.path()), QStringList{"GASES.mdb"}) << mode;
-        EXPECT_EQ(gases.listFluidTables().size(), 9u) << mode;
-        EXPECT_EQ(evaluate(files, Family::Gases, "AIRE", 3500, 101.3, "NO").outcome, EvaluationOutcome::Shown);
-        EXPECT_EQ(filesIn(dir.path()), QStringList{"GASES.mdb"}) << mode;
-    }
-}
-
-// Root may write any folder: the reading is tried as an ordinary user.
-TEST_F(StoreTest, AFileInAFolderOneMayNotWriteIsRead) {
     const QString folder = dir.filePath("solo-lectura");
     QDir().mkdir(folder);
-    const DatabaseFiles readOnlyFiles(folder);
-    const QString path = readOnlyFiles.pathFor(Family::Gases);
-    FluidStore(readOnlyFiles, Family::Gases).listFluidTables();
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                          QFile::ReadOther | QFile::ExeOther);
-    const auto readAsAnotherUser = [&] {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) throw UserError("(no user)");
-        const auto rows = FluidStore(readOnlyFiles, Family::Gases).readRows("AIRE");
-        if (rows.size() != 35) throw UserError("(" + std::to_string(rows.size()) + " rows)");
+    const DatabaseFiles here(folder);
+    const QString path = here.pathFor(Family::Gases);
+    FluidStore(here, Family::Gases).listFluidTables();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                          QFile::ExeOther);
+    const auto read = [&] {
+        if (evaluate(here, Family::Gases, "AIRE", 3500, 101.3, "NO").outcome != EvaluationOutcome::Shown)
+            throw UserError("(not shown)");
     };
     for (const char* mode : {"DELETE", "WAL"}) {
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         ASSERT_EQ(runSql(path, {QString("PRAGMA journal_mode=%1").arg(mode)}), "");
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        ASSERT_EQ(filesIn(folder), QStringList{"GASES.mdb"}) << mode;
+        EXPECT_EQ(messageOf(read), kNoMessage) << mode;
+        EXPECT_EQ(filesIn(folder), QStringList{"GASES.mdb"}) << mode;
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-        EXPECT_EQ(messageInChild(readAsAnotherUser), kNoMessage) << mode;
+        EXPECT_EQ(messageInChild([&] {
+                      if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) throw UserError("(no user)");
+                      read();
+                  }),
+                  kNoMessage)
+            << mode;
         EXPECT_EQ(filesIn(folder), QStringList{"GASES.mdb"}) << mode;
     }
 }

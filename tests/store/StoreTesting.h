@@ -1,7 +1,6 @@
 #pragma once
-// What the store's tests share: a fresh folder for the database files, an evaluation run
-// through the driver with its messages recorded, another program's SQL, and operations run
-// in child processes.
+// What the store's tests share: a fresh folder for the database files, evaluations, another
+// program's SQL, and operations run in child processes.
 
 #include "engine/Evaluation.h"
 #include "store/FluidStore.h"
@@ -25,30 +24,24 @@
 
 namespace velm::testing {
 
-class Recorder : public Notifier {
-public:
-    void inform(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
-struct Evaluated {
-    EvaluationOutcome outcome;
+// An evaluation through the driver, with the messages it gave.
+struct Evaluated : Notifier {
+    EvaluationOutcome outcome{};
     Module1 m;
     std::vector<std::string> messages;
+    void inform(const std::string& text) override { messages.push_back(text); }
 };
 
 inline Evaluated evaluate(const DatabaseFiles& files, Family family, const std::string& fluid, double T,
                           double P = 101.3, const char* ENRANGO = "SI") {
-    Evaluated r{};
+    Evaluated r;
     r.m.FAMILIA = family;
     r.m.FLUIDO = fluid;
     r.m.UNIDADES = "SI";
     r.m.TEMP = T;
     if (family == Family::Gases) r.m.PRESION = P;
     StorePointSource source(files);
-    Recorder recorder;
-    r.outcome = runEvaluation(r.m, ENRANGO, source, recorder).outcome;
-    r.messages = recorder.texts;
+    r.outcome = runEvaluation(r.m, ENRANGO, source, r).outcome;
     return r;
 }
 
