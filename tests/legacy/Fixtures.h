@@ -13,14 +13,13 @@
 
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace velm::testing {
 
-inline QString fixture(const QString& name) {
-    return QStringLiteral(VELM_SOURCE_DIR "/tests/data/legacy-mdb/") + name;
-}
+inline QString fixture(const QString& name) { return QStringLiteral(VELM_SOURCE_DIR "/tests/data/legacy-mdb/") + name; }
 
 // A table's CSV: its name with accents dropped and every other odd character as "_".
 inline QString csvName(const QString& file, const std::string& title) {
@@ -36,36 +35,29 @@ struct Csv {
     // The stored value of a number column (its name in any letter case); nullopt for NULL.
     std::optional<double> stored(std::size_t row, const std::string& column) const {
         for (std::size_t i = 0; i < heading.size(); ++i)
-            if (QString::fromStdString(heading[i])
-                    .compare(QString::fromStdString(column + "__g17"), Qt::CaseInsensitive) == 0)
-                return rows[row][i].empty() ? std::nullopt
-                                            : std::optional(std::strtod(rows[row][i].c_str(), nullptr));
+            if (QString::fromStdString(heading[i]).compare(QString::fromStdString(column + "__g17"),
+                                                           Qt::CaseInsensitive) == 0)
+                return rows[row][i].empty() ? std::nullopt : std::optional(std::strtod(rows[row][i].c_str(), nullptr));
         ADD_FAILURE() << "no column " << column;
         return std::nullopt;
     }
 };
 
+// A record a line: no cell of the fixtures holds a line break, and quotes wrap text cells only.
 inline Csv readCsv(const QString& name) {
-    QFile f(fixture(name));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-    const std::string all = f.readAll().toStdString();
-    std::vector<std::vector<std::string>> records;
-    std::vector<std::string> record(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const char c = all[i];
-        if (c == '"' && quoted && i + 1 < all.size() && all[i + 1] == '"')
-            record.back() += all[++i];
-        else if (c == '"')
-            quoted = !quoted;
-        else if (c == ',' && !quoted)
-            record.emplace_back();
-        else if (c == '\n' && !quoted)
-            records.push_back(std::exchange(record, std::vector<std::string>(1)));
-        else
-            record.back() += c;
+    Csv csv;
+    std::istringstream in(bytesOf(fixture(name)).toStdString());
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> cells(1);
+        bool quoted = false;
+        for (const char c : line) {
+            if (c == '"') quoted = !quoted;
+            else if (c == ',' && !quoted) cells.emplace_back();
+            else cells.back() += c;
+        }
+        (csv.heading.empty() ? csv.heading : csv.rows.emplace_back()) = cells;
     }
-    return {records.front(), {records.begin() + 1, records.end()}};
+    return csv;
 }
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {

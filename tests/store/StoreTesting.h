@@ -1,51 +1,123 @@
 #pragma once
-// What the store's tests share: a fresh folder for the database files, and an evaluation
-// run through the driver with its messages recorded.
+// What the store's tests share: a fresh folder for the database files, evaluations, another
+// program's SQL, and operations run in child processes.
 
 #include "engine/Evaluation.h"
 #include "store/FluidStore.h"
+#include "tests/Support.h"
 
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace velm::testing {
 
-class Recorder : public Notifier {
-public:
-    void inform(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
-struct Evaluated {
-    EvaluationOutcome outcome;
+// An evaluation through the driver, with the messages it gave.
+struct Evaluated : Notifier {
+    EvaluationOutcome outcome{};
     Module1 m;
     std::vector<std::string> messages;
-    // DEN, CP, MIU, UN, K, ALFA, PR, BETA (0 when not written)
-    std::array<double, 8> results() const {
-        return {m.DEN.value_or(0), m.CP.value_or(0),   m.MIU.value_or(0), m.UN.value_or(0),
-                m.K.value_or(0),   m.ALFA.value_or(0), m.PR.value_or(0),  m.BETA.value_or(0)};
-    }
+    void inform(const std::string& text) override { messages.push_back(text); }
 };
 
-inline Evaluated evaluate(const DatabaseFiles& files, Family family,
-                    const std::string& fluid, double T, double P = 101.3,
-                    const char* ENRANGO = "SI") {
-    Evaluated r{};
+inline Evaluated evaluate(const DatabaseFiles& files, Family family, const std::string& fluid, double T,
+                          double P = 101.3, const char* ENRANGO = "SI") {
+    Evaluated r;
     r.m.FAMILIA = family;
     r.m.FLUIDO = fluid;
     r.m.UNIDADES = "SI";
     r.m.TEMP = T;
     if (family == Family::Gases) r.m.PRESION = P;
     StorePointSource source(files);
-    Recorder recorder;
-    r.outcome = runEvaluation(r.m, ENRANGO, source, recorder).outcome;
-    r.messages = recorder.texts;
+    r.outcome = runEvaluation(r.m, ENRANGO, source, r).outcome;
     return r;
+}
+
+// Runs SQL on a database file as another program would: the engine's words for the first
+// statement it refuses, "" when it takes them all.
+inline std::string runSql(const QString& path, const QStringList& statements) {
+    std::string error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "by-hand");
+        db.setDatabaseName(path);
+        if (!db.open()) error = db.lastError().text().toStdString();
+        QSqlQuery q(db);
+        for (const QString& s : statements)
+            if (error.empty() && !q.exec(s)) error = q.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase("by-hand");
+    return error;
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+inline QStringList filesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// The operation's message, from a child process ended after `seconds`: a hang or a crash
+// shows as "(ended by signal N)" instead of stopping the test run.
+inline std::string messageInChild(const std::function<void()>& operation, unsigned seconds = 10) {
+    int out[2];
+    if (pipe(out) != 0) return "(no pipe)";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(out[0]);
+        alarm(seconds);
+        const std::string m = messageOf(operation);
+        [[maybe_unused]] const ssize_t n = write(out[1], m.data(), m.size());
+        _exit(0);
+    }
+    close(out[1]);
+    std::string message;
+    char buf[512];
+    for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) message.append(buf, std::size_t(n));
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) ? "(ended by signal " + std::to_string(WTERMSIG(status)) + ")" : message;
+}
+
+// Runs the operation in `n` child processes that start together; how many gave a message.
+inline int failuresInParallel(int n, const std::function<void()>& operation) {
+    int go[2];
+    if (pipe(go) != 0) return n;
+    std::vector<pid_t> children;
+    for (int i = 0; i < n; ++i) {
+        if (const pid_t pid = fork(); pid == 0) {
+            close(go[1]);
+            char c;
+            [[maybe_unused]] const ssize_t r = read(go[0], &c, 1);  // the end of the pipe: start
+            _exit(messageOf(operation) == kNoMessage ? 0 : 1);
+        } else {
+            children.push_back(pid);
+        }
+    }
+    close(go[0]);
+    close(go[1]);
+    int failed = 0;
+    for (const pid_t pid : children) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        failed += !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+    }
+    return failed;
 }
 
 class StoreTest : public ::testing::Test {
