@@ -22,6 +22,18 @@
 #include <cstring>
 #include <memory>
 
+// GCC says it builds with the address sanitizer one way, clang another.
+#if defined(__SANITIZE_ADDRESS__)
+#define VELM_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELM_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef VELM_ADDRESS_SANITIZER
+#define VELM_ADDRESS_SANITIZER 0
+#endif
+
 namespace velm::legacy {
 namespace {
 
@@ -31,7 +43,7 @@ constexpr std::size_t kJet3Page = 2048;
 constexpr std::size_t kJet4Page = 4096;
 
 // What the child may use before it is stopped, and what the parent takes back from it.
-constexpr rlim_t kChildMemory = rlim_t(2) << 30;
+[[maybe_unused]] constexpr rlim_t kChildMemory = rlim_t(2) << 30;  // not under the address sanitizer
 constexpr std::size_t kMaxAnswer = std::size_t(512) << 20;
 
 constexpr std::string_view kTablesMagic = "VELMACC1";
@@ -204,10 +216,14 @@ bool writeAll(int fd, std::string_view bytes) {
     }
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
+    // A crash ends the child and nothing else: handlers a harness installed in the parent (a
+    // fuzzer's, a sanitizer's) would report the library's crash as the program's own.
+    for (const int fatal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        ::signal(fatal, SIG_DFL);
     const rlim_t seconds = rlim_t(timeLimit.count() / 1000 + 2);
     const rlimit cpu{seconds, seconds};
     ::setrlimit(RLIMIT_CPU, &cpu);
-#if !defined(__SANITIZE_ADDRESS__)  // the address sanitizer maps far more than that
+#if !VELM_ADDRESS_SANITIZER  // the address sanitizer maps far more than that
     // The data it allocates, not its address space: the program's libraries and graphics
     // driver may reserve much of that already.
     const rlimit memory{kChildMemory, kChildMemory};
