@@ -2,88 +2,72 @@
 
 #include "engine/Messages.h"
 
-#include <QFile>
 #include <QLabel>
 
 using namespace velm::testing;
 
 namespace {
 
-const char* const kCycleControls[] = {"txtTEMP", "cmdACEPTAR", "txtPRES",  "cmdPRES",
-                                      "cmdMOSTRAR", "cmdNUEVA", "cmdOTRO", "cmdSALIR"};
-
-// The enabled controls of the property screen, in the order above.
+// The enabled controls of the property screen, in a fixed order.
 std::string enabled(App& app) {
     std::string s;
-    for (const char* name : kCycleControls)
+    for (const char* name :
+         {"txtTEMP", "cmdACEPTAR", "txtPRES", "cmdPRES", "cmdMOSTRAR", "cmdNUEVA", "cmdOTRO", "cmdSALIR"})
         if (app.find("frmVELM1", name)->isEnabled()) s += std::string(name) + " ";
     return s;
 }
 
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
 }  // namespace
 
+// The enable cycle of one calculation, then another fluid of the other family.
 TEST(PropertyScreen, AirAt300KelvinThroughTheWholeEnableCycle) {
     App app;
-    EXPECT_EQ(app.main.windowTitle(), "   VELMORANTES");
-    EXPECT_TRUE(app.main.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(app.state.UNIDADES, "SI");
     app.openFluid("GASES", "AIRE");
-    ASSERT_TRUE(app.visible("frmVELM1"));
     EXPECT_EQ(app.main.screens().screen("frmVELM1").windowTitle(), "AIRE");
     EXPECT_FALSE(app.main.Unidades->isEnabled());
-
     struct Step {
-        const char* what;
-        std::function<void()> act;
+        const char* box;  // nullptr: nothing typed
+        const char* typed;
+        const char* button;
         const char* enabled;
-        bool guardar;
+        bool shown;  // the results, and the menu that saves them
     };
     const Step steps[] = {
-        {"loaded", [] {}, "txtTEMP cmdACEPTAR cmdSALIR ", false},
-        {"temperature accepted",
-         [&] {
-             app.type("frmVELM1", "txtTEMP", "300");
-             app.click("frmVELM1", "cmdACEPTAR");
-         },
-         "txtPRES cmdPRES cmdSALIR ", false},
-        {"pressure refused",
-         [&] {
-             app.type("frmVELM1", "txtPRES", "-1");
-             app.click("frmVELM1", "cmdPRES");
-         },
-         "txtPRES cmdPRES cmdSALIR ", false},
-        {"pressure accepted",
-         [&] {
-             app.type("frmVELM1", "txtPRES", "101.3");
-             app.click("frmVELM1", "cmdPRES");
-         },
-         "cmdMOSTRAR cmdSALIR ", false},
-        {"results shown", [&] { app.click("frmVELM1", "cmdMOSTRAR"); }, "cmdNUEVA cmdOTRO cmdSALIR ", true},
-        {"new temperature", [&] { app.click("frmVELM1", "cmdNUEVA"); }, "txtTEMP cmdACEPTAR cmdSALIR ", false},
-        {"temperature refused",
-         [&] {
-             app.type("frmVELM1", "txtTEMP", "-300");
-             app.click("frmVELM1", "cmdACEPTAR");
-         },
-         "txtTEMP cmdACEPTAR cmdSALIR ", false},
+        {nullptr, "", nullptr, "txtTEMP cmdACEPTAR cmdSALIR ", false},
+        {"txtTEMP", "300", "cmdACEPTAR", "txtPRES cmdPRES cmdSALIR ", false},
+        {"txtPRES", "-1", "cmdPRES", "txtPRES cmdPRES cmdSALIR ", false},
+        {"txtPRES", "101.3", "cmdPRES", "cmdMOSTRAR cmdSALIR ", false},
+        {nullptr, "", "cmdMOSTRAR", "cmdNUEVA cmdOTRO cmdSALIR ", true},
+        {nullptr, "", "cmdNUEVA", "txtTEMP cmdACEPTAR cmdSALIR ", false},
+        {"txtTEMP", "-300", "cmdACEPTAR", "txtTEMP cmdACEPTAR cmdSALIR ", false},
+        {"txtTEMP", "300", "cmdACEPTAR", "txtPRES cmdPRES cmdSALIR ", false},
+        {nullptr, "", "cmdPRES", "cmdMOSTRAR cmdSALIR ", false},  // the pressure stays
+        {nullptr, "", "cmdMOSTRAR", "cmdNUEVA cmdOTRO cmdSALIR ", true},
+        {nullptr, "", "cmdOTRO", "txtTEMP cmdACEPTAR cmdSALIR ", false},
     };
-    for (const Step& step : steps) {
-        step.act();
-        EXPECT_EQ(enabled(app), step.enabled) << step.what;
-        EXPECT_EQ(app.main.mnuGuardar->isEnabled(), step.guardar) << step.what;
-        if (std::string(step.what) == "results shown") {
-            EXPECT_EQ(app.text("frmVELM1", "txtDEN"), " 1.16011");
+    for (const Step& s : steps) {
+        if (s.box) app.type("frmVELM1", s.box, s.typed);
+        if (s.button) app.click("frmVELM1", s.button);
+        const std::string what = std::string(s.button ? s.button : "loaded") + " " + s.typed;
+        EXPECT_EQ(enabled(app), s.enabled) << what;
+        EXPECT_EQ(app.main.mnuGuardar->isEnabled(), s.shown) << what;
+        EXPECT_EQ(app.text("frmVELM1", "txtDEN"), s.shown ? " 1.16011" : "") << what;
+        if (s.shown) {
             EXPECT_EQ(app.text("frmVELM1", "txtVAB"), "1.8479E-5");
             EXPECT_EQ(app.text("frmVELM1", "txtNUM"), "0.7085");
         }
-        if (std::string(step.what) == "new temperature") {
-            EXPECT_EQ(app.text("frmVELM1", "txtDEN"), "");
-            EXPECT_EQ(app.text("frmVELM1", "txtPRES"), "101.3") << "the pressure stays";
-        }
     }
-    EXPECT_EQ(app.messages.take(),
-              (std::vector<QString>{"LA PRESION ES ABSOLUTA   ¡NO PUEDE SER NEGATIVA!",
-                                    "ESTA TEMPERATURA NO EXISTE "}));
+    EXPECT_EQ(app.take(), (QStringList{"LA PRESION ES ABSOLUTA   ¡NO PUEDE SER NEGATIVA!", "ESTA TEMPERATURA NO EXISTE "}));
+    EXPECT_FALSE(app.visible("frmVELM1"));
+    EXPECT_EQ(app.text("frmVELM1", "txtTEMP") + app.text("frmVELM1", "txtPRES"), "");
+    app.click("frmPRESENT", "cmdLIQUIDOS");
+    app.chooseFluid("GLICOL");
+    EXPECT_EQ(app.main.screens().screen("frmVELM1").windowTitle(), "GLICOL");
+    EXPECT_EQ(enabled(app), "txtTEMP cmdACEPTAR cmdSALIR ");
+    app.evaluate("300");
+    ASSERT_TRUE(app.main.mnuGuardar->isEnabled());
 
     app.click("frmVELM1", "cmdSALIR");
     EXPECT_FALSE(app.visible("frmVELM1"));
@@ -93,78 +77,58 @@ TEST(PropertyScreen, AirAt300KelvinThroughTheWholeEnableCycle) {
     EXPECT_FALSE(app.main.screens().isLoaded("frmVELM1"));
 }
 
+// English units: the screen's scale and captions, the values shown and the line saved.
 TEST(PropertyScreen, EnglishUnitsFromTheMenu) {
     App app;
     app.main.mnuSingles->trigger();
-    EXPECT_EQ(app.state.UNIDADES, "INGLES");
-    EXPECT_FALSE(app.main.Unidades->isEnabled());
     app.openFluid("GASES", "AIRE");
-    auto* scale = app.find<QComboBox>("frmVELM1", "Combo1");
-    ASSERT_EQ(scale->count(), 1);
-    EXPECT_EQ(scale->currentText(), "ºF");
-    const std::pair<const char*, const char*> units[] = {
-        {"Label14", "Lb/pie^3"}, {"Label15", "Btu/(Lb.ºF)"},    {"Label17", "(psi)"},
-        {"Label10", "Lbf.s/pie^2"}, {"Label11", "pie^2/s"}, {"Label12", "Btu/(h.pie.ºF)"},
-        {"Label13", "pie^2/s"},  {"Label20", "1/ºF"}};
-    for (const auto& [label, unit] : units) EXPECT_EQ(app.find<QLabel>("frmVELM1", label)->text(), unit) << label;
+    EXPECT_EQ(app.listed("frmVELM1", "Combo1"), QStringList{"ºF"});
+    EXPECT_EQ(app.find<QLabel>("frmVELM1", "Label14")->text(), "Lb/pie^3");
+    EXPECT_EQ(app.find<QLabel>("frmVELM1", "Label17")->text(), "(psi)");
     app.evaluate("80.6", "14.696");  // 300 K and 101.3 kPa
     EXPECT_EQ(app.text("frmVELM1", "txtDEN"), " 0.07242");
     EXPECT_EQ(app.text("frmVELM1", "txtNUM"), "0.7085");
+    app.saveAnswers = {app.path("ingles.txt")};
+    app.main.mnuGuardar->trigger();
+    const QByteArray saved = bytesOf(app.path("ingles.txt"));
+    EXPECT_TRUE(saved.startsWith("\"T (\xBA" "F)\",\"D (Lb/pie^3)\",")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\r\n80.6,0.0724")) << saved.toStdString();
 }
 
-TEST(PropertyScreen, EveryRefusalAndWarningInTheProgramsWords) {
+// An evaluation that cannot show results says why, and leaves the user a way on.
+TEST(PropertyScreen, AnEvaluationWithoutResultsSaysWhyAndLeadsOn) {
     struct Case {
-        const char* family;
         const char* fluid;
-        const char* temperature;
-        const char* scale;
-        const char* pressure;  // nullptr: not reached
-        std::vector<QString> messages;
+        int points;            // rows of a table made for the case; -1: a shipped fluid
+        bool deletedMeantime;  // the table is gone between the choice and the evaluation
+        const char* pressure;
+        QString message;
+        const char* screen;  // shown afterwards
         const char* enabledAfter;
+        const char* boxes;  // temperature|pressure afterwards
     };
     const Case cases[] = {
-        {"GASES", "AIRE", "abc", "K", nullptr, {" DEBE INTRODUCIR UN NUMERO"}, "txtTEMP cmdACEPTAR cmdSALIR "},
-        {"GASES", "AIRE", "", "K", nullptr, {" DEBE INTRODUCIR UN NUMERO"}, "txtTEMP cmdACEPTAR cmdSALIR "},
-        {"GASES", "AIRE", "-459.67", "ºC", nullptr, {"ESTA TEMPERATURA NO EXISTE "}, "txtTEMP cmdACEPTAR cmdSALIR "},
-        {"GASES", "AIRE", "300", "K", "x", {" DEBE INTRODUCIR UN NUMERO"}, "txtPRES cmdPRES cmdSALIR "},
-        {"GASES", "AIRE", "3001", "K", nullptr,
-         {"ESTA TEMPERATURA SE ENCUENTRA FUERA DEL RANGO DE LA ECUACION DEL (DE LA) AIRE  ( 100K <= T "
-          "<= 3000K ) ,   SE EXTRAPOLARA (POCO RECOMENDABLE)"},
-         "txtPRES cmdPRES cmdSALIR "},
-        {"LIQUIDOS", "AMONIACO", "400", "K", nullptr,
-         {"ESTA TEMPERATURA SE ENCUENTRA FUERA DEL RANGO DE LA ECUACION DEL (DE LA) AMONIACO  ( 223K <= "
-          "T <= 323K ) ,   SE EXTRAPOLARA (POCO RECOMENDABLE)"},
-         "cmdMOSTRAR cmdSALIR "},
-        {"GASES", "AMONIACO", "400", "K", nullptr, {}, "txtPRES cmdPRES cmdSALIR "},
+        {"AIRE", -1, false, "0", utf8(velm::msg::kZeroPressure), "frmVELM1", "txtPRES cmdPRES cmdSALIR ", "350|"},
+        {"UNO", 1, false, "101.3", utf8(velm::msg::kTooFewPoints), "frmPRESENT",
+         "txtTEMP cmdACEPTAR cmdNUEVA cmdOTRO cmdSALIR ", "|"},
+        {"EFIMERA", 0, true, "101.3", "LA TABLA EFIMERA NO EXISTE EN EL ARCHIVO GASES.mdb", "frmVELM1",
+         "txtTEMP cmdACEPTAR cmdOTRO cmdSALIR ", "|101.3"},
     };
     for (const Case& c : cases) {
         App app;
-        app.openFluid(c.family, c.fluid);
-        app.find<QComboBox>("frmVELM1", "Combo1")->setCurrentText(QString::fromUtf8(c.scale));
-        app.type("frmVELM1", "txtTEMP", QString::fromUtf8(c.temperature));
-        app.click("frmVELM1", "cmdACEPTAR");
-        if (c.pressure) {
-            app.type("frmVELM1", "txtPRES", QString::fromUtf8(c.pressure));
-            app.click("frmVELM1", "cmdPRES");
-        }
-        const std::string row = std::string(c.fluid) + " " + c.temperature + " " + c.scale;
-        EXPECT_EQ(app.messages.take(), c.messages) << row;
-        EXPECT_EQ(enabled(app), c.enabledAfter) << row;
+        velm::FluidStore gases(app.files, velm::Family::Gases);
+        if (c.points >= 0) gases.createTable(c.fluid);
+        for (int i = 0; i < c.points; ++i) gases.appendRow(c.fluid, {300, 1, 1, 1, 1, 1, 1, 1});
+        app.openFluid("GASES", c.fluid);
+        if (c.deletedMeantime) gases.deleteTable(c.fluid);
+        app.evaluate("350", c.pressure);
+        EXPECT_EQ(app.take(), QStringList{c.message}) << c.fluid;
+        EXPECT_TRUE(app.visible(c.screen)) << c.fluid;
+        EXPECT_EQ(enabled(app), c.enabledAfter) << c.fluid;
+        EXPECT_EQ(app.text("frmVELM1", "txtTEMP") + "|" + app.text("frmVELM1", "txtPRES"), c.boxes) << c.fluid;
+        EXPECT_EQ(app.text("frmVELM1", "txtDEN"), "") << c.fluid;
+        EXPECT_FALSE(app.main.mnuGuardar->isEnabled()) << c.fluid;
     }
-}
-
-TEST(PropertyScreen, ZeroPressureIsReportedAndTheUserTypesAnother) {
-    App app;
-    app.openFluid("GASES", "AIRE");
-    app.evaluate("300", "0");
-    EXPECT_EQ(app.messages.take(), std::vector<QString>{QString::fromUtf8(velm::msg::kZeroPressure.data())});
-    EXPECT_EQ(enabled(app), "txtPRES cmdPRES cmdSALIR ");
-    EXPECT_EQ(app.text("frmVELM1", "txtDEN"), "");
-    EXPECT_FALSE(app.main.mnuGuardar->isEnabled());
-    app.type("frmVELM1", "txtPRES", "101.3");
-    app.click("frmVELM1", "cmdPRES");
-    app.click("frmVELM1", "cmdMOSTRAR");
-    EXPECT_EQ(app.text("frmVELM1", "txtDEN"), " 1.16011");
 }
 
 TEST(PropertyScreen, LiquidsShowTheExpansionRowAndNoPressure) {
@@ -172,60 +136,20 @@ TEST(PropertyScreen, LiquidsShowTheExpansionRowAndNoPressure) {
     app.openFluid("LIQUIDOS", "AGUA");
     EXPECT_FALSE(app.find("frmVELM1", "txtPRES")->isVisible());
     EXPECT_TRUE(app.find("frmVELM1", "txtBETA")->isVisible());
-    app.evaluate("27", QString());  // ºC is not chosen: 27 K is outside water's range
-    EXPECT_EQ(app.messages.take().size(), 1u) << "the range warning only: no second one";
+    app.evaluate("27");  // ºC is not chosen: 27 K is outside water's range, and warned of once
+    EXPECT_EQ(app.take(), QStringList{"ESTA TEMPERATURA SE ENCUENTRA FUERA DEL RANGO DE LA ECUACION DEL (DE LA) "
+                                      "AGUA  ( 273K <= T <= 573K ) ,   SE EXTRAPOLARA (POCO RECOMENDABLE)"});
     app.click("frmVELM1", "cmdNUEVA");
     app.find<QComboBox>("frmVELM1", "Combo1")->setCurrentText("ºC");
     app.evaluate("27");
-    EXPECT_TRUE(app.messages.take().empty());
+    EXPECT_TRUE(app.take().empty());
     EXPECT_EQ(app.text("frmVELM1", "txtCP"), "4.17852");
     EXPECT_EQ(app.text("frmVELM1", "txtBETA"), "2.8092E-4");
-}
-
-TEST(PropertyScreen, OtherFluidLeadsBackToTheFamilyScreen) {
-    App app;
-    app.openFluid("GASES", "AIRE");
-    app.evaluate("300", "101.3");
-    app.click("frmVELM1", "cmdOTRO");
-    EXPECT_FALSE(app.visible("frmVELM1"));
-    EXPECT_TRUE(app.visible("frmPRESENT"));
-    EXPECT_FALSE(app.main.mnuGuardar->isEnabled());
-    EXPECT_EQ(app.state.FAMILIA, velm::Family::Gases);
-    EXPECT_EQ(app.state.FLUIDO, "AIRE");
-    for (const char* box : {"txtTEMP", "txtPRES", "txtDEN", "txtNUM"}) EXPECT_EQ(app.text("frmVELM1", box), "") << box;
-    app.click("frmPRESENT", "cmdLIQUIDOS");
-    app.chooseFluid("GLICOL");
-    EXPECT_EQ(app.main.screens().screen("frmVELM1").windowTitle(), "GLICOL");
-    EXPECT_EQ(enabled(app), "txtTEMP cmdACEPTAR cmdSALIR ");
-}
-
-TEST(PropertyScreen, ATableOfFewerThanTwoPointsStopsAndReturnsToTheFamilies) {
-    App app;
-    velm::FluidStore gases(app.files, velm::Family::Gases);
-    gases.createTable("UNO");
-    gases.appendRow("UNO", {300, 1, 1, 1, 1, 1, 1, 1});
-    app.openFluid("GASES", "UNO");
-    app.evaluate("350", "101.3");
-    EXPECT_EQ(app.messages.take(),
-              std::vector<QString>{QString::fromUtf8(velm::msg::kTooFewPoints.data())});
-    EXPECT_FALSE(app.visible("frmVELM1"));
-    EXPECT_TRUE(app.visible("frmPRESENT"));
-    EXPECT_FALSE(app.main.mnuGuardar->isEnabled());
-    EXPECT_EQ(enabled(app), "txtTEMP cmdACEPTAR cmdNUEVA cmdOTRO cmdSALIR ");
-    EXPECT_EQ(app.text("frmVELM1", "txtTEMP"), "");
-    EXPECT_EQ(app.text("frmVELM1", "txtPRES"), "");
-}
-
-TEST(PropertyScreen, ATableThatCannotBeReadIsReportedAndAnotherFluidStaysWithinReach) {
-    App app;
-    velm::FluidStore gases(app.files, velm::Family::Gases);
-    gases.createTable("EFIMERA");
-    app.openFluid("GASES", "EFIMERA");
-    gases.deleteTable("EFIMERA");  // gone between the choice and the evaluation
-    app.evaluate("300", "101.3");
-    EXPECT_EQ(app.messages.take(), std::vector<QString>{"LA TABLA EFIMERA NO EXISTE EN EL ARCHIVO GASES.mdb"});
-    EXPECT_EQ(enabled(app), "txtTEMP cmdACEPTAR cmdOTRO cmdSALIR ");
-    EXPECT_FALSE(app.main.mnuGuardar->isEnabled());
-    app.click("frmVELM1", "cmdOTRO");
-    EXPECT_TRUE(app.visible("frmPRESENT"));
+    app.saveAnswers = {app.path("agua.txt")};
+    app.main.mnuGuardar->trigger();
+    const QList<QByteArray> lines = bytesOf(app.path("agua.txt")).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("\"T (\xBA" "C)\"") && lines[0].endsWith(",\"Pr\",\"BETA (1/K)\"\r"))
+        << lines[0].data();
+    EXPECT_EQ(lines[1].count(','), 8) << "nine values";
 }

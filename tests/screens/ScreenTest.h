@@ -1,9 +1,10 @@
 #pragma once
-// The whole program wired to scripted message boxes and save dialog, on database files in a
-// temporary folder: tests drive the real widgets through their handlers.
+// The whole program on a scripted platform and database files in a temporary folder: tests
+// drive the real widgets through their handlers.
 
 #include "engine/Module1.h"
 #include "store/FluidStore.h"
+#include "tests/Support.h"
 #include "ui/Screens.h"
 #include "ui/mdiGENERAL.h"
 #include "ui/toolkit/Toolkit.h"
@@ -11,7 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,90 +24,57 @@
 
 namespace velm::testing {
 
-class ScriptedMessages : public MessageBoxes {
+// The whole platform scripted: message boxes and dialogs answer from queues, and the
+// clipboard, busy pointer and key presses are recorded.
+class ScriptedPlatform : public MessageBoxes, public SaveDialog, public ExportDialog, public Clipboard,
+                         public BusyPointer, public KeySender {
 public:
     void information(const QString& text) override { shown.push_back(text); }
     bool question(const QString& text, const QString& title) override {
         shown.push_back(text);
         titles.push_back(title);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return false;
-        }
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
+        return next(answers, "question", false);
     }
-    // Every text shown since the last call.
-    std::vector<QString> take() { return std::exchange(shown, {}); }
-
-    std::vector<QString> shown, titles;
-    std::deque<bool> answers;
-};
-
-class ScriptedSaveDialog : public SaveDialog {
-public:
-    std::optional<QString> fileName(const QString& lastName, const QString& filter) override {
+    std::optional<QString> fileName(const QString& lastName, const QString&) override {
         offered.push_back(lastName);
-        filters.push_back(filter);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected save dialog";
-            return std::nullopt;
-        }
-        const bool cancelled = !answers.front();
-        const QString name = answers.front().value_or(QString());
-        answers.pop_front();
-        if (cancelled) return std::nullopt;
-        return name;
+        return next(saveAnswers, "save dialog");
     }
-    std::vector<QString> offered, filters;
-    std::deque<std::optional<QString>> answers;
-};
-
-// Answers each export dialog with the next file and kind (nullopt: cancelled).
-class ScriptedExportDialog : public ExportDialog {
-public:
-    std::optional<Choice> exportFile(const QString& lastName, const QStringList& kinds) override {
-        offered.push_back(lastName);
-        offeredKinds.push_back(kinds);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected export dialog";
-            return std::nullopt;
-        }
-        const std::optional<Choice> answer = answers.front();
-        answers.pop_front();
-        return answer;
+    std::optional<Choice> exportFile(const QString&, const QStringList&) override {
+        return next(exportAnswers, "export dialog");
     }
-    std::vector<QString> offered;
-    std::vector<QStringList> offeredKinds;
-    std::deque<std::optional<Choice>> answers;
-};
-
-class RecordingClipboard : public Clipboard {
-public:
-    void setText(const QString& t) override { text = t; }
-    QString text;
-};
-
-class RecordingBusy : public BusyPointer {
-public:
+    void setText(const QString& t) override { clipboard = t; }
     void setBusy(bool b) override { busy = b; }
-    bool busy = false;
-};
-
-// Records the key press and delivers it, as the platform would.
-class ForwardingKeys : public KeySender {
-public:
+    // Delivered to the focused control, as the platform would.
     void sendDownArrow() override {
         ++downs;
-        QWidget* w = QApplication::focusWidget();
-        if (!w) return ADD_FAILURE() << "Down arrow sent with no control focused";
-        QTest::keyClick(w, Qt::Key_Down);
+        if (QWidget* w = QApplication::focusWidget()) QTest::keyClick(w, Qt::Key_Down);
+        else ADD_FAILURE() << "Down arrow sent with no control focused";
     }
+    // Every text shown since the last call.
+    QStringList take() { return std::exchange(shown, {}); }
+
+    QStringList shown, titles, offered;
+    std::deque<bool> answers;
+    std::deque<std::optional<QString>> saveAnswers;  // nullopt: cancelled
+    std::deque<std::optional<Choice>> exportAnswers;
+    QString clipboard;
+    bool busy = false;
     int downs = 0;
+
+private:
+    template <class T>
+    static T next(std::deque<T>& queue, const char* what, T none = {}) {
+        if (queue.empty()) {
+            ADD_FAILURE() << "unexpected " << what;
+            return none;
+        }
+        T answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
 };
 
-class App {
+class App : public ScriptedPlatform {
 public:
     App() : files(dir.path()), main(context, platform) {
         main.MDIForm_Load();
@@ -117,8 +85,7 @@ public:
 
     template <class W = QWidget>
     W* find(const char* screen, const char* name) {
-        QWidget* s = &main.screens().screen(QString::fromUtf8(screen));
-        W* w = s->findChild<W*>(QString::fromUtf8(name));
+        W* w = main.screens().screen(QString::fromUtf8(screen)).findChild<W*>(QString::fromUtf8(name));
         if (!w) ADD_FAILURE() << screen << " has no " << name;
         return w;
     }
@@ -128,11 +95,15 @@ public:
         ASSERT_TRUE(b->isEnabled()) << screen << "." << button << " is disabled";
         b->click();
     }
-    void type(const char* screen, const char* box, const QString& text) {
-        QLineEdit* e = find<QLineEdit>(screen, box);
-        e->setText(text);
-    }
+    void type(const char* screen, const char* box, const QString& text) { find<QLineEdit>(screen, box)->setText(text); }
     QString text(const char* screen, const char* box) { return find<QLineEdit>(screen, box)->text(); }
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    QStringList listed(const char* screen, const char* combo) {
+        auto* c = find<QComboBox>(screen, combo);
+        QStringList names;
+        for (int i = 0; i < c->count(); ++i) names << c->itemText(i);
+        return names;
+    }
     // Chooses a fluid on the visible fluid screen, moving through its list with the arrow key.
     void chooseFluid(const QString& name) {
         const bool gas = visible("frmVELM2");
@@ -142,10 +113,13 @@ public:
         combo->setCurrentIndex(at - 1);
         QTest::keyClick(combo, Qt::Key_Down);
     }
-    // From the main window's menu to the property screen of a fluid.
-    void openFluid(const char* family, const QString& fluid) {
+    // From the main window's menu to the fluid screen of a family.
+    void openFamily(const char* family) {
         main.Velmorantes->trigger();
         click("frmPRESENT", family == std::string("GASES") ? "cmdGASES" : "cmdLIQUIDOS");
+    }
+    void openFluid(const char* family, const QString& fluid) {
+        openFamily(family);
         chooseFluid(fluid);
     }
     // Temperature and, for a gas, pressure accepted; then the evaluation.
@@ -162,14 +136,8 @@ public:
     QTemporaryDir dir;
     DatabaseFiles files;
     Module1 state;
-    ScriptedMessages messages;
-    ScriptedSaveDialog saveDialog;
-    RecordingBusy busy;
-    ForwardingKeys keys;
-    ScriptedExportDialog exportDialog;
-    RecordingClipboard clipboard;
     AppContext context{state, files};
-    Platform platform{messages, saveDialog, busy, keys, exportDialog, clipboard};
+    Platform platform{*this, *this, *this, *this, *this, *this};
     mdiGENERAL main;
 };
 
