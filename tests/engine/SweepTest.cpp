@@ -3,6 +3,7 @@
 // with the store.
 #include "tests/engine/SweepTesting.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Messages.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,19 @@ TEST(Sweep, EqualsSingleEvaluationsToTheBit) {
             SweepRequest r = request(family, "MEDIDO", c.temperatures, c.scale, c.english);
             r.pressure = c.pressure;
             EXPECT_EQ(differenceFromSingles(r, source), "") << c.what << ", " << familyName(family);
+        }
+}
+
+// Every correlation, over its range and beyond it (where the stand-in table takes over).
+TEST(Sweep, EveryBuiltInFluidEqualsSingleEvaluationsInsideAndOutsideItsRange) {
+    for (const Family family : kFamilies)
+        for (const BuiltInFluid& f : builtInFluids(family)) {
+            Rows table({row(f.lowest - 50, 1), row(f.lowest, 2), row(f.highest, 3), row(f.highest + 50, 4)});
+            std::vector<double> t{f.lowest, f.highest, f.lowest - 50, f.highest + 50};
+            for (double k = f.lowest - 80; k <= f.highest + 80; k += (f.highest - f.lowest) / 97) t.push_back(k);
+            for (const bool english : {false, true})
+                EXPECT_EQ(differenceFromSingles(request(family, std::string(f.name), t, "K", english), table), "")
+                    << f.name << (english ? " INGLES" : "");
         }
 }
 
