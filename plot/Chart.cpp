@@ -100,6 +100,9 @@ QAreaSeries* rangeSeries(const PlotData& d) {
     upper->append({QPointF(d.validRange->first, d.yMax), QPointF(d.validRange->second, d.yMax)});
     lower->append({QPointF(d.validRange->first, d.yMin), QPointF(d.validRange->second, d.yMin)});
     auto* range = new QAreaSeries(upper, lower);
+    // An area series does not own its edges: they go with it.
+    upper->setParent(range);
+    lower->setParent(range);
     range->setName(text(d.rangeName));
     range->setPen(Qt::NoPen);
     range->setBrush(kRange);
