@@ -7,25 +7,19 @@
 #include "legacy/AccessReader.h"
 #include "legacy/Conversion.h"
 #include "store/FluidStore.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FileInput.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QByteArray>
 
 #include <chrono>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 
 using namespace velm;
 using velm::fuzz::check;
 
 namespace {
-
-QCoreApplication* app = nullptr;
-std::unique_ptr<QTemporaryDir> folder;
 
 // What a conversion would take over: every value a finite single, for either family.
 void checkPlans(const legacy::AccessDatabase& db) {
@@ -58,29 +52,19 @@ void readStream(std::string_view bytes) {
 }
 
 void readFile(const QByteArray& bytes) {
-    QDir dir(folder->path());
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) dir.remove(name);
-    const QString path = dir.filePath("GASES.mdb");
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return;
-    }
+    const std::optional<QString> path = velm::fuzz::FileInput::write(bytes);
+    if (!path) return;
     try {
-        checkPlans(legacy::readAccessFile(path.toStdString(), std::chrono::seconds(5)));
+        checkPlans(legacy::readAccessFile(path->toStdString(), std::chrono::seconds(5)));
     } catch (const UserError&) {
     }
-    QFile f(path);
-    check(f.open(QIODevice::ReadOnly) && f.readAll() == bytes, "reading changes no byte of the file");
-    check(dir.entryList(QDir::Files | QDir::Hidden) == QStringList{"GASES.mdb"},
-          "reading leaves nothing beside the file",
-          dir.entryList(QDir::Files | QDir::Hidden).join(' ').toStdString());
+    velm::fuzz::FileInput::checkLeftAsItWas(*path, bytes);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    app = new QCoreApplication(*argc, *argv);
-    folder = std::make_unique<QTemporaryDir>();
+    velm::fuzz::FileInput::start(argc, argv);
     return 0;
 }
 

@@ -6,16 +6,13 @@
 #include "engine/Evaluation.h"
 #include "engine/UserError.h"
 #include "store/FluidStore.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FileInput.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QByteArray>
 
 #include <cmath>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,11 +20,6 @@ using namespace velm;
 using velm::fuzz::check;
 
 namespace {
-
-// Qt Sql finds its SQLite driver through the application object. It lives to the very end:
-// destroyed among the exit handlers it would outlive the Qt state it tears down.
-QCoreApplication* app = nullptr;
-std::unique_ptr<QTemporaryDir> folder;
 
 class Recorder : public Notifier {
 public:
@@ -67,23 +59,17 @@ void evaluate(const DatabaseFiles& files, const std::string& fluid, double T) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    app = new QCoreApplication(*argc, *argv);
-    folder = std::make_unique<QTemporaryDir>();
+    velm::fuzz::FileInput::start(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;  // an empty file is a new one: it is seeded, as it should be
-    QDir dir(folder->path());
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) dir.remove(name);
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString path = dir.filePath("GASES.mdb");
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return 0;
-    }
+    const std::optional<QString> path = velm::fuzz::FileInput::write(bytes);
+    if (!path) return 0;
 
-    const DatabaseFiles files(folder->path());
+    const DatabaseFiles files(velm::fuzz::FileInput::directory());
     const FluidStore gases(files, Family::Gases);
     std::vector<std::string> tables;
     try {
@@ -109,10 +95,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const double t : {T, T + 0.5, T - 1e3, 1e300}) evaluate(files, table, t);
     }
 
-    QFile f(path);
-    check(f.open(QIODevice::ReadOnly) && f.readAll() == bytes, "reading changes no byte of the file");
-    check(dir.entryList(QDir::Files | QDir::Hidden) == QStringList{"GASES.mdb"},
-          "reading leaves nothing beside the file",
-          dir.entryList(QDir::Files | QDir::Hidden).join(' ').toStdString());
+    velm::fuzz::FileInput::checkLeftAsItWas(*path, bytes);
     return 0;
 }

@@ -61,16 +61,6 @@ inline std::string runSql(const QString& path, const QStringList& statements) {
     return error;
 }
 
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-inline QStringList filesIn(const QString& dir) {
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
 // The operation's message, from a child process ended after `seconds`: a hang or a crash
 // shows as "(ended by signal N)" instead of stopping the test run.
 inline std::string messageInChild(const std::function<void()>& operation, unsigned seconds = 10) {
