@@ -82,6 +82,18 @@ TEST(Correlations, WorkedValuesAndBoundaries) {
     }
 }
 
+// The gas tables give the density of 1 bar, reported as that of 101.3 kPa; for the gases fitted
+// to modern data this holds only if that data was taken at 1 bar too (at 101.3 kPa it is 1.3 %
+// denser). The degree-6 fits sit up to about 0.2 % from their data here.
+TEST(Correlations, GasDensitiesAreTheTextbookTablesAt1Bar) {
+    const struct {
+        const char* fluid;
+        double T, table;
+    } rows[] = {{"AMONIACO", 400, 0.5136}, {"CO", 300, 1.122}, {"NITROGENO", 300, 1.122}, {"OXIGENO", 300, 1.283}};
+    for (const auto& r : rows)
+        EXPECT_NEAR(*evaluated(Family::Gases, r.fluid, r.T).DEN / r.table, 1.0, 0.002) << r.fluid;
+}
+
 // Which piece a temperature takes at every boundary whose rule is easy to get wrong.
 TEST(Correlations, BoundaryTemperaturesTakeTheRightPiece) {
     struct Case { bool gas; const char* fluid; CorrelatedProperty property; double T; std::size_t piece; };
