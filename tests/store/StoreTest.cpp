@@ -79,6 +79,20 @@ TEST_F(StoreTest, ANewFileHoldsTheShippedTablesInCatalogueOrder) {
     EXPECT_EQ(filesIn(dir.path()), (QStringList{"GASES.mdb", "LIQUIDOS.mdb"}));
 }
 
+// A file made with other shipped tables, by an earlier version or edited by its user, is never
+// topped up or brought up to date: what it holds is what is used.
+TEST_F(StoreTest, AFileThatExistsKeepsItsOwnTables) {
+    const QString path = files.pathFor(Family::Gases);
+    ASSERT_EQ(gases.listFluidTables(), catalogueNames(Family::Gases));
+    ASSERT_EQ(runSql(path, {R"(UPDATE "NITROGENO" SET "DEN" = 1.5 WHERE "TEMP" = 2000)", R"(DROP TABLE "OXIGENO")"}),
+              "");
+    FluidStore again{files, Family::Gases};
+    std::vector<std::string> left = catalogueNames(Family::Gases);
+    std::erase(left, "OXIGENO");
+    EXPECT_EQ(again.listFluidTables(), left);
+    EXPECT_EQ(*evaluate(files, Family::Gases, "NITROGENO", 2000, 101.3, "NO").m.DEN, 1.5);
+}
+
 TEST_F(StoreTest, AReadOnlyFileIsReadButNeverWritten) {
     gases.createTable("MIA");
     const QString path = files.pathFor(Family::Gases);
