@@ -10,78 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <stdexcept>
 
 namespace velm {
 namespace {
-
-// A stored table read once, indexed by temperature so that each temperature of a sweep finds
-// its points by a binary search and makes the choice a fresh reading would make.
-class TableIndex {
-public:
-    explicit TableIndex(const std::vector<TablePoint>& points) : points_(points) {
-        bool unordered = false;  // a temperature that is not a number compares with nothing
-        for (const TablePoint& p : points) {
-            if (std::isnan(p.TEMP)) unordered = true;
-            if (!twoDistinctRows_ && differs(p, points.front())) twoDistinctRows_ = true;
-        }
-        if (unordered) {
-            slow_ = true;
-            return;
-        }
-        std::vector<std::size_t> order(points.size());
-        std::iota(order.begin(), order.end(), std::size_t{0});
-        // Stable: the points of one temperature keep the order they were read in.
-        std::stable_sort(order.begin(), order.end(), [&points](std::size_t a, std::size_t b) {
-            return points[a].TEMP < points[b].TEMP;
-        });
-        for (const std::size_t i : order) {
-            const TablePoint* p = &points[i];
-            if (temps_.empty() || p->TEMP != temps_.back()) {
-                temps_.push_back(p->TEMP);
-                first_.push_back(p);
-                last_.push_back(p);
-            } else {
-                last_.back() = p;
-            }
-        }
-    }
-
-    Selection select(double T) {
-        if (slow_ || std::isnan(T)) {
-            reading_ = Reading{};
-            reading_.T = T;
-            for (const TablePoint& p : points_) reading_.take(p);
-            return reading_.selection();
-        }
-        Selection s;
-        s.twoDistinctRows = twoDistinctRows_;
-        const std::size_t n = temps_.size();
-        if (n == 0) return s;
-        const std::size_t k = std::size_t(std::lower_bound(temps_.begin(), temps_.end(), T) - temps_.begin());
-        const bool exact = k < n && temps_[k] == T;
-        if (exact) s.exact = last_[k];
-        if (k > 0) s.lower = last_[k - 1];
-        if (const std::size_t above = exact ? k + 1 : k; above < n) s.upper = first_[above];
-        s.lowest = first_.front();
-        s.highest = first_.back();
-        if (n > 1) {
-            s.secondLowest = first_[1];
-            s.secondHighest = first_[n - 2];
-        }
-        return s;
-    }
-
-private:
-    const std::vector<TablePoint>& points_;
-    bool twoDistinctRows_ = false;
-    bool slow_ = false;
-    std::vector<double> temps_;              // the distinct temperatures, ascending
-    std::vector<const TablePoint*> first_;   // the first point read at each
-    std::vector<const TablePoint*> last_;    // the last point read at each
-    Reading reading_;
-};
 
 void tell(Notifier* messages, std::string_view text) {
     if (messages) messages->inform(std::string(text));

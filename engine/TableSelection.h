@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace velm {
 
@@ -63,5 +64,23 @@ TablePoint alongLine(const TablePoint& first, const TablePoint& second, double T
 // The stored values at the pressure P (kPa): a gas's density scales with the pressure, its
 // diffusivities inversely; a liquid's values stand as stored. A gas's BETA is not written.
 std::array<double, kPropertyCount> atPressure(const TablePoint& v, bool gas, double P);
+
+// A stored table read once, indexed by temperature so that each temperature of a sweep (or
+// of any calculation that evaluates one fluid many times) finds its points by a binary search
+// and makes the choice a fresh reading would make. Holds a reference to the points.
+class TableIndex {
+public:
+    explicit TableIndex(const std::vector<TablePoint>& points);
+    Selection select(double T);
+
+private:
+    const std::vector<TablePoint>& points_;
+    bool twoDistinctRows_ = false;
+    bool slow_ = false;
+    std::vector<double> temps_;              // the distinct temperatures, ascending
+    std::vector<const TablePoint*> first_;   // the first point read at each
+    std::vector<const TablePoint*> last_;    // the last point read at each
+    Reading reading_;
+};
 
 }  // namespace velm
