@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -21,6 +22,37 @@ std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
+}
+
+// Whether a number that a double cannot hold is too small rather than too large, read from its
+// digits: where its first significant digit stands, moved by the exponent. `number` is
+// digits [. digits] [(e|E) sign? digits], without a sign. (A fraction of hundreds of zeros and
+// no exponent is as tiny as one written with E-500.)
+bool beyondRangeIsTiny(std::string_view number) {
+    std::size_t i = 0;
+    long long magnitude = -1;  // the power of ten of the first significant digit
+    bool significant = false;
+    for (; i < number.size() && isDigit(number[i]); ++i)
+        if (significant || number[i] != '0') significant = true, ++magnitude;
+    if (i < number.size() && number[i] == '.') {
+        for (++i; i < number.size() && isDigit(number[i]); ++i) {
+            if (significant) continue;
+            if (number[i] != '0') significant = true;
+            else --magnitude;
+        }
+    }
+    if (!significant) return true;
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+        long long exponent = 0;
+        constexpr long long kCap = 1'000'000'000;  // far past any double, far from overflow
+        for (; i < number.size() && isDigit(number[i]); ++i)
+            exponent = std::min(kCap, exponent * 10 + (number[i] - '0'));
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude < 0;
 }
 
 }  // namespace
@@ -44,10 +76,9 @@ std::optional<double> parseNumber(std::string_view text, bool decimalComma) {
         else break;
     }
     if (!anyDigit) return std::nullopt;
-    bool negativeExponent = false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) negativeExponent = s[i++] == '-';
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         if (i == s.size() || !isDigit(s[i])) return std::nullopt;
         while (i < s.size() && isDigit(s[i])) ++i;
     }
@@ -66,7 +97,7 @@ std::optional<double> parseNumber(std::string_view text, bool decimalComma) {
                 return std::nullopt;
             value = static_cast<double>(wide);
         } else {
-            if (!negativeExponent) return std::nullopt;
+            if (!beyondRangeIsTiny(std::string_view(first, std::size_t(last - first)))) return std::nullopt;
             value = 0;
         }
     } else if (ec != std::errc{} || end != last) {
@@ -117,8 +148,7 @@ double leadingNumber(std::string_view text) {
     const auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + end, value);
     if (ec == std::errc::result_out_of_range) {
         // too large becomes infinity (refused when stored), too small zero
-        const auto e = s.find_first_of("Ee", start);
-        const bool tiny = e < end && s.find('-', e) < end;
+        const bool tiny = beyondRangeIsTiny(std::string_view(s).substr(start, end - start));
         value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
 
 using namespace velm;
 
@@ -89,4 +92,35 @@ TEST(Entry, RowFieldsTakeTheirLeadingNumber) {
     };
     for (const auto& [text, want] : cases) EXPECT_DOUBLE_EQ(leadingNumber(text), want) << "\"" << text << "\"";
     EXPECT_TRUE(std::isinf(leadingNumber("1e400")));
+}
+
+TEST(Entry, LongDigitStringsReadAsTheNumberTheyAreWithOrWithoutAnExponent) {
+    const std::string zeros(550, '0'), digits(400, '9');
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        std::string name, text;
+        std::optional<double> number;  // the numeric test: refused when too large
+        double leading;                // the row fields' leading-number rule
+    };
+    const Case cases[] = {
+        {"hundreds of zeros, then a digit", "." + zeros + "8" + zeros, 0.0, 0.0},
+        {"the same, negative", "-0." + zeros + "8", -0.0, -0.0},
+        {"the same, with blanks around", "  +." + zeros + "8  ", 0.0, 0.0},
+        {"a long fraction pushed back into range", "0." + zeros + "25E+551", 2.5, 2.5},
+        {"a long fraction with a small exponent", "." + zeros + "8E-5", 0.0, 0.0},
+        {"a very long integer part", digits, std::nullopt, inf},
+        {"the same, negative", "-" + digits, std::nullopt, -inf},
+        {"a very long integer part with a small negative exponent", digits + "E-10", std::nullopt, inf},
+        {"a very long integer part brought into range", "1" + zeros + "E-550", 1.0, 1.0},
+        {"zeros on both sides of the point", zeros + "." + zeros, 0.0, 0.0},
+        {"zeros on both sides of a digit", zeros + "1." + zeros, 1.0, 1.0},
+        {"an exponent past any counter", "1E-" + digits, 0.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        const std::optional<double> number = parseNumber(c.text, false);
+        EXPECT_EQ(number, c.number) << c.name;
+        if (number && c.number) EXPECT_EQ(std::signbit(*number), std::signbit(*c.number)) << c.name;
+        EXPECT_EQ(leadingNumber(c.text), c.leading) << c.name;
+        EXPECT_EQ(std::signbit(leadingNumber(c.text)), std::signbit(c.leading)) << c.name;
+    }
 }
