@@ -4,10 +4,15 @@
 
 #include "store/Database.h"
 
+#include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 
 using namespace velm;
@@ -110,19 +115,80 @@ pid_t holdWriteLock(const QString& path, std::chrono::milliseconds hold, bool cr
     return pid;
 }
 
+// Whether a process sleeps: a writer of the store sleeps only while it waits for a lock.
+bool asleep(pid_t pid) {
+    std::ifstream f("/proc/" + std::to_string(pid) + "/syscall");
+    long call = -1;
+    f >> call;  // "running" reads as no number
+    return call == SYS_nanosleep || call == SYS_clock_nanosleep;
+}
+
+// Runs the operation in `n` child processes that all start while another connection holds the
+// file's write lock, with a change small enough to let them read. The lock is let go only
+// once every child has ended or sleeps waiting for it, so that the children meet the lock at
+// the same point of their work on every run, however the system schedules them. How many
+// gave a message.
+int failuresBehindALock(const QString& path, int n, const std::function<void()>& operation) {
+    int ready[2], release[2];
+    if (pipe(ready) != 0 || pipe(release) != 0) return -1;
+    const pid_t holder = fork();
+    if (holder == 0) {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "holder");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        const bool ok = db.open() && q.exec("BEGIN IMMEDIATE") && q.exec("INSERT INTO AIRE SELECT 1, 1, 1, 1, 1, 1, 1, 1");
+        [[maybe_unused]] ssize_t io = write(ready[1], ok ? "y" : "n", 1);
+        char c;
+        io = read(release[0], &c, 1);
+        q.exec("ROLLBACK");
+        _exit(0);
+    }
+    char c = 'n';
+    [[maybe_unused]] ssize_t io = read(ready[0], &c, 1);
+    if (c != 'y') ADD_FAILURE() << "the lock holder could not start";
+
+    std::vector<pid_t> children;
+    for (int i = 0; i < n; ++i) {
+        if (const pid_t pid = fork(); pid == 0) _exit(messageOf(operation) == kNoMessage ? 0 : 1);
+        else children.push_back(pid);
+    }
+    int failed = 0;
+    const auto reaped = [&failed](pid_t pid, int options) {
+        int status = 0;
+        if (waitpid(pid, &status, options) != pid) return false;
+        failed += !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+        return true;
+    };
+    std::vector<pid_t> running = children;
+    for (bool settled = false; !settled;) {
+        std::erase_if(running, [&](pid_t pid) { return reaped(pid, WNOHANG); });
+        settled = std::all_of(running.begin(), running.end(), asleep);
+        if (!settled) usleep(1000);
+    }
+    io = write(release[1], "x", 1);
+    waitpid(holder, nullptr, 0);
+    for (const pid_t pid : running) reaped(pid, 0);
+    for (const int fd : {ready[0], ready[1], release[0], release[1]}) close(fd);
+    return failed;
+}
+
 }  // namespace
 
+// Each writer reads the file's tables inside its transaction before it writes: one that took
+// the lock only at its first write would find it held after its read and give up at once.
 TEST_F(StoreTest, WritersWaitTheirTurn) {
     const QString path = files.pathFor(Family::Gases);
     gases.createTable("JUNTOS");
-    EXPECT_EQ(failuresInParallel(6, [&] {
+    const auto wait = velm::store::lockWait();
+    velm::store::setLockWait(std::chrono::milliseconds(60000));  // a loaded machine's turns
+    EXPECT_EQ(failuresBehindALock(path, 6, [&] {
                   for (int r = 0; r < 5; ++r) gases.appendRow("JUNTOS", {300.0 + r, 1, 1, 1, 1, 1, 1, 1});
               }),
               0);
     EXPECT_EQ(gases.readRows("JUNTOS").size(), 30u);
+    EXPECT_EQ(gases.readRows("AIRE").size(), 35u) << "the holder's change undone";
 
     // A lock held longer than the wait: the engine's words, nothing written.
-    const auto wait = velm::store::lockWait();
     velm::store::setLockWait(std::chrono::milliseconds(200));
     const pid_t holder = holdWriteLock(path, std::chrono::milliseconds(5000));
     EXPECT_GT(QFileInfo(path + "-journal").size(), 0) << "a live writer's journal, not one to undo";
