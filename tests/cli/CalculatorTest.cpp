@@ -89,6 +89,10 @@ TEST(Calculator, BadInputNeverPrintsANumber) {
         {"--temp=300 --pressure=1 --plot=DEN", 2, "go together"},
         {"--temp=300 --pressure=1 --plot=DEN --plot-file=d.jpg", 2, ".png or .svg"},
         {"--temp=300 --pressure=1 --plot=DEN --plot-file=d.png --plot-size=10x10", 2, "WIDTHxHEIGHT"},
+        {"--temp=300 --pressure=1 --plot=DEN --plot-file=d.png --plot-size=99x100", 2, "WIDTHxHEIGHT"},
+        {"--temp=300 --pressure=1 --plot=DEN --plot-file=d.png --plot-size=100x10001", 2, "WIDTHxHEIGHT"},
+        // the smallest and largest sizes pass to the entry, refused after them
+        {"--temp=abc --pressure=1 --plot=DEN --plot-file=d.png --plot-size=100x10000", 1, " DEBE INTRODUCIR"},
         {"--temp=300 --pressure=1 --plot=DEN --plot-file=d.png --plot-axis=cubic", 2, "linear or log"},
         {"--temp=300 --pressure=1 --plot-size=800x600", 2, "needs --plot"},
     };
