@@ -1,0 +1,11 @@
+// For the tests that need no application object.
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // The machine's locale plays no part in a verdict: a test that wants one sets it.
+    QLocale::setDefault(QLocale::c());
+    return RUN_ALL_TESTS();
+}
