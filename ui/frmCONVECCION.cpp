@@ -47,6 +47,7 @@ frmCONVECCION::frmCONVECCION(Toolkit& toolkit) : Screen(toolkit) {
     split->addWidget(makePlotSide());
     split->setStretchFactor(0, 5);
     split->setStretchFactor(1, 4);
+    split->setSizes({560, 440});  // the derivation's lines are long
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCOPIAR);
     buttons->addWidget(cmdGUARDARGRAFICA);
@@ -57,6 +58,10 @@ frmCONVECCION::frmCONVECCION(Toolkit& toolkit) : Screen(toolkit) {
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
 
+    // From the entry to the plot's range, then the derivation and the buttons.
+    QWidget* order[] = {cmdCALCULAR, cboVARIAR, txtDESDE, txtHASTA, txtPASO, cmdGRAFICAR, txtDERIVACION, cmdCOPIAR,
+                        cmdGUARDARGRAFICA, cmdCERRAR};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     // Nothing to copy or save until something is computed.
     cmdCOPIAR->setEnabled(false);
     cmdGUARDARGRAFICA->setEnabled(false);
