@@ -1,5 +1,7 @@
 #include "cli/Calculator.h"
 
+#include "cli/Convection.h"
+
 #include "engine/Catalogue.h"
 #include "engine/Entry.h"
 #include "engine/Messages.h"
@@ -126,13 +128,18 @@ fluid. Messages go to standard error.
 
 Exit status: 0 every value computed; 1 an entry refused or a value not computed; 2 a usage
 error.
-)";
+
+)" + convectionUsage();
 }
 
 const std::set<std::string> kOptions{"--family",   "--fluid",     "--temp",      "--sweep",
                                      "--scale",    "--pressure",  "--units",     "--output",
                                      "--db-dir",   "--format",    "--plot",      "--plot-file",
-                                     "--plot-size", "--plot-axis"};
+                                     "--plot-size", "--plot-axis",
+                                     // the convection mode's
+                                     "--convection", "--surface-temp", "--fluid-temp", "--length", "--diameter",
+                                     "--area", "--perimeter", "--velocity", "--tube-condition", "--correlation",
+                                     "--vary"};
 
 struct UsageError {
     std::string problem;
@@ -415,8 +422,13 @@ int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::
             out << "velmorantes-calc " VELM_VERSION "\n";
             return 0;
         }
-        return calculate(parseRequest(parseOptions(args)), out, err);
+        const Options options = parseOptions(args);
+        if (options.count("--convection")) return runConvection(options, out, err);
+        return calculate(parseRequest(options), out, err);
     } catch (const UsageError& e) {
+        err << "velmorantes-calc: " << e.problem << "\n\n" << usage();
+        return 2;
+    } catch (const ConvectionUsageError& e) {
         err << "velmorantes-calc: " << e.problem << "\n\n" << usage();
         return 2;
     }

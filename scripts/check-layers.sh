@@ -13,15 +13,16 @@ declare -A allowed=(
   [store]="correlation engine"
   [legacy]="correlation engine store"
   [plot]="correlation engine store"
+  [convection]="correlation engine store"
   [ui/toolkit]="correlation engine store"
-  [ui]="correlation engine store legacy plot ui/toolkit"
-  [cli]="correlation engine store legacy plot"
-  [app]="correlation engine store legacy plot ui ui/toolkit"
+  [ui]="correlation engine store legacy plot convection ui/toolkit"
+  [cli]="correlation engine store legacy plot convection"
+  [app]="correlation engine store legacy plot convection ui ui/toolkit"
   [tools]="correlation"
 )
-below_screens=" correlation engine store legacy "
+below_screens=" correlation engine store legacy convection "
 # The project's folders an include may name, ui/toolkit before ui.
-project_dirs=(ui/toolkit correlation engine store legacy plot ui cli app tools tests bench)
+project_dirs=(ui/toolkit correlation engine store legacy plot convection ui cli app tools tests bench)
 qt_roots=(/usr/include/*/qt6 /usr/include/qt6)
 
 layer_of() {
@@ -52,7 +53,7 @@ quoted='^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)"'
 angled='^[[:space:]]*#[[:space:]]*include[[:space:]]*<([^>]+)>'
 bad=0
 dirs=()
-for d in correlation engine store legacy plot ui cli app tools; do [[ -d $d ]] && dirs+=("$d"); done
+for d in correlation engine store legacy plot convection ui cli app tools; do [[ -d $d ]] && dirs+=("$d"); done
 while IFS= read -r hit; do
   file=${hit%%:*}
   line=${hit#*:}

@@ -1,5 +1,6 @@
 #include "ui/Screens.h"
 
+#include "ui/frmCONVECCION.h"
 #include "ui/frmFluidChoice.h"
 #include "ui/frmGRAFICAS.h"
 #include "ui/frmMODIFICAR.h"
@@ -20,6 +21,7 @@ void registerAllScreens(ScreenRegistry& screens) {
     screens.add<frmPRUEBA>();
     screens.add<frmMODIFICAR>();
     screens.add<frmGRAFICAS>();
+    screens.add<frmCONVECCION>();
 }
 
 }  // namespace velm

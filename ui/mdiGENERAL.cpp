@@ -47,6 +47,9 @@ mdiGENERAL::mdiGENERAL(AppContext& app, Platform& platform)
     // Tables and plots over a range of temperatures, at any time, beside a calculation.
     mnuTablas = menuBar()->addAction(QStringLiteral("Ta&blas y gráficas"));
     mnuTablas->setObjectName(QStringLiteral("mnuTablas"));
+    // Convection coefficients from the same properties, likewise beside everything else.
+    mnuConveccion = menuBar()->addAction(QStringLiteral("Convección (flu&jo de calor)"));
+    mnuConveccion->setObjectName(QStringLiteral("mnuConveccion"));
 
     connect(mnuGuardar, &QAction::triggered, this, &mdiGENERAL::mnuGuardar_Click);
     connect(mnuSalir, &QAction::triggered, this, &mdiGENERAL::mnuSalir_Click);
@@ -54,6 +57,7 @@ mdiGENERAL::mdiGENERAL(AppContext& app, Platform& platform)
     connect(mnuSingles, &QAction::triggered, this, &mdiGENERAL::mnuSingles_Click);
     connect(Velmorantes, &QAction::triggered, this, &mdiGENERAL::Velmorantes_Click);
     connect(mnuTablas, &QAction::triggered, this, &mdiGENERAL::mnuTablas_Click);
+    connect(mnuConveccion, &QAction::triggered, this, &mdiGENERAL::mnuConveccion_Click);
 
     endProgram = [] { QApplication::closeAllWindows(); QCoreApplication::exit(0); };
 }
@@ -87,6 +91,8 @@ void mdiGENERAL::Velmorantes_Click() {
 
 // The screen keeps its own state: no unit lock, no calculation state.
 void mdiGENERAL::mnuTablas_Click() { screens_.show<frmGRAFICAS>(); }
+
+void mdiGENERAL::mnuConveccion_Click() { screens_.show<frmCONVECCION>(); }
 
 void mdiGENERAL::mnuSalir_Click() { endProgram(); }
 

@@ -24,6 +24,7 @@ public:
     void mnuSingles_Click();
     void Velmorantes_Click();
     void mnuTablas_Click();
+    void mnuConveccion_Click();
     void mnuGuardar_Click();
     void mnuSalir_Click();
 
@@ -32,7 +33,7 @@ public:
 
     QMdiArea* area;
     QMenu *Archivo, *Unidades;
-    QAction *mnuGuardar, *mnuSalir, *mnuSi, *mnuSingles, *Velmorantes, *mnuTablas;
+    QAction *mnuGuardar, *mnuSalir, *mnuSi, *mnuSingles, *Velmorantes, *mnuTablas, *mnuConveccion;
     // How the program ends; tests replace it.
     std::function<void()> endProgram;
 

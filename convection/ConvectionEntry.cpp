@@ -1,0 +1,155 @@
+#include "convection/ConvectionEntry.h"
+
+#include "convection/ConvectionMessages.h"
+#include "engine/Entry.h"
+#include "engine/Messages.h"
+#include "engine/Sweep.h"
+
+#include <array>
+#include <set>
+
+namespace velm::convection {
+namespace {
+
+constexpr std::array<std::string_view, 4> kVariableNames{"velocity", "length", "diameter", "surface-temp"};
+
+}  // namespace
+
+std::string_view variableName(Variable v) { return kVariableNames[std::size_t(v)]; }
+
+std::optional<Variable> variableNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kVariableNames.size(); ++i)
+        if (kVariableNames[i] == name) return Variable(i);
+    return std::nullopt;
+}
+
+Variable lengthVariable(Case c) {
+    return info(c).length == LengthKind::Diameter ? Variable::Diameter : Variable::Length;
+}
+
+bool hasVariable(Case c, Variable v) {
+    switch (v) {
+        case Variable::Velocity: return info(c).forced;
+        case Variable::Length:
+        case Variable::Diameter: return lengthVariable(c) == v;
+        case Variable::SurfaceTemp: return true;
+    }
+    return false;
+}
+
+double toMetres(double value, const Units& u) { return u.english ? value * kMetresPerFoot : value; }
+double toSquareMetres(double value, const Units& u) {
+    return u.english ? value * (kMetresPerFoot * kMetresPerFoot) : value;
+}
+
+void setVariable(Inputs& in, Variable v, double value, const Units& u) {
+    switch (v) {
+        case Variable::Velocity: in.velocity = toMetres(value, u); return;
+        case Variable::Length:
+        case Variable::Diameter: in.length = toMetres(value, u); return;
+        case Variable::SurfaceTemp: in.surface = toKelvin(value, u.scale); return;
+    }
+}
+
+Entry acceptEntry(const Setting& s, const EntryTexts& t, bool decimalComma) {
+    Entry e;
+    const auto refuse = [&e](Field f, std::string message) {
+        e.refused = f;
+        e.message = std::move(message);
+        return e;
+    };
+    // A number, or the box refused as the property screen refuses one.
+    std::optional<double> x;
+    const auto number = [&](const std::string& text) { return (x = parseNumber(text, decimalComma)).has_value(); };
+    const std::string notANumber(velm::msg::kNotANumber);
+    const std::string doesNotExist(refusal(TemperatureOutcome::DoesNotExist));
+
+    const CaseInfo& c = info(s.kase);
+    Inputs& in = e.inputs;
+    in.kase = s.kase;
+    in.wall = s.wall;
+    in.tube = s.tube;
+    if (!number(t.surface)) return refuse(Field::Surface, notANumber);
+    in.surface = toKelvin(*x, s.units.scale);
+    if (in.surface < 0) return refuse(Field::Surface, doesNotExist);
+    if (!number(t.fluid)) return refuse(Field::Fluid, notANumber);
+    in.fluid = toKelvin(*x, s.units.scale);
+    if (in.fluid < 0) return refuse(Field::Fluid, doesNotExist);
+
+    const bool areaGiven = c.length == LengthKind::AreaOverPerimeter && !t.perimeter.empty();
+    if (!number(t.length)) return refuse(Field::Length, notANumber);
+    if (!(*x > 0))
+        return refuse(Field::Length, areaGiven ? msg::areaNotPositive()
+                                     : c.length == LengthKind::Diameter ? msg::diameterNotPositive()
+                                                                        : msg::lengthNotPositive());
+    in.length = toMetres(*x, s.units);
+    if (areaGiven) {
+        const double area = toSquareMetres(*x, s.units);
+        if (!number(t.perimeter)) return refuse(Field::Perimeter, notANumber);
+        if (!(*x > 0)) return refuse(Field::Perimeter, msg::perimeterNotPositive());
+        in.length = area / toMetres(*x, s.units);
+    }
+    if (c.forced) {
+        if (!number(t.velocity)) return refuse(Field::Velocity, notANumber);
+        if (!(*x > 0)) return refuse(Field::Velocity, msg::velocityNotPositive());
+        setVariable(in, Variable::Velocity, *x, s.units);
+    }
+    if (s.family == Family::Gases) {
+        Module1 scratch;
+        scratch.UNIDADES = s.units.english ? kEnglish : kSI;
+        const PressureOutcome p = acceptPressure(scratch, t.pressure, decimalComma);
+        if (p != PressureOutcome::Accepted) return refuse(Field::Pressure, std::string(refusal(p)));
+        e.pressure = *scratch.PRESION;
+    }
+    return e;
+}
+
+Sweep runSweep(FluidProperties& fluid, const Inputs& base, Variable v, const std::vector<double>& values,
+               const Units& u) {
+    Sweep s;
+    s.variable = v;
+    s.values.reserve(values.size());
+    s.rows.reserve(values.size());
+    s.outsideRange.reserve(values.size());
+    std::set<std::string> seen;
+    Inputs in = base;
+    for (const double value : values) {
+        setVariable(in, v, value, u);
+        Outcome o = calculate(fluid, in);
+        if (o.stop != Stop::None) {
+            s.stop = o.stop;
+            s.message = std::move(o.message);
+            break;
+        }
+        for (const std::string& w : o.result.warnings)
+            if (seen.insert(w).second) s.warnings.push_back(w);
+        s.outsideRange.push_back(!o.result.warnings.empty());
+        s.values.push_back(value);
+        s.rows.push_back(std::move(o.result));
+    }
+    return s;
+}
+
+RangeEntry acceptRange(std::string_view from, std::string_view to, std::string_view step, bool decimalComma) {
+    RangeEntry r;
+    const auto refuse = [&r](RangeField f, std::string message) {
+        r.refused = f;
+        r.message = std::move(message);
+        return r;
+    };
+    const std::string notANumber(velm::msg::kNotANumber);
+    const std::optional<double> first = parseNumber(from, decimalComma);
+    if (!first) return refuse(RangeField::From, notANumber);
+    const std::optional<double> last = parseNumber(to, decimalComma);
+    if (!last) return refuse(RangeField::To, notANumber);
+    if (*first > *last) return refuse(RangeField::To, msg::fromAboveTo());
+    const std::optional<double> by = parseNumber(step, decimalComma);
+    if (!by || !(*by > 0)) return refuse(RangeField::Step, std::string(velm::msg::kBadStep));
+    const std::optional<double> steps = sweepSteps(*first, *last, *by);
+    if (!steps || *steps + 1 > static_cast<double>(kMaxValues))
+        return refuse(RangeField::Step, msg::tooManyValues(kMaxValues));
+    r.values = sweepTemperatures(*first, *by, sweepCount(*steps));
+    return r;
+}
+
+}  // namespace velm::convection
