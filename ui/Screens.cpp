@@ -3,6 +3,7 @@
 #include "ui/frmFluidChoice.h"
 #include "ui/frmGRAFICAS.h"
 #include "ui/frmMODIFICAR.h"
+#include "ui/frmAYUDA.h"
 #include "ui/frmPRESENT.h"
 #include "ui/frmPRUEBA.h"
 #include "ui/frmTABLAS.h"
@@ -20,6 +21,7 @@ void registerAllScreens(ScreenRegistry& screens) {
     screens.add<frmPRUEBA>();
     screens.add<frmMODIFICAR>();
     screens.add<frmGRAFICAS>();
+    screens.add<frmAYUDA>();
 }
 
 }  // namespace velm

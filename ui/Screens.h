@@ -15,6 +15,7 @@ class frmDATOS;
 class frmPRUEBA;
 class frmMODIFICAR;
 class frmGRAFICAS;
+class frmAYUDA;
 
 namespace velm {
 
@@ -27,6 +28,7 @@ template <> inline const char* screenName<frmDATOS>() { return "frmDATOS"; }
 template <> inline const char* screenName<frmPRUEBA>() { return "frmPRUEBA"; }
 template <> inline const char* screenName<frmMODIFICAR>() { return "frmMODIFICAR"; }
 template <> inline const char* screenName<frmGRAFICAS>() { return "frmGRAFICAS"; }
+template <> inline const char* screenName<frmAYUDA>() { return "frmAYUDA"; }
 
 void registerAllScreens(ScreenRegistry& screens);
 

@@ -1,0 +1,100 @@
+// The Help menu in the language the tests run in, and, in English, no Spanish caption left on
+// any screen.
+#include "i18n/Language.h"
+#include "tests/i18n/TsFile.h"
+#include "tests/screens/ScreenTest.h"
+#include "ui/frmAYUDA.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+
+#include <set>
+
+using namespace velm::testing;
+using velm::Family;
+
+namespace {
+
+bool english() { return velm::languageOfEnvironment() == velm::Language::English; }
+
+}  // namespace
+
+TEST(Help, IsLastInTheMenuBarWithAnAccessKeyNoScreenUses) {
+    App app;
+    const QList<QAction*> bar = app.main.menuBar()->actions();
+    ASSERT_FALSE(bar.isEmpty());
+    EXPECT_EQ(bar.last(), app.main.Ayuda->menuAction());
+    EXPECT_EQ(app.main.Ayuda->title(), english() ? "&Help" : "A&yuda");
+    const QKeySequence key = QKeySequence::mnemonic(app.main.Ayuda->title());
+    for (QAction* a : bar)
+        if (a != bar.last()) EXPECT_NE(QKeySequence::mnemonic(a->text()), key) << str(a->text());
+    for (const char* screen : {"frmPRESENT", "frmVELM2", "frmPRESENT2", "frmVELM1", "frmTABLAS", "frmDATOS",
+                               "frmPRUEBA", "frmMODIFICAR", "frmGRAFICAS"})
+        for (QAbstractButton* b : app.main.screens().screen(QString::fromUtf8(screen)).findChildren<QAbstractButton*>())
+            EXPECT_NE(QKeySequence::mnemonic(b->text()), key) << screen << " " << str(b->text());
+}
+
+TEST(Help, TheManualIsTheGuideOfTheLanguage) {
+    App app;
+    app.main.mnuManual->trigger();
+    ASSERT_TRUE(app.visible("frmAYUDA"));
+    QTextBrowser* guide = app.main.screens().get<frmAYUDA>().txtMANUAL;
+    EXPECT_TRUE(guide->isReadOnly());
+    EXPECT_TRUE(guide->source().toLocalFile().endsWith(english() ? "manual.en.html" : "manual.es.html"))
+        << str(guide->source().toString());
+    const QString text = guide->toPlainText();
+    for (const char* words : {"GASES.mdb", "velmorantes-calc", "Incropera", english() ? "Range warnings" : "Avisos de rango"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
+}
+
+TEST(Help, AboutNamesTheVersionTheLicenceTheFolderAndTheSources) {
+    App app;
+    app.main.mnuAcerca->trigger();
+    const QStringList shown = app.take();
+    ASSERT_EQ(shown.size(), 1);
+    for (const QString& part : {QStringLiteral("VELMORANTES " VELM_VERSION), QStringLiteral("GPL-3.0-or-later"),
+                                QDir::toNativeSeparators(app.dir.path()), QStringLiteral("Incropera"),
+                                QStringLiteral("CoolProp")})
+        EXPECT_TRUE(shown[0].contains(part)) << str(part);
+}
+
+// Every caption of every screen and menu, in English, is a translation: none is a Spanish
+// source text whose translation differs from it.
+TEST(Help, InEnglishNoCaptionIsSpanish) {
+    if (!english()) GTEST_SKIP() << "the Spanish run";
+    std::set<QString> spanish;
+    for (const auto& [key, entry] : readTs(QStringLiteral(VELM_TS)))
+        // Fluid titles are data, shown as they are stored (in the lists with an English name).
+        if (entry.translation != key.second && key.first != "velm::fluids") spanish.insert(key.second);
+    App app;
+    app.openFluid("GASES", "AIRE");
+    QStringList captions;
+    for (QAction* a : app.main.findChildren<QAction*>()) captions << a->text();
+    for (const char* screen : {"frmPRESENT", "frmVELM2", "frmPRESENT2", "frmVELM1", "frmTABLAS", "frmDATOS",
+                               "frmPRUEBA", "frmGRAFICAS", "frmAYUDA"}) {
+        QWidget& s = app.main.screens().screen(QString::fromUtf8(screen));
+        app.main.screens().show(QString::fromUtf8(screen));
+        captions << s.windowTitle();
+        for (QLabel* l : s.findChildren<QLabel*>()) captions << l->text();
+        for (QAbstractButton* b : s.findChildren<QAbstractButton*>()) captions << b->text();
+        for (QGroupBox* g : s.findChildren<QGroupBox*>()) captions << g->title();
+    }
+    EXPECT_GT(captions.size(), 60);
+    for (const QString& c : captions) EXPECT_FALSE(spanish.count(c)) << "Spanish in English: " << str(c);
+}
+
+// In English a built-in fluid shows its English name beside its title; the title alone is
+// what is chosen (and so stored and saved).
+TEST(Language, BuiltInFluidsShowTheirEnglishNameButKeepTheirTitle) {
+    App app;
+    velm::FluidStore(app.files, Family::Gases).createTable("MI GAS");
+    app.openFamily("GASES");
+    auto* combo = app.find<QComboBox>("frmVELM2", "cboOTRO");
+    EXPECT_EQ(combo->itemText(0), english() ? "AIRE (air)" : "AIRE");
+    EXPECT_EQ(combo->itemText(combo->count() - 1), "MI GAS");
+    app.chooseFluid("AIRE");
+    EXPECT_EQ(app.main.screens().screen("frmVELM1").windowTitle(), "AIRE");
+    EXPECT_EQ(app.state.FLUIDO, "AIRE");
+}
