@@ -32,6 +32,8 @@ TEST(StartOptions, ArgumentsChooseTheFolderOrAreRefused) {
         {"empty folder", {"--db-dir", ""}, "", Action::Refuse, "NECESITA UNA CARPETA"},
         {"Qt's own option", {"-platform", "offscreen"}, "", Action::Refuse, "Unknown option"},
         {"a stray argument", {"tablas"}, "", Action::Refuse, "'tablas'"},
+        {"a language", {"--language", "en", "--db-dir=/srv/tablas"}, "", Action::Run, "/srv/tablas"},
+        {"a language not offered", {"--language=fr"}, "", Action::Refuse, "--language DEBE SER es O en (SE DIO 'fr')"},
     };
     for (const Case& c : cases) {
         const StartOptions o = velm::readStartOptions(QStringList{"velmorantes"} + c.args,

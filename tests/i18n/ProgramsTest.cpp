@@ -93,6 +93,11 @@ TEST(Programs, ResultsAndExportsAreTheSameInEnglish) {
         EXPECT_EQ(english.out, spanish.out) << extra.join(' ').toStdString();
         EXPECT_EQ(locale.out, spanish.out) << extra.join(' ').toStdString();
     }
+    // The English name of the English units is taken for theirs.
+    const Outcome ingles = run(VELM_CALC, sweep + QStringList{"--units", "INGLES"}, "C.UTF-8", dir.path());
+    const Outcome english = run(VELM_CALC, sweep + QStringList{"--units", "ENGLISH"}, "en_US.UTF-8", dir.path());
+    EXPECT_EQ(english.status, 0);
+    EXPECT_EQ(english.out, ingles.out);
 }
 
 }  // namespace

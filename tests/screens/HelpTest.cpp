@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include <set>
 
@@ -97,4 +98,15 @@ TEST(Language, BuiltInFluidsShowTheirEnglishNameButKeepTheirTitle) {
     app.chooseFluid("AIRE");
     EXPECT_EQ(app.main.screens().screen("frmVELM1").windowTitle(), "AIRE");
     EXPECT_EQ(app.state.FLUIDO, "AIRE");
+}
+
+// Qt's own buttons speak the interface's language (in Spanish from Qt's own translation).
+TEST(Language, QtsOwnButtonsSpeakTheLanguage) {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const QStringList want = english() ? QStringList{"OK", "&Yes", "&No", "Cancel"}
+                                       : QStringList{"Aceptar", "&Sí", "&No", "Cancelar"};
+    const QStringList got{box.button(QMessageBox::Ok)->text(), box.button(QMessageBox::Yes)->text(),
+                          box.button(QMessageBox::No)->text(), box.button(QMessageBox::Cancel)->text()};
+    EXPECT_EQ(got, want);
 }
