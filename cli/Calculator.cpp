@@ -11,6 +11,7 @@
 #include "engine/SweepPlot.h"
 #include "engine/SweepText.h"
 #include "engine/UserError.h"
+#include "i18n/Language.h"
 #include "plot/Chart.h"
 #include "store/FluidStore.h"
 #include "store/ResultsFile.h"
@@ -55,81 +56,98 @@ std::string wrapped(std::string_view lead, std::string_view text) {
     return out + "\n";
 }
 
+QString say(const char* source, std::initializer_list<QString> values = {}) {
+    return translated("velm::calc", source, values);
+}
+
 // The --fluid option: every built-in name, by family, from the catalogue.
 std::string fluidOption() {
-    std::string text = "a built-in fluid, matched exactly, letter case included (";
+    QString names;
     for (const Family family : kFamilies) {
-        if (family != kFamilies.front()) text += "; ";
-        text += std::string(familyName(family)) + ":";
-        for (const BuiltInFluid& f : builtInFluids(family)) text += " " + std::string(f.name) + ",";
-        text.pop_back();
+        if (family != kFamilies.front()) names += QStringLiteral("; ");
+        names += qs(familyName(family)) + QLatin1Char(':');
+        for (const BuiltInFluid& f : builtInFluids(family)) names += QLatin1Char(' ') + qs(f.name) + QLatin1Char(',');
+        names.chop(1);
     }
-    text += "), or the title of a table stored in the family's database file.";
-    return wrapped("  --fluid NAME              ", text);
+    return wrapped(say(QT_TRANSLATE_NOOP("velm::calc", "  --fluid NOMBRE            ")).toStdString(),
+                   say(QT_TRANSLATE_NOOP("velm::calc", "un fluido incorporado, con su nombre exacto, mayúsculas y "
+                                                      "minúsculas incluidas (%1), o el título de una tabla guardada en "
+                                                      "el archivo de base de datos de la familia."),
+                      {names})
+                       .toStdString());
 }
 
-// "D, Cp, V.AB., V.CI., K, ALFA, Pr and, for liquids, BETA"
-std::string propertyList() {
-    std::string text;
-    for (const PropertyInfo& p : propertiesOf(Family::Gases)) text += std::string(p.symbol) + ", ";
-    text.resize(text.size() - 2);
-    return text + " and, for liquids, " + std::string(info(Property::BETA).symbol);
+// "D, Cp, V.AB., V.CI., K, ALFA, Pr y, para líquidos, BETA": the results file's headings.
+QString propertyList() {
+    QString text;
+    for (const PropertyInfo& p : propertiesOf(Family::Gases)) text += qs(p.symbol) + QStringLiteral(", ");
+    text.chop(2);
+    return say(QT_TRANSLATE_NOOP("velm::calc", "%1 y, para líquidos, %2"), {text, qs(info(Property::BETA).symbol)});
 }
 
-// "DEN, CP, MIU, UN, K, ALFA, PR or, for liquids, BETA"
-std::string columnList() {
-    std::string text;
-    for (const PropertyInfo& p : propertiesOf(Family::Gases)) text += std::string(p.column) + ", ";
-    text.resize(text.size() - 2);
-    return text + " or, for liquids, " + std::string(info(Property::BETA).column);
+// "DEN, CP, MIU, UN, K, ALFA, PR o, para líquidos, BETA"
+QString columnList() {
+    QString text;
+    for (const PropertyInfo& p : propertiesOf(Family::Gases)) text += qs(p.column) + QStringLiteral(", ");
+    text.chop(2);
+    return say(QT_TRANSLATE_NOOP("velm::calc", "%1 o, para líquidos, %2"), {text, qs(info(Property::BETA).column)});
 }
 
 std::string usage() {
-    return R"(Usage: velmorantes-calc --family FAMILY --fluid NAME --temp VALUE [OPTION]...
-  or:  velmorantes-calc --family FAMILY --fluid NAME --sweep FROM:TO:STEP [OPTION]...
+    return say(QT_TRANSLATE_NOOP("velm::calc", R"(Modo de empleo: velmorantes-calc --family FAMILIA --fluid NOMBRE --temp VALOR [OPCIÓN]...
+  o:  velmorantes-calc --family FAMILIA --fluid NOMBRE --sweep DESDE:HASTA:PASO [OPCIÓN]...
 
-Computes the properties of a fluid as the VELMORANTES property screen does and prints the
-heading line of the results file, then one values line per temperature (comma-separated,
-UTF-8): T as given, )" + propertyList() + R"(.
+Calcula las propiedades de un fluido como la pantalla de propiedades de VELMORANTES e
+imprime la línea de encabezado del archivo de resultados y después una línea de valores
+por temperatura (separados por comas, UTF-8): T tal como se dio, %1.
 
-  --family GASES|LIQUIDOS   the fluid family.
-)" + fluidOption() +
-           R"(  --temp VALUE              the temperature, in the scale of --scale.
-  --sweep FROM:TO:STEP      the temperatures FROM, FROM+STEP, ... up to TO included.
-  --scale K|ºC|ºF           K or ºC (also C) under SI units, ºF (also F) under English
-                            units; default K under SI, ºF under INGLES. ºC adds 273 and
-                            ºF gives (F - 32) * 5 / 9 + 273.
-  --pressure VALUE          the absolute pressure, gases only and required for them: kPa
-                            under SI units, psi under English units (14.696 psi = 101.3 kPa).
-  --units SI|INGLES         the unit system of the results (default SI).
-  --output FILE             also append the results to FILE in the results-file format
-                            (Latin-1, CR LF); a new or empty file gets the heading first.
-  --db-dir DIR              the folder of GASES.mdb and LIQUIDOS.mdb (default: the
-                            current folder).
-  --format csv|tsv|results  print the table in another form, once every temperature is
-                            done: csv (a heading row, "." decimals, every value to full
-                            precision, and where each row came from), tsv (the same
-                            separated by tabs, with the locale's decimal separator, as
-                            the table screen copies it for a spreadsheet) or results (the
-                            results file's bytes: Latin-1, CR LF).
-  --plot PROPERTY           draw PROPERTY against the temperature into --plot-file:
-                            )" + columnList() + R"(.
-  --plot-file FILE          the picture, PNG or SVG after its ending; it replaces FILE
-                            only once complete. No display is needed.
-  --plot-size WxH           its size in pixels, 100 to 10000 each (default 800x600).
-  --plot-axis linear|log    the value axis (default linear; log leaves out values <= 0).
-  --help                    print this help and stop.
-  --version                 print the version and stop.
+  --family GASES|LIQUIDOS   la familia del fluido.
+%2  --temp VALOR              la temperatura, en la escala de --scale.
+  --sweep DESDE:HASTA:PASO  las temperaturas DESDE, DESDE+PASO, ... hasta HASTA incluida.
+  --scale K|ºC|ºF           K o ºC (también C) en unidades SI, ºF (también F) en unidades
+                            inglesas; por omisión K en SI y ºF en INGLES. ºC suma 273 y
+                            ºF da (F - 32) * 5 / 9 + 273.
+  --pressure VALOR          la presión absoluta, solo para gases y obligatoria para ellos:
+                            kPa en unidades SI, psi en unidades inglesas (14.696 psi =
+                            101.3 kPa).
+  --units SI|INGLES         el sistema de unidades de los resultados (por omisión SI;
+                            ENGLISH vale por INGLES).
+  --output ARCHIVO          añade además los resultados a ARCHIVO en el formato del
+                            archivo de resultados (Latin-1, CR LF); un archivo nuevo o
+                            vacío recibe antes el encabezado.
+  --db-dir CARPETA          la carpeta de GASES.mdb y LIQUIDOS.mdb (por omisión, la
+                            carpeta actual).
+  --format csv|tsv|results  imprime la tabla de otra forma, una vez hechas todas las
+                            temperaturas: csv (una fila de encabezado, decimales con ".",
+                            cada valor con toda su precisión y de dónde salió cada fila),
+                            tsv (lo mismo separado por tabuladores, con el separador
+                            decimal de la configuración regional, como la pantalla de
+                            tablas lo copia para una hoja de cálculo) o results (los
+                            bytes del archivo de resultados: Latin-1, CR LF).
+  --plot PROPIEDAD          dibuja PROPIEDAD frente a la temperatura en --plot-file:
+                            %3.
+  --plot-file ARCHIVO       la imagen, PNG o SVG según su terminación; sustituye a
+                            ARCHIVO solo cuando está completa. No hace falta pantalla.
+  --plot-size ANxAL         su tamaño en píxeles, de 100 a 10000 cada uno (por omisión
+                            800x600).
+  --plot-axis linear|log    el eje de valores (por omisión linear; log deja fuera los
+                            valores <= 0).
+  --language es|en          el idioma de los mensajes y de esta ayuda (por omisión, el de
+                            la configuración regional: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+  --help                    muestra esta ayuda y termina.
+  --version                 muestra la versión y termina.
 
-Numbers take "." as the decimal point; a comma is accepted instead only under a locale
-that writes numbers with one; digit grouping never. A built-in fluid outside its
-correlation range is warned about and evaluated from its stored table, like any other
-fluid. Messages go to standard error.
+Los números llevan "." como separador decimal; se acepta en su lugar una coma solo con una
+configuración regional que escribe así los números; nunca separadores de miles. Un fluido
+incorporado fuera del rango de su correlación recibe un aviso y se evalúa con su tabla
+guardada, como cualquier otro fluido. Los mensajes van a la salida de error.
 
-Exit status: 0 every value computed; 1 an entry refused or a value not computed; 2 a usage
-error.
-
-)" + convectionUsage();
+Estado de salida: 0 todos los valores calculados; 1 una entrada rechazada o un valor no
+calculado; 2 un error de uso.
+)"),
+              {propertyList(), QString::fromStdString(fluidOption()), columnList()})
+               .toStdString() +
+           "\n" + convectionUsage();
 }
 
 const std::set<std::string> kOptions{"--family",   "--fluid",     "--temp",      "--sweep",
@@ -144,6 +162,10 @@ const std::set<std::string> kOptions{"--family",   "--fluid",     "--temp",     
 struct UsageError {
     std::string problem;
 };
+
+UsageError usageError(const char* source, std::initializer_list<QString> values = {}) {
+    return {say(source, values).toStdString()};
+}
 
 class StreamNotifier : public Notifier {
 public:
@@ -167,12 +189,12 @@ Options parseOptions(const std::vector<std::string>& args) {
             value = name.substr(eq + 1);
             name.resize(eq);
         }
-        if (!kOptions.count(name)) throw UsageError{"unknown argument '" + args[i] + "'"};
+        if (!kOptions.count(name)) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "ARGUMENTO DESCONOCIDO '%1'"), {qs(args[i])});
         if (!inlineValue) {
-            if (i + 1 == args.size()) throw UsageError{name + " needs a value"};
+            if (i + 1 == args.size()) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 NECESITA UN VALOR"), {qs(name)});
             value = args[++i];
         }
-        if (!options.emplace(name, value).second) throw UsageError{name + " given twice"};
+        if (!options.emplace(name, value).second) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 SE DIO DOS VECES"), {qs(name)});
     }
     return options;
 }
@@ -190,8 +212,7 @@ std::string scaleFor(const Options& o, bool english) {
     if (s == "C" || s == "°C") s = "ºC";
     if (s == "F" || s == "°F") s = "ºF";
     if (english ? s == "ºF" : (s == "K" || s == "ºC")) return s;
-    throw UsageError{"--scale " + *given + " is not offered under " +
-                     (english ? "INGLES units (use ºF)" : "SI units (use K or ºC)")};
+    throw usageError(english ? QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES INGLES (USE ºF)") : QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES SI (USE K O ºC)"), {qs(*given)});
 }
 
 // The temperatures of FROM:TO:STEP; nullopt: a part is not a number (the entry is refused,
@@ -200,16 +221,15 @@ std::optional<std::vector<double>> parseSweep(const std::string& text, bool deci
     const auto a = text.find(':');
     const auto b = a == std::string::npos ? a : text.find(':', a + 1);
     if (b == std::string::npos || text.find(':', b + 1) != std::string::npos)
-        throw UsageError{"--sweep takes FROM:TO:STEP"};
+        throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep LLEVA DESDE:HASTA:PASO"));
     const auto from = parseNumber(text.substr(0, a), decimalComma);
     const auto to = parseNumber(text.substr(a + 1, b - a - 1), decimalComma);
     const auto step = parseNumber(text.substr(b + 1), decimalComma);
     if (!from || !to || !step) return std::nullopt;
     const std::optional<double> steps = sweepSteps(*from, *to, *step);
-    if (!steps) throw UsageError{"--sweep: STEP must be non-zero and lead from FROM to TO"};
+    if (!steps) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep: EL PASO NO PUEDE SER CERO Y DEBE LLEVAR DE DESDE A HASTA"));
     if (*steps + 1 > static_cast<double>(kMaxSweep))
-        throw UsageError{"--sweep gives more than " + std::to_string(kMaxSweep) +
-                         " temperatures"};
+        throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep DA MAS DE %1 TEMPERATURAS"), {QString::number(kMaxSweep)});
     return sweepTemperatures(*from, *step, sweepCount(*steps));
 }
 
@@ -229,10 +249,10 @@ std::optional<PlotRequest> parsePlot(const Options& o, Family family) {
     const auto file = option(o, "--plot-file");
     if (!property && !file) {
         for (const char* name : {"--plot-size", "--plot-axis"})
-            if (option(o, name)) throw UsageError{std::string(name) + " needs --plot"};
+            if (option(o, name)) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 NECESITA --plot"), {QString::fromLatin1(name)});
         return std::nullopt;
     }
-    if (!property || !file) throw UsageError{"--plot and --plot-file go together"};
+    if (!property || !file) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--plot Y --plot-file VAN JUNTAS"));
     PlotRequest p;
     bool known = false;
     for (const PropertyInfo& candidate : propertiesOf(family))
@@ -241,11 +261,10 @@ std::optional<PlotRequest> parsePlot(const Options& o, Family family) {
             known = true;
         }
     if (!known)
-        throw UsageError{"--plot takes " + columnList() + " (the " + std::string(familyName(family)) +
-                         " family has no " + *property + ")"};
+        throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--plot LLEVA %1 (LA FAMILIA %2 NO TIENE %3)"), {columnList(), qs(familyName(family)), qs(*property)});
     p.file = QString::fromStdString(*file);
     const std::optional<ImageFormat> format = imageFormatFor(p.file);
-    if (!format) throw UsageError{"--plot-file must end in .png or .svg"};
+    if (!format) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--plot-file DEBE TERMINAR EN .png O .svg"));
     p.format = *format;
     if (const auto size = option(o, "--plot-size")) {
         const QStringList wh = QString::fromStdString(*size).split(QLatin1Char('x'));
@@ -253,11 +272,11 @@ std::optional<PlotRequest> parsePlot(const Options& o, Family family) {
         const int w = wh.size() == 2 ? wh[0].toInt(&okW) : 0;
         const int h = wh.size() == 2 ? wh[1].toInt(&okH) : 0;
         if (!okW || !okH || w < 100 || h < 100 || w > 10000 || h > 10000)
-            throw UsageError{"--plot-size takes WIDTHxHEIGHT, each 100 to 10000 pixels"};
+            throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--plot-size LLEVA ANCHOxALTO, CADA UNO DE 100 A 10000 PIXELES"));
         p.size = QSize(w, h);
     }
     const std::string axis = option(o, "--plot-axis").value_or("linear");
-    if (axis != "linear" && axis != "log") throw UsageError{"--plot-axis must be linear or log"};
+    if (axis != "linear" && axis != "log") throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--plot-axis DEBE SER linear O log"));
     p.logAxis = axis == "log";
     return p;
 }
@@ -275,20 +294,21 @@ struct Request {
 Request parseRequest(const Options& o) {
     Request r;
     const std::optional<Family> family = familyNamed(option(o, "--family").value_or(""));
-    if (!family) throw UsageError{"--family must be GASES or LIQUIDOS"};
+    if (!family) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--family DEBE SER GASES O LIQUIDOS"));
     r.family = *family;
-    if (!option(o, "--fluid")) throw UsageError{"--fluid is required"};
+    if (!option(o, "--fluid")) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "FALTA --fluid"));
     r.fluid = *option(o, "--fluid");
     r.temperature = option(o, "--temp");
     r.sweep = option(o, "--sweep");
     if (r.temperature.has_value() == r.sweep.has_value())
-        throw UsageError{"give either --temp or --sweep"};
+        throw usageError(QT_TRANSLATE_NOOP("velm::calc", "INDIQUE --temp O --sweep, UNA DE LAS DOS"));
     r.units = option(o, "--units").value_or(kSI);
-    if (r.units != kSI && r.units != kEnglish) throw UsageError{"--units must be SI or INGLES"};
+    if (r.units == "ENGLISH") r.units = kEnglish;  // the English name of the same units
+    if (r.units != kSI && r.units != kEnglish) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--units DEBE SER SI O INGLES"));
     r.pressure = option(o, "--pressure");
     const bool gas = r.family == Family::Gases;
-    if (gas && !r.pressure) throw UsageError{"a gas needs --pressure"};
-    if (!gas && r.pressure) throw UsageError{"--pressure is for gases only"};
+    if (gas && !r.pressure) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "UN GAS NECESITA --pressure"));
+    if (!gas && r.pressure) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--pressure ES SOLO PARA GASES"));
     r.scale = scaleFor(o, r.units == kEnglish);
     r.output = option(o, "--output");
     r.dbDir = QString::fromStdString(option(o, "--db-dir").value_or(""));
@@ -296,7 +316,7 @@ Request parseRequest(const Options& o) {
         if (*format == "csv") r.format = Format::Csv;
         else if (*format == "tsv") r.format = Format::Tsv;
         else if (*format == "results") r.format = Format::Results;
-        else throw UsageError{"--format must be csv, tsv or results"};
+        else throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--format DEBE SER csv, tsv O results"));
     }
     r.plot = parsePlot(o, r.family);
     return r;
@@ -357,7 +377,7 @@ int calculate(const Request& r, std::ostream& out, std::ostream& err) {
     if (r.sweep) {
         std::optional<std::vector<double>> temperatures = parseSweep(*r.sweep, decimalComma);
         if (!temperatures) {
-            notifier.inform(msg::kNotANumber);
+            notifier.inform(msg::tr(msg::kNotANumber));
             return 1;
         }
         request.temperatures = std::move(*temperatures);
@@ -411,8 +431,11 @@ bool wantsPlot(const std::vector<std::string>& args) {
     return false;
 }
 
-int runCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCalculator(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = given;
     try {
+        const LanguageOption language = takeLanguageOption(args);
+        if (language.wrong) throw UsageError{languageProblem(language)};
         for (const std::string& a : args)
             if (a == "--help" || a == "-h") {
                 out << usage();

@@ -2,6 +2,8 @@
 
 #include "legacy/Conversion.h"
 #include "engine/UserError.h"
+#include "i18n/Language.h"
+#include "i18n/Text.h"
 
 #include <QString>
 
@@ -11,39 +13,50 @@
 namespace velm {
 namespace {
 
-constexpr const char* kUsage = R"(Usage: velmorantes-import OLD.mdb NEW.mdb --family GASES|LIQUIDOS
+std::string usage() {
+    return translatedText("velm::import", QT_TRANSLATE_NOOP("velm::import", R"(Modo de empleo: velmorantes-import ANTIGUO.mdb NUEVO.mdb --family GASES|LIQUIDOS
 
-Converts an Access database file of an earlier VELMORANTES (GASES.mdb or LIQUIDOS.mdb, Jet
-format) into a new database file of this program's format, and prints what it took over
-and what it left out.
+Convierte un archivo de base de datos de Access de un VELMORANTES anterior (GASES.mdb o
+LIQUIDOS.mdb, formato Jet) en un archivo de base de datos nuevo con el formato de este
+programa, e imprime lo que tomó y lo que dejó fuera.
 
-  OLD.mdb                   the Access file: only read, never written.
-  NEW.mdb                   the new file, which must not exist yet. Naming OLD.mdb again
-                            converts it in place: the original is then kept beside the new
-                            file as OLD.access.mdb (OLD.access-2.mdb ... if that is taken).
-  --family GASES|LIQUIDOS   the family of the file's tables.
-  --help                    print this help and stop.
-  --version                 print the version and stop.
+  ANTIGUO.mdb               el archivo de Access: solo se lee, nunca se escribe.
+  NUEVO.mdb                 el archivo nuevo, que aún no debe existir. Nombrar otra vez
+                            ANTIGUO.mdb lo convierte en su sitio: el original se conserva
+                            entonces junto al archivo nuevo como ANTIGUO.access.mdb
+                            (ANTIGUO.access-2.mdb ... si ese nombre está ocupado).
+  --family GASES|LIQUIDOS   la familia de las tablas del archivo.
+  --language es|en          el idioma de los mensajes y de esta ayuda (por omisión, el de
+                            la configuración regional: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+  --help                    muestra esta ayuda y termina.
+  --version                 muestra la versión y termina.
 
-A table is taken over when it has every column of its family: TEMP DEN CP MIU UN K ALFA PR
-and, for liquids, BETA, each a number (letter case and column order do not matter; other
-columns are ignored). Its title is kept exactly and every value is stored as the nearest
-single-precision number. Left out, and reported: any other table, a liquid table without
-BETA, a damaged table, and a row lacking a value (the rest of its table is taken over). A
-table without rows is taken over without rows. Each built-in fluid the old file has no
-table for gets the program's own table, after the imported ones. The new file is written
-aside and appears only when complete.
+Se toma una tabla que tiene todas las columnas de su familia: TEMP DEN CP MIU UN K ALFA PR
+y, para líquidos, BETA, cada una numérica (no importan las mayúsculas ni el orden de las
+columnas; las demás columnas se ignoran). Su título se conserva tal cual y cada valor se
+guarda como el número de precisión simple más cercano. Quedan fuera, y se informa de ello:
+cualquier otra tabla, una tabla de líquidos sin BETA, una tabla dañada y una fila a la que
+le falta un valor (el resto de su tabla se toma). Una tabla sin filas se toma sin filas.
+Cada fluido incorporado para el que el archivo antiguo no tiene tabla recibe la tabla
+propia del programa, después de las importadas. El archivo nuevo se escribe aparte y solo
+aparece cuando está completo.
 
-The program itself offers the same conversion when it finds an Access file in place of
-GASES.mdb or LIQUIDOS.mdb.
+El propio programa ofrece la misma conversión cuando encuentra un archivo de Access en
+lugar de GASES.mdb o LIQUIDOS.mdb.
 
-Exit status: 0 every table and row taken over; 1 some left out (see the report); 2 a usage
-error, or a file that could not be read or written (nothing is written then).
-)";
+Estado de salida: 0 todas las tablas y filas tomadas; 1 alguna quedó fuera (véase el
+informe); 2 un error de uso, o un archivo que no se pudo leer o escribir (entonces no se
+escribe nada).
+)"));
+}
 
 struct UsageError {
     std::string problem;
 };
+
+UsageError usageError(const char* source, std::initializer_list<QString> values = {}) {
+    return {translatedText("velm::import", source, values)};
+}
 
 struct Arguments {
     std::string old, target;
@@ -57,22 +70,22 @@ Arguments parse(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         std::string family;
         if (arg == "--family") {
-            if (i + 1 == args.size()) throw UsageError{"--family needs a value"};
+            if (i + 1 == args.size()) throw usageError(QT_TRANSLATE_NOOP("velm::import", "--family NECESITA UN VALOR"));
             family = args[++i];
         } else if (arg.rfind("--family=", 0) == 0) {
             family = arg.substr(9);
         } else if (arg.rfind("--", 0) == 0) {
-            throw UsageError{"unknown argument '" + arg + "'"};
+            throw usageError(QT_TRANSLATE_NOOP("velm::import", "ARGUMENTO DESCONOCIDO '%1'"), {qs(arg)});
         } else {
             files.push_back(arg);
             continue;
         }
-        if (a.family) throw UsageError{"--family given twice"};
+        if (a.family) throw usageError(QT_TRANSLATE_NOOP("velm::import", "--family SE DIO DOS VECES"));
         a.family = familyNamed(family);
-        if (!a.family) throw UsageError{"--family must be GASES or LIQUIDOS"};
+        if (!a.family) throw usageError(QT_TRANSLATE_NOOP("velm::import", "--family DEBE SER GASES O LIQUIDOS"));
     }
-    if (files.size() != 2) throw UsageError{"give the old file and the new file"};
-    if (!a.family) throw UsageError{"--family is required"};
+    if (files.size() != 2) throw usageError(QT_TRANSLATE_NOOP("velm::import", "INDIQUE EL ARCHIVO ANTIGUO Y EL ARCHIVO NUEVO"));
+    if (!a.family) throw usageError(QT_TRANSLATE_NOOP("velm::import", "FALTA --family"));
     a.old = files[0];
     a.target = files[1];
     return a;
@@ -80,12 +93,15 @@ Arguments parse(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int runImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runImport(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = given;
     Arguments a;
     try {
+        const LanguageOption language = takeLanguageOption(args);
+        if (language.wrong) throw UsageError{languageProblem(language)};
         for (const std::string& arg : args)
             if (arg == "--help" || arg == "-h") {
-                out << kUsage;
+                out << usage();
                 return 0;
             }
         if (std::find(args.begin(), args.end(), "--version") != args.end()) {
@@ -94,7 +110,7 @@ int runImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
         a = parse(args);
     } catch (const UsageError& e) {
-        err << "velmorantes-import: " << e.problem << "\n\n" << kUsage;
+        err << "velmorantes-import: " << e.problem << "\n\n" << usage();
         return 2;
     }
     try {

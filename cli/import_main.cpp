@@ -1,4 +1,5 @@
 #include "cli/Import.h"
+#include "i18n/Language.h"
 
 #include <QCoreApplication>
 
@@ -7,5 +8,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> rest = args;
+    const velm::Translations translations(velm::chosenLanguage(velm::takeLanguageOption(rest)));
     return velm::runImport(args, std::cout, std::cerr);
 }

@@ -1,4 +1,5 @@
 #include "cli/Calculator.h"
+#include "i18n/Language.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -17,5 +18,7 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    std::vector<std::string> rest = args;
+    const velm::Translations translations(velm::chosenLanguage(velm::takeLanguageOption(rest)));
     return velm::runCalculator(args, std::cout, std::cerr);
 }

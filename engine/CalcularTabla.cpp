@@ -49,7 +49,7 @@ TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& so
     const TableLine line = chooseLine(s);
     switch (line.step) {
         case TableStep::TooFewPoints:
-            notifier.inform(std::string(msg::kTooFewPoints));
+            notifier.inform(msg::tr(msg::kTooFewPoints));
             return TablaOutcome::TooFewPoints;
         case TableStep::Exact:
             return TablaOutcome::Computed;

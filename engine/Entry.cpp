@@ -195,19 +195,19 @@ PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalCo
     return *m.PRESION < 0 ? PressureOutcome::Negative : PressureOutcome::Accepted;
 }
 
-std::string_view refusal(TemperatureOutcome outcome) {
+std::string refusal(TemperatureOutcome outcome) {
     switch (outcome) {
-        case TemperatureOutcome::NotANumber: return msg::kNotANumber;
-        case TemperatureOutcome::DoesNotExist: return msg::kTemperatureDoesNotExist;
+        case TemperatureOutcome::NotANumber: return msg::tr(msg::kNotANumber);
+        case TemperatureOutcome::DoesNotExist: return msg::tr(msg::kTemperatureDoesNotExist);
         case TemperatureOutcome::Accepted: break;
     }
     return {};
 }
 
-std::string_view refusal(PressureOutcome outcome) {
+std::string refusal(PressureOutcome outcome) {
     switch (outcome) {
-        case PressureOutcome::NotANumber: return msg::kNotANumber;
-        case PressureOutcome::Negative: return msg::kNegativePressure;
+        case PressureOutcome::NotANumber: return msg::tr(msg::kNotANumber);
+        case PressureOutcome::Negative: return msg::tr(msg::kNegativePressure);
         case PressureOutcome::Accepted: break;
     }
     return {};

@@ -53,7 +53,7 @@ enum class PressureOutcome { NotANumber, Negative, Accepted };
 PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma);
 
 // What the user is told when an entry is refused; empty for one accepted.
-std::string_view refusal(TemperatureOutcome outcome);
-std::string_view refusal(PressureOutcome outcome);
+std::string refusal(TemperatureOutcome outcome);
+std::string refusal(PressureOutcome outcome);
 
 }  // namespace velm

@@ -25,7 +25,7 @@ Evaluation runEvaluation(Module1& m, std::string_view ENRANGO, PointSource& sour
     const bool gas = isGasFamily(m);
     const bool inRange = ENRANGO == kSI;
     if (gas && !(m.PRESION && *m.PRESION > 0)) {
-        notifier.inform(std::string(msg::kZeroPressure));
+        notifier.inform(msg::tr(msg::kZeroPressure));
         e.outcome = EvaluationOutcome::ZeroPressure;
         return e;
     }
@@ -47,7 +47,7 @@ Evaluation runEvaluation(Module1& m, std::string_view ENRANGO, PointSource& sour
 
     if (isEnglish(m)) convertToEnglish(m);
     if (!allFinite(m)) {
-        notifier.inform(std::string(msg::kNotComputable));
+        notifier.inform(msg::tr(msg::kNotComputable));
         return e;
     }
     e.texts = resultTexts(m);

@@ -84,7 +84,7 @@ private:
         }
         const bool inRange = !builtIn_ || builtIn_->inRange(T);
         if (!inRange) tell(messages_, msg::outOfCorrelationRange(request_.fluid, builtIn_->rangeText));
-        if (gas_ && !(request_.pressure > 0)) return stop(SweepStop::ZeroPressure, std::string(msg::kZeroPressure));
+        if (gas_ && !(request_.pressure > 0)) return stop(SweepStop::ZeroPressure, msg::tr(msg::kZeroPressure));
 
         std::array<double, kPropertyCount> v{};
         RowSource from = RowSource::Correlation;
@@ -99,7 +99,7 @@ private:
             if (request_.english) x *= p.toEnglish;
             finite = finite && std::isfinite(x);
         }
-        if (!finite) tell(messages_, msg::kNotComputable);
+        if (!finite) tell(messages_, msg::tr(msg::kNotComputable));
         addRow(entered, T, v, from, finite ? RowOutcome::Computed : RowOutcome::NotComputable, !inRange);
         return true;
     }
@@ -120,7 +120,7 @@ private:
         if (unreadable_) return stop(SweepStop::Unreadable, *unreadable_);
         const Selection s = table_->select(T);
         const TableLine line = chooseLine(s);
-        if (line.step == TableStep::TooFewPoints) return stop(SweepStop::TooFewPoints, std::string(msg::kTooFewPoints));
+        if (line.step == TableStep::TooFewPoints) return stop(SweepStop::TooFewPoints, msg::tr(msg::kTooFewPoints));
         const double P = gas_ ? request_.pressure : 0;
         if (line.step == TableStep::Exact) {
             v = atPressure(*s.exact, gas_, P);
@@ -211,10 +211,10 @@ SweepEntry acceptSweep(Family family, std::string_view fluid, bool english,
     const TemperatureAcceptance to = acceptTemperature(scratch, texts.to, scale, decimalComma);
     if (to.outcome != TemperatureOutcome::Accepted) return refuse(SweepField::To, refusal(to.outcome));
     const double last = *scratch.TEMPENT;
-    if (first > last) return refuse(SweepField::To, msg::kFromAboveTo);
+    if (first > last) return refuse(SweepField::To, msg::tr(msg::kFromAboveTo));
 
     const std::optional<double> step = parseNumber(texts.step, decimalComma);
-    if (!step || !(*step > 0)) return refuse(SweepField::Step, msg::kBadStep);
+    if (!step || !(*step > 0)) return refuse(SweepField::Step, msg::tr(msg::kBadStep));
     const std::optional<double> steps = sweepSteps(first, last, *step);
     if (!steps || *steps + 1 > static_cast<double>(kMaxSweep))
         return refuse(SweepField::Step, msg::tooManyTemperatures(kMaxSweep));

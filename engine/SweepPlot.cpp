@@ -1,5 +1,7 @@
 #include "engine/SweepPlot.h"
 
+#include "i18n/Text.h"
+
 #include "engine/Catalogue.h"
 #include "engine/ResultsLine.h"
 #include "engine/TableSelection.h"
@@ -48,15 +50,19 @@ bool drawable(double y, bool logAxis) { return std::isfinite(y) && (!logAxis || 
 
 // The title, the axes' titles and the names in the legend.
 void nameParts(PlotData& d, const SweepRequest& r, const PropertyInfo& p, bool builtIn) {
+    const auto say = [](const char* source, std::initializer_list<QString> values = {}) {
+        return translatedText("velm::plot", source, values);
+    };
     d.title = r.fluid;
     if (r.family == Family::Gases)
-        d.title += " A " + std::string(trimmed(r.pressureText)) + (r.english ? " psi" : " KPa");
+        d.title = say(QT_TRANSLATE_NOOP("velm::plot", "%1 A %2 %3"),
+                     {qs(r.fluid), qs(trimmed(r.pressureText)), r.english ? QStringLiteral("psi") : QStringLiteral("KPa")});
     d.xTitle = temperatureHeading(r.english, r.scale);
-    d.yTitle = p.heading(r.english);
-    d.lineName = builtIn ? "CORRELACION" : "INTERPOLADO";
-    d.extrapolatedName = "EXTRAPOLADO";
-    d.markerName = "PUNTOS DE TABLA";
-    d.rangeName = "RANGO DE LA ECUACION";
+    d.yTitle = p.shownHeading(r.english);
+    d.lineName = builtIn ? say(QT_TRANSLATE_NOOP("velm::plot", "CORRELACION")) : say(QT_TRANSLATE_NOOP("velm::plot", "INTERPOLADO"));
+    d.extrapolatedName = say(QT_TRANSLATE_NOOP("velm::plot", "EXTRAPOLADO"));
+    d.markerName = say(QT_TRANSLATE_NOOP("velm::plot", "PUNTOS DE TABLA"));
+    d.rangeName = say(QT_TRANSLATE_NOOP("velm::plot", "RANGO DE LA ECUACION"));
 }
 
 // The rows as runs of one kind, broken where a value cannot be drawn. `x` takes in every

@@ -71,10 +71,10 @@ std::vector<std::string> sweepHeadings(Family family, bool english, std::string_
 
 std::string_view sourceText(RowSource s) {
     switch (s) {
-        case RowSource::Correlation: return "CORRELACION";
-        case RowSource::TablePoint: return "PUNTO DE TABLA";
-        case RowSource::Interpolated: return "INTERPOLADO";
-        case RowSource::Extrapolated: return "EXTRAPOLADO";
+        case RowSource::Correlation: return QT_TRANSLATE_NOOP("velm::sweep", "CORRELACION");
+        case RowSource::TablePoint: return QT_TRANSLATE_NOOP("velm::sweep", "PUNTO DE TABLA");
+        case RowSource::Interpolated: return QT_TRANSLATE_NOOP("velm::sweep", "INTERPOLADO");
+        case RowSource::Extrapolated: return QT_TRANSLATE_NOOP("velm::sweep", "EXTRAPOLADO");
     }
     return {};
 }
@@ -82,10 +82,23 @@ std::string_view sourceText(RowSource s) {
 std::string_view rowSourceText(const SweepTable& t, std::size_t row) {
     switch (t.outcome[row]) {
         case RowOutcome::Computed: return sourceText(t.source[row]);
-        case RowOutcome::DoesNotExist: return "NO EXISTE";
-        case RowOutcome::NotComputable: return "NO CALCULABLE";
+        case RowOutcome::DoesNotExist: return QT_TRANSLATE_NOOP("velm::sweep", "NO EXISTE");
+        case RowOutcome::NotComputable: return QT_TRANSLATE_NOOP("velm::sweep", "NO CALCULABLE");
     }
     return {};
+}
+
+std::string shownCellText(const SweepTable& t, std::size_t row, std::size_t column) {
+    const std::string text = cellText(t, row, column);
+    return columnProperty(t.request.family, column) || column == 0 ? text
+                                                                     : translatedText("velm::sweep", text.c_str());
+}
+
+std::vector<std::string> shownSweepHeadings(Family family, bool english, std::string_view scale) {
+    std::vector<std::string> h{temperatureHeading(english, scale)};
+    for (const PropertyInfo& p : propertiesOf(family)) h.push_back(p.shownHeading(english));
+    h.emplace_back(translatedText("velm::sweep", QT_TRANSLATE_NOOP("velm::sweep", "ORIGEN")));
+    return h;
 }
 
 std::string cellText(const SweepTable& t, std::size_t row, std::size_t column) {

@@ -17,8 +17,11 @@ namespace velm {
 std::size_t sweepColumnCount(Family family);
 // The properties' columns are 1 … n; nullopt for the temperature and the source columns.
 std::optional<Property> columnProperty(Family family, std::size_t column);
-// "T (K)", the results file's headings, "ORIGEN".
+// "T (K)", the results file's headings, "ORIGEN": the exports' heading row, the same in every
+// language.
 std::vector<std::string> sweepHeadings(Family family, bool english, std::string_view scale);
+// The same as the screen's table captions them, in the interface's language.
+std::vector<std::string> shownSweepHeadings(Family family, bool english, std::string_view scale);
 
 // "CORRELACION", "PUNTO DE TABLA", "INTERPOLADO", "EXTRAPOLADO"; or why there are no values.
 std::string_view rowSourceText(const SweepTable& t, std::size_t row);
@@ -27,6 +30,8 @@ std::string_view sourceText(RowSource s);
 // A cell as the screen shows it: the temperature in the results file's number format, each
 // property with its display pattern (empty when not computed), the source.
 std::string cellText(const SweepTable& t, std::size_t row, std::size_t column);
+// The same with the source in the interface's language (the exports keep cellText's).
+std::string shownCellText(const SweepTable& t, std::size_t row, std::size_t column);
 
 // The shortest decimal text that reads back to the same double, "." as the decimal point.
 std::string shortestText(double value);

@@ -107,7 +107,7 @@ AccessTable readTable(MdbCatalogEntry* entry, MdbHandle* h) {
     table.name = fixedName(entry->object_name);
     std::unique_ptr<MdbTableDef, void (*)(MdbTableDef*)> def(mdb_read_table(entry), mdb_free_tabledef);
     if (!def || !mdb_read_columns(def.get()) || def->columns->len < def->num_cols) {
-        table.damage = msg::kNoDefinition;
+        table.damage = msg::tr(msg::kNoDefinition);
         return table;
     }
     std::vector<const MdbColumn*> columns;
@@ -127,7 +127,7 @@ AccessTable readTable(MdbCatalogEntry* entry, MdbHandle* h) {
         for (std::size_t c = 0; c < columns.size(); ++c)
             if (table.columns[c].number()) row[c] = readCell(h, columns[c], bad);
         if (bad) {
-            table.damage = msg::kBadCell;
+            table.damage = msg::tr(msg::kBadCell);
             return table;
         }
         table.rows.push_back(std::move(row));
@@ -183,7 +183,7 @@ public:
         return n;
     }
     bool atEnd() const { return in_.empty(); }
-    [[noreturn]] void fail() const { throw damaged(path_, msg::kReaderAnsweredNonsense); }
+    [[noreturn]] void fail() const { throw damaged(path_, msg::tr(msg::kReaderAnsweredNonsense)); }
 
 private:
     std::string_view take(std::size_t n) {
@@ -233,7 +233,7 @@ bool writeAll(int fd, std::string_view bytes) {
     try {
         out = encodeDatabase(readAccessFileHere(path));
     } catch (const std::bad_alloc&) {
-        out = encodeError(msg::accessFileDamaged(path, msg::kTooLarge));
+        out = encodeError(msg::accessFileDamaged(path, msg::tr(msg::kTooLarge)));
     } catch (const std::exception& e) {
         out = encodeError(e.what());
     }
@@ -257,7 +257,7 @@ AccessFormat checkAccessFile(const std::string& path) {
     const Fd file{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0) throw UserError(msg::cannotReadFile(path, std::strerror(errno)));
-    if (S_ISDIR(st.st_mode)) throw UserError(msg::cannotReadFile(path, "ES UNA CARPETA"));
+    if (S_ISDIR(st.st_mode)) throw UserError(msg::cannotReadFile(path, msg::tr(msg::kIsAFolder)));
     char head[kVersionOffset + 1] = {};
     ssize_t got = 0;
     while (got < ssize_t(sizeof head)) {
@@ -270,14 +270,14 @@ AccessFormat checkAccessFile(const std::string& path) {
     if (got < ssize_t(sizeof head) || !looksLikeAccessFile(QByteArray(head, kAccessHeaderSize)))
         throw UserError(msg::notAnAccessFile(path));
     const unsigned version = std::uint8_t(head[kVersionOffset]);
-    if (version > MDB_VER_ACCDB_2019) throw damaged(path, msg::kUnknownVersion);
+    if (version > MDB_VER_ACCDB_2019) throw damaged(path, msg::tr(msg::kUnknownVersion));
     const AccessFormat format = version == MDB_VER_JET3   ? AccessFormat::Jet3
                                 : version == MDB_VER_JET4 ? AccessFormat::Jet4
                                                           : AccessFormat::Ace;
     // A file cut short would read as one with fewer rows: refused, never half imported.
     const std::size_t page = format == AccessFormat::Jet3 ? kJet3Page : kJet4Page;
     if (st.st_size < off_t(2 * page) || std::size_t(st.st_size) % page != 0)
-        throw damaged(path, msg::kTruncated);
+        throw damaged(path, msg::tr(msg::kTruncated));
     return format;
 }
 
@@ -285,7 +285,7 @@ AccessDatabase readAccessFileHere(const std::string& path) {
     const AccessFormat format = checkAccessFile(path);
     std::unique_ptr<MdbHandle, void (*)(MdbHandle*)> h(mdb_open(path.c_str(), MDB_NOFLAGS), mdb_close);
     // mdb_open takes almost anything; the catalogue is the first real test of the file.
-    if (!h || !mdb_read_catalog(h.get(), MDB_TABLE)) throw damaged(path, msg::kNoCatalogue);
+    if (!h || !mdb_read_catalog(h.get(), MDB_TABLE)) throw damaged(path, msg::tr(msg::kNoCatalogue));
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) throw UserError(msg::cannotReadFile(path, std::strerror(errno)));
     const unsigned long pages =
@@ -297,7 +297,7 @@ AccessDatabase readAccessFileHere(const std::string& path) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(h->catalog, i));
         if (entry->object_type != MDB_TABLE || !mdb_is_user_table(entry)) continue;
         // A table whose definition lies beyond the end: the file was cut at a page boundary.
-        if (entry->table_pg >= pages) throw damaged(path, msg::kTruncated);
+        if (entry->table_pg >= pages) throw damaged(path, msg::tr(msg::kTruncated));
         tables.push_back(entry);
     }
     AccessDatabase db;
@@ -387,23 +387,21 @@ AccessDatabase readAccessFile(const std::string& path, std::chrono::milliseconds
     out.reset();
 
     std::string answer;
-    std::string_view why;
-    std::string timedOut;
+    std::string why;
     const auto deadline = std::chrono::steady_clock::now() + timeLimit;
     char buffer[65536];
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
-            timedOut = msg::readerTimedOut(std::chrono::ceil<std::chrono::seconds>(timeLimit).count());
-            why = timedOut;
+            why = msg::readerTimedOut(std::chrono::ceil<std::chrono::seconds>(timeLimit).count());
             break;
         }
         pollfd p{in.fd, POLLIN, 0};
         const int ready = ::poll(&p, 1, int(std::min<long long>(left.count(), 1000)));
         if (ready < 0 && errno == EINTR) continue;
         if (ready < 0) {
-            why = msg::kReaderCrashed;
+            why = msg::tr(msg::kReaderCrashed);
             break;
         }
         if (ready == 0) continue;
@@ -411,7 +409,7 @@ AccessDatabase readAccessFile(const std::string& path, std::chrono::milliseconds
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;  // the child is done (or gone: its status tells)
         if (answer.size() + std::size_t(n) > kMaxAnswer) {
-            why = msg::kTooLarge;
+            why = msg::tr(msg::kTooLarge);
             break;
         }
         answer.append(buffer, std::size_t(n));
@@ -419,7 +417,7 @@ AccessDatabase readAccessFile(const std::string& path, std::chrono::milliseconds
     if (!why.empty()) ::kill(child, SIGKILL);
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
-    if (why.empty() && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) why = msg::kReaderCrashed;
+    if (why.empty() && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) why = msg::tr(msg::kReaderCrashed);
     if (!why.empty()) throw damaged(path, why);
     return decodeDatabase(answer, path);
 }

@@ -54,7 +54,7 @@ std::string fluidColumns(const AccessTable& t, bool gas, std::vector<std::size_t
         if (i == t.columns.size()) missing.push_back(wanted);
         at.push_back(i);
     }
-    if (!gas && missing == std::vector<std::string>{"BETA"}) return std::string(msg::kNoBeta);
+    if (!gas && missing == std::vector<std::string>{"BETA"}) return msg::tr(msg::kNoBeta);
     if (!missing.empty()) return msg::notAFluidTable(joined(missing), missing.size() > 1);
     for (std::size_t c = 0; c < at.size(); ++c)
         if (!t.columns[at[c]].number()) return msg::columnNotANumber(t.columns[at[c]].name);
@@ -68,9 +68,9 @@ std::string whyTableLeftOut(const AccessTable& t, const QStringList& taken, bool
     const QString title = QString::fromUtf8(t.name);
     if (!t.damage.empty()) return msg::tableDamaged(t.damage);
     if (title.isEmpty() || title.toUtf8() != QByteArray::fromStdString(t.name))
-        return std::string(msg::kUnreadableTitle);
-    if (store::isEngineName(title)) return std::string(msg::kReservedTitle);
-    if (taken.contains(title.toUpper())) return std::string(msg::kRepeatedTitle);
+        return msg::tr(msg::kUnreadableTitle);
+    if (store::isEngineName(title)) return msg::tr(msg::kReservedTitle);
+    if (taken.contains(title.toUpper())) return msg::tr(msg::kRepeatedTitle);
     return fluidColumns(t, gas, at);
 }
 
@@ -128,7 +128,7 @@ std::vector<std::string> shippedMissing(const QStringList& taken, bool gas) {
 
 void requireWritableFolder(const QString& target) {
     const QFileInfo folder(QFileInfo(target).absolutePath());
-    if (!folder.isDir()) throw UserError(msg::cannotCreateFile(shown(target), "LA CARPETA NO EXISTE"));
+    if (!folder.isDir()) throw UserError(msg::cannotCreateFile(shown(target), msg::tr(msg::kNoFolder)));
     // The owner's bit as well as the system's answer: root may write anywhere, yet a folder
     // its owner closed to writing is meant to stay as it is.
     if (!folder.permissions().testFlag(QFileDevice::WriteOwner) || !folder.isWritable())

@@ -8,21 +8,22 @@ cd "${1:-$(dirname "$0")/..}" || exit 2
 
 # folder: the folders its files may include from, besides its own
 declare -A allowed=(
-  [correlation]=""
-  [engine]="correlation"
-  [store]="correlation engine"
-  [legacy]="correlation engine store"
-  [plot]="correlation engine store"
-  [convection]="correlation engine store"
-  [ui/toolkit]="correlation engine store"
-  [ui]="correlation engine store legacy plot convection ui/toolkit"
-  [cli]="correlation engine store legacy plot convection"
-  [app]="correlation engine store legacy plot convection ui ui/toolkit"
+  [i18n]=""
+  [correlation]="i18n"
+  [engine]="i18n correlation"
+  [store]="i18n correlation engine"
+  [legacy]="i18n correlation engine store"
+  [plot]="i18n correlation engine store"
+  [convection]="i18n correlation engine store"
+  [ui/toolkit]="i18n correlation engine store"
+  [ui]="i18n correlation engine store legacy plot convection ui/toolkit"
+  [cli]="i18n correlation engine store legacy plot convection"
+  [app]="i18n correlation engine store legacy plot convection ui ui/toolkit"
   [tools]="correlation"
 )
-below_screens=" correlation engine store legacy convection "
+below_screens=" i18n correlation engine store legacy convection "
 # The project's folders an include may name, ui/toolkit before ui.
-project_dirs=(ui/toolkit correlation engine store legacy plot convection ui cli app tools tests bench)
+project_dirs=(ui/toolkit i18n correlation engine store legacy plot convection ui cli app tools tests bench)
 qt_roots=(/usr/include/*/qt6 /usr/include/qt6)
 
 layer_of() {
@@ -53,7 +54,7 @@ quoted='^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)"'
 angled='^[[:space:]]*#[[:space:]]*include[[:space:]]*<([^>]+)>'
 bad=0
 dirs=()
-for d in correlation engine store legacy plot convection ui cli app tools; do [[ -d $d ]] && dirs+=("$d"); done
+for d in i18n correlation engine store legacy plot convection ui cli app tools; do [[ -d $d ]] && dirs+=("$d"); done
 while IFS= read -r hit; do
   file=${hit%%:*}
   line=${hit#*:}

@@ -7,12 +7,13 @@ set -eu
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6sql6-sqlite qt6-charts-dev qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # lupdate/lrelease, Qt's own Spanish texts
   libqt6opengl6-dev  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev omits
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
   mdbtools-dev libmdb3 libglib2.0-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
-  help2man dpkg-dev file lintian desktop-file-utils appstream
+  help2man locales dpkg-dev file lintian desktop-file-utils appstream  # locales: the Spanish man pages
   clang libclang-rt-14-dev
 )
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots under Xvfb: the property screen with AIRE's results
-# (docs/velmorantes.png) and the tables-and-plots screen with ACEITE's viscosity on a
-# logarithmic axis (docs/tablas.png) and the convection screen with air across a cylinder and
-# h against the velocity (docs/conveccion.png).
-# Usage: scripts/screenshot.sh [build folder] [property|tables|convection|all]
+# (docs/velmorantes.png, and in English docs/velmorantes-en.png), the tables-and-plots screen
+# with ACEITE's viscosity on a logarithmic axis (docs/tablas.png) and the convection screen
+# with air across a cylinder and h against the velocity (docs/conveccion.png).
+# Usage: scripts/screenshot.sh [build folder] [property|english|tables|convection|all]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 APP="$top/${1:-build}/app/velmorantes"
@@ -14,6 +14,15 @@ trap 'stop_all; rm -rf "$WORK"' EXIT
 mkdir -p "$top/docs"
 
 start_display
+if [ "$which" = all ] || [ "$which" = english ]; then
+  start_program --language en
+  show_air_results alt+s
+  sleep 1
+  import -window root -trim "$top/docs/velmorantes-en.png"
+  echo "wrote docs/velmorantes-en.png"
+  kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+  APP_PID=
+fi
 if [ "$which" = all ] || [ "$which" = property ]; then
   start_program
   show_air_results

@@ -75,15 +75,15 @@ std::optional<struct stat> regularFile(const QString& path) {
     if (::stat(name.constData(), &st) != 0) {
         const int error = errno;
         struct stat link {};
-        if (error == ELOOP) cannotRead(path, "ES UN ENLACE CIRCULAR");
+        if (error == ELOOP) cannotRead(path, msg::tr(msg::kCircularLink));
         if (error == ENOENT && ::lstat(name.constData(), &link) == 0)
-            cannotRead(path, "ES UN ENLACE A UN ARCHIVO QUE NO EXISTE");
+            cannotRead(path, msg::tr(msg::kDanglingLink));
         if (error == ENOENT) return std::nullopt;
         cannotRead(path, std::generic_category().message(error));
     }
-    if (S_ISDIR(st.st_mode)) cannotRead(path, "ES UNA CARPETA");
+    if (S_ISDIR(st.st_mode)) cannotRead(path, msg::tr(msg::kIsAFolder));
     // A FIFO or a device would block the engine or read as an endless empty file.
-    if (!S_ISREG(st.st_mode)) cannotRead(path, "NO ES UN ARCHIVO NORMAL");
+    if (!S_ISREG(st.st_mode)) cannotRead(path, msg::tr(msg::kNotARegularFile));
     return st;
 }
 
@@ -135,7 +135,7 @@ bool isEngineName(const QString& name) {
 AsideFile::AsideFile(const QString& target) : target_(target) {
     const QFileInfo info(target);
     if (!info.dir().exists())
-        throw UserError(msg::cannotCreateFile(nativePath(target), "LA CARPETA NO EXISTE"));
+        throw UserError(msg::cannotCreateFile(nativePath(target), msg::tr(msg::kNoFolder)));
     QTemporaryFile temp(info.dir().filePath("." + info.fileName() + ".XXXXXX"));
     // Removed by the destructor: a QTemporaryFile would remove the file under its new name.
     temp.setAutoRemove(false);
@@ -187,7 +187,7 @@ void seed(const QString& path, bool gas, bool replaceEmpty) {
         // Only an empty regular file is ever replaced: never a device or anything else a
         // link may lead to (as root, a rename would put a file in a device's place).
         const QFileInfo now(real);
-        if (!now.isFile() || now.isSymLink()) cannotRead(path, "NO ES UN ARCHIVO NORMAL");
+        if (!now.isFile() || now.isSymLink()) cannotRead(path, msg::tr(msg::kNotARegularFile));
         if (now.size() != 0) return;  // written meanwhile: never replaced
         std::error_code ec;
         std::filesystem::rename(QFile::encodeName(aside.path()).toStdString(),
@@ -208,7 +208,7 @@ Connection::Connection(const QString& path, bool gas, Access access) : path_(pat
     if (!st || (empty && (st->st_mode & S_IWUSR))) {
         seed(path, gas, st.has_value());
         st = regularFile(path);
-        if (!st) cannotRead(path, "NO EXISTE");
+        if (!st) cannotRead(path, msg::tr(msg::kDoesNotExist));
     }
     const QString real = QFileInfo(path).canonicalFilePath();
     journal_ = real + "-journal";
@@ -247,7 +247,7 @@ Connection::Connection(Raw, const QString& file, const QString& shownPath, bool 
 
 void Connection::open(const QString& file, Mode mode) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        throw UserError(std::string(msg::kDriverMissing));
+        throw UserError(msg::tr(msg::kDriverMissing));
     name_ = uniqueConnectionName();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     QStringList options{QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(gLockWait.count())};

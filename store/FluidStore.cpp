@@ -129,7 +129,7 @@ std::optional<std::string> FluidStore::storedName(std::string_view title) const 
 
 void FluidStore::createTable(std::string_view title) {
     const QString t = qtext(title);
-    if (t.isEmpty()) throw UserError(std::string(msg::kEmptyTitle));
+    if (t.isEmpty()) throw UserError(msg::tr(msg::kEmptyTitle));
     Connection c(path_, gas_, Access::Write);
     Transaction tx(c);
     if (clashes(c, t)) throw UserError(msg::tableExists(title, c.fileName()));

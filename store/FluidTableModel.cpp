@@ -66,7 +66,7 @@ bool FluidTableModel::setData(const QModelIndex& index, const QVariant& value, i
             break;
     }
     if (!number) {
-        emit failed(QString::fromUtf8(msg::kNotANumber.data(), qsizetype(msg::kNotANumber.size())));
+        emit failed(QString::fromStdString(msg::tr(msg::kNotANumber)));
         return false;
     }
     const std::size_t column = std::size_t(index.column());

@@ -2,6 +2,7 @@
 
 #include "engine/UserError.h"
 #include "store/FluidStore.h"
+#include "store/StoreMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,16 +24,13 @@
 namespace velm {
 namespace {
 
-std::string cannotSaveMessage(const QString& path) {
-    return "NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO " +
-           QDir::toNativeSeparators(path).toStdString();
+[[noreturn]] void refuse(const QString& path, std::string_view reason) {
+    throw UserError(msg::cannotSaveResults(QDir::toNativeSeparators(path).toStdString(), msg::tr(reason)));
 }
 
-[[noreturn]] void refuse(const QString& path, const char* reason) {
-    throw UserError(cannotSaveMessage(path) + " (" + reason + ")");
+[[noreturn]] void cannotSave(const QString& path) {
+    throw UserError(msg::cannotSaveResults(QDir::toNativeSeparators(path).toStdString()));
 }
-
-[[noreturn]] void cannotSave(const QString& path) { throw UserError(cannotSaveMessage(path)); }
 
 // The first 16 bytes of every SQLite database file, its terminating NUL included.
 constexpr char kDatabaseHeader[] = "SQLite format 3";
@@ -78,15 +76,15 @@ private:
 // permission bits, not the system's answer, which lets root write anything) are refused.
 void checkTarget(const QString& path, const QByteArray& name) {
     if (DatabaseFiles::isDatabaseName(QFileInfo(path).fileName()))
-        refuse(path, "ES UN ARCHIVO DE BASE DE DATOS DEL PROGRAMA");
+        refuse(path, msg::kProgramDatabase);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
         if (errno == ENOENT) return;  // a new file
         cannotSave(path);
     }
-    if (S_ISDIR(st.st_mode)) refuse(path, "ES UNA CARPETA");
-    if (!S_ISREG(st.st_mode)) refuse(path, "NO ES UN ARCHIVO NORMAL");
-    if (!(st.st_mode & S_IWUSR)) refuse(path, "ES DE SOLO LECTURA");
+    if (S_ISDIR(st.st_mode)) refuse(path, msg::kIsAFolder);
+    if (!S_ISREG(st.st_mode)) refuse(path, msg::kNotARegularFile);
+    if (!(st.st_mode & S_IWUSR)) refuse(path, msg::kReadOnly);
 }
 
 bool holdsDatabase(int fd) {
@@ -172,9 +170,9 @@ void appendToResultsFile(const QString& path, const std::string& heading,
     // Checked again on what was opened: the name may have been given to another file.
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) cannotSave(path);
-    if (!S_ISREG(st.st_mode)) refuse(path, "NO ES UN ARCHIVO NORMAL");
-    if (!(st.st_mode & S_IWUSR)) refuse(path, "ES DE SOLO LECTURA");
-    if (opened.readable && holdsDatabase(fd.get())) refuse(path, "ES UN ARCHIVO DE BASE DE DATOS");
+    if (!S_ISREG(st.st_mode)) refuse(path, msg::kNotARegularFile);
+    if (!(st.st_mode & S_IWUSR)) refuse(path, msg::kReadOnly);
+    if (opened.readable && holdsDatabase(fd.get())) refuse(path, msg::kADatabase);
 
     const off_t before = st.st_size;
     std::string bytes;
@@ -191,7 +189,7 @@ void appendToResultsFile(const QString& path, const std::string& heading,
         const bool restored = ::ftruncate(fd.get(), before) == 0 && ::fstat(fd.get(), &st) == 0 &&
                               st.st_size == before;
         if (restored && opened.created) ::unlink(name.constData());  // still under the lock
-        if (!restored) refuse(path, "QUEDO UNA LINEA INCOMPLETA AL FINAL DEL ARCHIVO");
+        if (!restored) refuse(path, msg::kIncompleteLine);
         cannotSave(path);
     }
     if (!fd.close()) cannotSave(path);
@@ -202,7 +200,7 @@ void replaceResultsFile(const QString& path, const std::string& bytes) {
     checkTarget(path, name);
     if (QFile old(path); old.open(QIODevice::ReadOnly) && old.read(sizeof kDatabaseHeader) ==
                                                             QByteArray(kDatabaseHeader, sizeof kDatabaseHeader))
-        refuse(path, "ES UN ARCHIVO DE BASE DE DATOS");
+        refuse(path, msg::kADatabase);
     const FileSizeSignalIgnored noSignal;
     QSaveFile file(path);
     const auto size = static_cast<qint64>(bytes.size());

@@ -24,7 +24,7 @@ bool offerAccessConversion(Toolkit& tk, const QString& path, Family family) {
     const QString question = QString::fromStdString(
         msg::offerConversion(shown(path).toStdString(), shown(legacy::keptName(path)).toStdString()));
     if (!tk.platform.messages.question(
-            question, QString::fromUtf8(msg::kConvertTitle.data(), qsizetype(msg::kConvertTitle.size()))))
+            question, QString::fromStdString(msg::tr(msg::kConvertTitle))))
         return false;
     QStringList report;
     try {

@@ -4,6 +4,7 @@
 #include "ui/frmFluidChoice.h"
 #include "ui/frmGRAFICAS.h"
 #include "ui/frmMODIFICAR.h"
+#include "ui/frmAYUDA.h"
 #include "ui/frmPRESENT.h"
 #include "ui/frmPRUEBA.h"
 #include "ui/frmTABLAS.h"
@@ -22,6 +23,7 @@ void registerAllScreens(ScreenRegistry& screens) {
     screens.add<frmMODIFICAR>();
     screens.add<frmGRAFICAS>();
     screens.add<frmCONVECCION>();
+    screens.add<frmAYUDA>();
 }
 
 }  // namespace velm

@@ -16,6 +16,7 @@ class frmPRUEBA;
 class frmMODIFICAR;
 class frmGRAFICAS;
 class frmCONVECCION;
+class frmAYUDA;
 
 namespace velm {
 
@@ -29,6 +30,7 @@ template <> inline const char* screenName<frmPRUEBA>() { return "frmPRUEBA"; }
 template <> inline const char* screenName<frmMODIFICAR>() { return "frmMODIFICAR"; }
 template <> inline const char* screenName<frmGRAFICAS>() { return "frmGRAFICAS"; }
 template <> inline const char* screenName<frmCONVECCION>() { return "frmCONVECCION"; }
+template <> inline const char* screenName<frmAYUDA>() { return "frmAYUDA"; }
 
 void registerAllScreens(ScreenRegistry& screens);
 

@@ -10,7 +10,7 @@ void SweepModel::setTable(std::shared_ptr<const SweepTable> table) {
     headings_.clear();
     if (table_) {
         const SweepRequest& r = table_->request;
-        for (const std::string& h : sweepHeadings(r.family, r.english, r.scale))
+        for (const std::string& h : shownSweepHeadings(r.family, r.english, r.scale))
             headings_ << QString::fromStdString(h);
     }
     endResetModel();
@@ -30,7 +30,7 @@ QVariant SweepModel::data(const QModelIndex& index, int role) const {
     const auto column = std::size_t(index.column());
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(cellText(*table_, row, column));
+            return QString::fromStdString(shownCellText(*table_, row, column));
         case Qt::TextAlignmentRole:
             return int(column + 1 == std::size_t(headings_.size()) ? Qt::AlignLeft | Qt::AlignVCenter
                                                                    : Qt::AlignRight | Qt::AlignVCenter);

@@ -1,5 +1,7 @@
 #include "ui/frmFluidChoice.h"
 
+#include "engine/Catalogue.h"
+
 #include "ui/AccessConversion.h"
 #include "engine/Module1.h"
 #include "engine/UserError.h"
@@ -19,18 +21,18 @@ frmFluidChoice::frmFluidChoice(Toolkit& toolkit, const Names& n)
     : Screen(toolkit), family_(n.family) {
     paintTeal(this);
     setFont(screenFont());
-    title = control<QLabel>(this, n.titleLabel, familyName(n.family).data());
+    title = control<QLabel>(this, n.titleLabel, QString::fromLatin1(familyName(n.family).data()));
     QFont big = screenFont();
     big.setPointSize(14);
     title->setFont(big);
-    Label2 = control<QLabel>(this, "Label2", "SELECCIONE");
+    Label2 = control<QLabel>(this, "Label2", tr("SELECCIONE"));
     combo = control<QComboBox>(this, n.combo);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->lineEdit()->installEventFilter(this);
-    cmdOPCIONES = control<QPushButton>(this, n.options, "&OPCIONES");
-    cmdATRAS = control<QPushButton>(this, "cmdATRAS", "<<< &ATRAS");
+    cmdOPCIONES = control<QPushButton>(this, n.options, tr("&OPCIONES"));
+    cmdATRAS = control<QPushButton>(this, "cmdATRAS", tr("<<< &ATRAS"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(title, 0, 0, 1, 2);
@@ -59,7 +61,7 @@ void frmFluidChoice::Form_Activate() {
     combo->clear();
     const auto list = [this] {
         for (const std::string& name : FluidStore(tk.app.files, family_).listFluidTables())
-            combo->addItem(QString::fromStdString(name));
+            combo->addItem(QString::fromStdString(shownFluidName(family_, name)), QString::fromStdString(name));
     };
     try {
         try {
@@ -76,7 +78,7 @@ void frmFluidChoice::Form_Activate() {
 }
 
 void frmFluidChoice::choose() {
-    tk.app.state.FLUIDO = combo->currentText().toStdString();
+    tk.app.state.FLUIDO = chosenTitle(combo).toStdString();
     if (tk.app.state.FLUIDO->empty()) {
         combo->setFocus();
         return;

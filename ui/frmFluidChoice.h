@@ -5,11 +5,15 @@
 #include "correlation/Family.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
 class frmFluidChoice : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmFluidChoice)
+
 public:
     struct Names {
         velm::Family family;  // whose database file is listed; its name is the title

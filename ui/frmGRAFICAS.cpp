@@ -1,5 +1,6 @@
 #include "ui/frmGRAFICAS.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Entry.h"
 #include "engine/Messages.h"
 #include "engine/SweepPlot.h"
@@ -43,10 +44,10 @@ frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
     model = new SweepModel(this);
     makeTable();
     makePlotControls();
-    cmdGUARDARTABLA = control<QPushButton>(this, "cmdGUARDARTABLA", "Guar&dar tabla");
-    cmdGUARDARGRAFICA = control<QPushButton>(this, "cmdGUARDARGRAFICA", "Guardar grá&fica");
-    cmdCOPIAR = control<QPushButton>(this, "cmdCOPIAR", "Co&piar");
-    cmdCERRAR = control<QPushButton>(this, "cmdCERRAR", "&CERRAR");
+    cmdGUARDARTABLA = control<QPushButton>(this, "cmdGUARDARTABLA", tr("Guar&dar tabla"));
+    cmdGUARDARGRAFICA = control<QPushButton>(this, "cmdGUARDARGRAFICA", tr("Guardar grá&fica"));
+    cmdCOPIAR = control<QPushButton>(this, "cmdCOPIAR", tr("Co&piar"));
+    cmdCERRAR = control<QPushButton>(this, "cmdCERRAR", tr("&CERRAR"));
     layOut();
 
     // Nothing to save or copy until a table is computed.
@@ -77,7 +78,7 @@ void frmGRAFICAS::makeTable() {
 
 void frmGRAFICAS::makePlotControls() {
     cboPROPIEDAD = control<QComboBox>(this, "cboPROPIEDAD");
-    chkLOG = new QCheckBox(QStringLiteral("ESCALA LOGAR&ITMICA"), this);
+    chkLOG = new QCheckBox(tr("ESCALA LOGAR&ITMICA"), this);
     chkLOG->setObjectName(QStringLiteral("chkLOG"));
     chtGRAFICA = new QChartView(this);
     chtGRAFICA->setObjectName(QStringLiteral("chtGRAFICA"));
@@ -122,7 +123,7 @@ QWidget* frmGRAFICAS::makePlotSide() {
     auto* plotSide = new QWidget(this);
     auto* plotLayout = new QGridLayout(plotSide);
     plotLayout->setContentsMargins(0, 0, 0, 0);
-    plotLayout->addWidget(control<QLabel>(this, "lblPROPIEDAD", "PROPIEDAD"), 0, 0);
+    plotLayout->addWidget(control<QLabel>(this, "lblPROPIEDAD", tr("PROPIEDAD")), 0, 0);
     plotLayout->addWidget(cboPROPIEDAD, 0, 1);
     plotLayout->addWidget(chkLOG, 0, 2);
     plotLayout->addWidget(chtGRAFICA, 1, 0, 1, 3);
@@ -150,15 +151,17 @@ QWidget* frmGRAFICAS::makeEntry() {
     cboFLUIDO = control<QComboBox>(entry, "cboFLUIDO");
     cboUNIDADES = control<QComboBox>(entry, "cboUNIDADES");
     cboESCALA = control<QComboBox>(entry, "cboESCALA");
-    lblPRES = control<QLabel>(entry, "lblPRES", "PRESION ABSOLUTA");
+    lblPRES = control<QLabel>(entry, "lblPRES", tr("PRESION ABSOLUTA"));
     txtPRES = control<QLineEdit>(entry, "txtPRES");
     lblPRESUNIDAD = control<QLabel>(entry, "lblPRESUNIDAD", "(KPa)");
     txtDESDE = control<QLineEdit>(entry, "txtDESDE");
     txtHASTA = control<QLineEdit>(entry, "txtHASTA");
     txtPASO = control<QLineEdit>(entry, "txtPASO");
-    cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", "CALCULA&R");
+    cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", tr("CALCULA&R"));
     for (const Family f : kFamilies) cboFAMILIA->addItem(utf8(familyName(f)));
-    cboUNIDADES->addItems({QString::fromLatin1(kSI), QString::fromLatin1(kEnglish)});
+    // Shown in the interface's language; the unit system itself is the item's data.
+    cboUNIDADES->addItem(tr("SI"), QString::fromLatin1(kSI));
+    cboUNIDADES->addItem(tr("INGLES"), QString::fromLatin1(kEnglish));
 
     // Two rows: what is computed, then over which temperatures.
     auto* rows = new QVBoxLayout(entry);
@@ -169,23 +172,23 @@ QWidget* frmGRAFICAS::makeEntry() {
     rows->addLayout(range);
     const auto add = [entry](QHBoxLayout* row, const char* caption, QWidget* box) {
         const QByteArray name = QByteArray("lbl") + caption;
-        row->addWidget(control<QLabel>(entry, name.constData(), caption));
+        row->addWidget(control<QLabel>(entry, name.constData(), tr(caption)));
         row->addWidget(box);
         row->addSpacing(12);
     };
     cboFLUIDO->setMinimumWidth(180);
-    add(what, "FAMILIA", cboFAMILIA);
-    add(what, "FLUIDO", cboFLUIDO);
-    add(what, "UNIDADES", cboUNIDADES);
-    add(what, "ESCALA", cboESCALA);
+    add(what, QT_TRANSLATE_NOOP("frmGRAFICAS", "FAMILIA"), cboFAMILIA);
+    add(what, QT_TRANSLATE_NOOP("frmGRAFICAS", "FLUIDO"), cboFLUIDO);
+    add(what, QT_TRANSLATE_NOOP("frmGRAFICAS", "UNIDADES"), cboUNIDADES);
+    add(what, QT_TRANSLATE_NOOP("frmGRAFICAS", "ESCALA"), cboESCALA);
     what->addWidget(lblPRES);
     what->addWidget(txtPRES);
     what->addWidget(lblPRESUNIDAD);
     what->addStretch();
     for (QLineEdit* box : {txtPRES, txtDESDE, txtHASTA, txtPASO}) box->setFixedWidth(100);
-    add(range, "DESDE", txtDESDE);
-    add(range, "HASTA", txtHASTA);
-    add(range, "PASO", txtPASO);
+    add(range, QT_TRANSLATE_NOOP("frmGRAFICAS", "DESDE"), txtDESDE);
+    add(range, QT_TRANSLATE_NOOP("frmGRAFICAS", "HASTA"), txtHASTA);
+    add(range, QT_TRANSLATE_NOOP("frmGRAFICAS", "PASO"), txtPASO);
     range->addWidget(cmdCALCULAR);
     range->addStretch();
     setTabOrder(cboFAMILIA, cboFLUIDO);
@@ -205,7 +208,7 @@ QWidget* frmGRAFICAS::makeLegend() {
     row->setContentsMargins(0, 0, 0, 0);
     for (const RowSource s : {RowSource::Correlation, RowSource::TablePoint, RowSource::Interpolated,
                               RowSource::Extrapolated}) {
-        auto* key = new QLabel(utf8(sourceText(s)), legend);
+        auto* key = new QLabel(QCoreApplication::translate("velm::sweep", sourceText(s).data()), legend);
         key->setFont(boxFont());
         key->setAutoFillBackground(true);
         key->setContentsMargins(6, 1, 6, 1);
@@ -223,10 +226,10 @@ Family frmGRAFICAS::family() const {
     return familyNamed(cboFAMILIA->currentText().toStdString()).value_or(Family::Gases);
 }
 
-bool frmGRAFICAS::english() const { return cboUNIDADES->currentText() == QLatin1String(kEnglish); }
+bool frmGRAFICAS::english() const { return cboUNIDADES->currentData().toString() == QLatin1String(kEnglish); }
 
 void frmGRAFICAS::Form_Load() {
-    setCaption(QStringLiteral("TABLAS Y GRAFICAS"));
+    setCaption(tr("TABLAS Y GRAFICAS"));
     cboFAMILIA_Click();
     cboUNIDADES_Click();
     plot();
@@ -239,15 +242,15 @@ void frmGRAFICAS::Form_Activate() {
 }
 
 void frmGRAFICAS::fillFluids() {
-    const QString chosen = cboFLUIDO->currentText();
+    const QString chosen = chosenTitle(cboFLUIDO);
     cboFLUIDO->clear();
     try {
         for (const std::string& name : FluidStore(tk.app.files, family()).listFluidTables())
-            cboFLUIDO->addItem(QString::fromStdString(name));
+            cboFLUIDO->addItem(QString::fromStdString(shownFluidName(family(), name)), QString::fromStdString(name));
     } catch (const UserError& e) {
         tk.platform.messages.information(QString::fromUtf8(e.what()));
     }
-    cboFLUIDO->setCurrentIndex(std::max(0, cboFLUIDO->findText(chosen, Qt::MatchExactly)));
+    cboFLUIDO->setCurrentIndex(std::max(0, cboFLUIDO->findData(chosen)));
 }
 
 // The properties of the family, by their headings; the one chosen stays chosen.
@@ -257,7 +260,7 @@ void frmGRAFICAS::fillProperties(Family f) {
     const SweepTable* t = model->table().get();
     const bool inEnglish = t ? t->request.english : english();
     for (const PropertyInfo& p : propertiesOf(f))
-        cboPROPIEDAD->addItem(QString::fromStdString(p.heading(inEnglish)), int(index(p.id)));
+        cboPROPIEDAD->addItem(QString::fromStdString(p.shownHeading(inEnglish)), int(index(p.id)));
     cboPROPIEDAD->setCurrentIndex(std::max(0, cboPROPIEDAD->findData(chosen)));
 }
 
@@ -286,7 +289,7 @@ void frmGRAFICAS::refuse(QLineEdit* box, std::string_view message) {
 
 void frmGRAFICAS::cmdCALCULAR_Click() {
     const SweepEntry entry = acceptSweep(
-        family(), cboFLUIDO->currentText().toStdString(), english(), cboESCALA->currentText().toStdString(),
+        family(), chosenTitle(cboFLUIDO).toStdString(), english(), cboESCALA->currentText().toStdString(),
         {txtDESDE->text().toStdString(), txtHASTA->text().toStdString(), txtPASO->text().toStdString(),
          txtPRES->text().toStdString()},
         regionalDecimalComma());
@@ -340,7 +343,7 @@ void frmGRAFICAS::cmdGUARDARTABLA_Click() {
     const SweepTable* t = model->table().get();
     if (!t) return;
     const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
-        lastTableFile_, {QStringLiteral("Tabla CSV (*.csv)"), QStringLiteral("Archivo de resultados (*.txt)")});
+        lastTableFile_, {tr("Tabla CSV (*.csv)"), tr("Archivo de resultados (*.txt)")});
     if (!choice) return;
     const bool csv = choice->kind == 0;
     lastTableFile_ = withSuffix(choice->fileName, csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
@@ -353,7 +356,7 @@ void frmGRAFICAS::cmdGUARDARGRAFICA_Click() {
     const SweepTable* t = model->table().get();
     if (!t) return;
     const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
-        lastPlotFile_, {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Imagen SVG (*.svg)")});
+        lastPlotFile_, {tr("Imagen PNG (*.png)"), tr("Imagen SVG (*.svg)")});
     if (!choice) return;
     const ImageFormat format = choice->kind == 0 ? ImageFormat::Png : ImageFormat::Svg;
     lastPlotFile_ = withSuffix(choice->fileName, imageSuffix(format));

@@ -7,6 +7,7 @@
 #include "engine/Sweep.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -24,6 +25,9 @@ class SweepModel;
 }
 
 class frmGRAFICAS : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmGRAFICAS)
+
 public:
     explicit frmGRAFICAS(velm::Toolkit& tk);
 

@@ -133,7 +133,7 @@ private:
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = control<QPushButton>(parent, name, caption);
     b->setFixedSize(twipsToPixelsX(b, 975), twipsToPixelsY(b, 300));
     return b;
@@ -154,7 +154,7 @@ frmMODIFICAR::frmMODIFICAR(Toolkit& toolkit) : Screen(toolkit) {
     datPrimaryRS->setObjectName(QStringLiteral("datPrimaryRS"));
     auto* nav = new QHBoxLayout(datPrimaryRS);
     nav->setContentsMargins(0, 0, 0, 0);
-    datCaption = control<QLabel>(datPrimaryRS, "datCaption", "Record: ");
+    datCaption = control<QLabel>(datPrimaryRS, "datCaption", tr("Record: "));
     const std::pair<const char*, void (frmMODIFICAR::*)()> moves[] = {
         {"|<", &frmMODIFICAR::MoveFirst}, {"<", &frmMODIFICAR::MovePrevious},
         {">", &frmMODIFICAR::MoveNext}, {">|", &frmMODIFICAR::MoveLast}};
@@ -168,10 +168,10 @@ frmMODIFICAR::frmMODIFICAR(Toolkit& toolkit) : Screen(toolkit) {
 
     picButtons = new QWidget(this);
     picButtons->setObjectName(QStringLiteral("picButtons"));
-    cmdAgregar = button(picButtons, "cmdAgregar", "&Agregar");
-    cmdEliminar = button(picButtons, "cmdEliminar", "&Eliminar");
-    cmdActualizar = button(picButtons, "cmdActualizar", "Actuali&zar");
-    cmdCerrar = button(picButtons, "cmdCerrar", "&Cerrar");
+    cmdAgregar = button(picButtons, "cmdAgregar", tr("&Agregar"));
+    cmdEliminar = button(picButtons, "cmdEliminar", tr("&Eliminar"));
+    cmdActualizar = button(picButtons, "cmdActualizar", tr("Actuali&zar"));
+    cmdCerrar = button(picButtons, "cmdCerrar", tr("&Cerrar"));
     auto* strip = new QHBoxLayout(picButtons);
     strip->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {cmdAgregar, cmdEliminar, cmdActualizar, cmdCerrar}) strip->addWidget(b);
@@ -296,14 +296,14 @@ void frmMODIFICAR::cmdCerrar_Click() {
 }
 
 void frmMODIFICAR::datPrimaryRS_Error(const QString& engineText) {
-    tk.platform.messages.information(QStringLiteral("Data error event hit err:") + engineText);
+    tk.platform.messages.information(tr("Data error event hit err:") + engineText);
 }
 
 void frmMODIFICAR::datPrimaryRS_Reposition() {
     tk.platform.busy.setBusy(false);
     // At BOF, at EOF or on the new row the position cannot be told: the caption stays.
     if (position_ >= 0 && position_ < rows())
-        datCaption->setText(QStringLiteral("Record: ") + QString::number(position_ + 1));
+        datCaption->setText(tr("Record: ") + QString::number(position_ + 1));
 }
 
 void frmMODIFICAR::datPrimaryRS_Validate(int action) {

@@ -4,6 +4,7 @@
 
 #include "ui/toolkit/ScreenRegistry.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -17,6 +18,9 @@ class GridRows;
 class NumberCells;
 
 class frmMODIFICAR : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmMODIFICAR)
+
 public:
     explicit frmMODIFICAR(velm::Toolkit& tk);
     ~frmMODIFICAR() override;

@@ -13,13 +13,13 @@ using namespace velm;
 frmPRESENT::frmPRESENT(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
-    Label1 = control<QLabel>(this, "Label1", "VELMORANTES DE LOS FLUIDOS");
+    Label1 = control<QLabel>(this, "Label1", tr("VELMORANTES DE LOS FLUIDOS"));
     Label1->setAlignment(Qt::AlignCenter);
     QFont title = screenFont();
     title.setPointSize(16);
     Label1->setFont(title);
-    cmdGASES = control<QPushButton>(this, "cmdGASES", "&GASES");
-    cmdLIQUIDOS = control<QPushButton>(this, "cmdLIQUIDOS", "&LIQUIDOS");
+    cmdGASES = control<QPushButton>(this, "cmdGASES", tr("&GASES"));
+    cmdLIQUIDOS = control<QPushButton>(this, "cmdLIQUIDOS", tr("&LIQUIDOS"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);

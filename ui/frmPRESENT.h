@@ -3,10 +3,14 @@
 
 #include "ui/toolkit/ScreenRegistry.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 class frmPRESENT : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmPRESENT)
+
 public:
     explicit frmPRESENT(velm::Toolkit& tk);
     void Form_Activate() override;

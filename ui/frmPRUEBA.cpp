@@ -18,18 +18,18 @@ frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
     // The temperature, then every property with its unit, in the order of the table's columns.
-    const char* const captions[] = {"Temperatura",         "Densidad",
-                                    "Calor Específico",    "Viscosidad Absoluta",
-                                    "Viscosidad Cinemática", " Conductividad Térmica",
-                                    "Difusividad Térmica", "Número de Pr.",
-                                    "Coeficiente de Expansión"};
+    const char* const captions[] = {QT_TRANSLATE_NOOP("frmPRUEBA", "Temperatura"),         QT_TRANSLATE_NOOP("frmPRUEBA", "Densidad"),
+                                    QT_TRANSLATE_NOOP("frmPRUEBA", "Calor Específico"),    QT_TRANSLATE_NOOP("frmPRUEBA", "Viscosidad Absoluta"),
+                                    QT_TRANSLATE_NOOP("frmPRUEBA", "Viscosidad Cinemática"), QT_TRANSLATE_NOOP("frmPRUEBA", " Conductividad Térmica"),
+                                    QT_TRANSLATE_NOOP("frmPRUEBA", "Difusividad Térmica"), QT_TRANSLATE_NOOP("frmPRUEBA", "Número de Pr."),
+                                    QT_TRANSLATE_NOOP("frmPRUEBA", "Coeficiente de Expansión")};
     static_assert(std::size(captions) == 1 + kPropertyCount);
     auto* layout = new QGridLayout(this);
     layout->setVerticalSpacing(2);
     for (int i = 0; i < int(std::size(captions)); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const std::string_view unitText = i == 0 ? "K" : kProperties[at - 1].siUnit;
-        auto* name = new QLabel(QString::fromUtf8(captions[at]), this);
+        const std::string unitText = i == 0 ? std::string("K") : kProperties[at - 1].shownUnit(false);
+        auto* name = new QLabel(tr(captions[at]), this);
         auto* unit = new QLabel(QString::fromUtf8(unitText.data(), qsizetype(unitText.size())), this);
         name->setObjectName(i == 8 ? QStringLiteral("Label16") : QStringLiteral("lblField%1").arg(i + 1));
         unit->setObjectName(i == 8 ? QStringLiteral("Label17") : QStringLiteral("lblUnit%1").arg(i + 1));
@@ -42,8 +42,8 @@ frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit) {
             Label17 = unit;
         }
     }
-    cmdAgregar = control<QPushButton>(this, "cmdAgregar", "AGREGAR");
-    cmdCANCELAR = control<QPushButton>(this, "cmdCANCELAR", "CANCELAR");
+    cmdAgregar = control<QPushButton>(this, "cmdAgregar", tr("AGREGAR"));
+    cmdCANCELAR = control<QPushButton>(this, "cmdCANCELAR", tr("CANCELAR"));
     layout->addWidget(cmdAgregar, 9, 0);
     layout->addWidget(cmdCANCELAR, 9, 2);
     layout->setColumnStretch(1, 1);

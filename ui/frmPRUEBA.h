@@ -4,6 +4,7 @@
 #include "engine/Properties.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,9 @@
 #include <array>
 
 class frmPRUEBA : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmPRUEBA)
+
 public:
     explicit frmPRUEBA(velm::Toolkit& tk);
     void Form_Activate() override;

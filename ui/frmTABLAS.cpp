@@ -1,5 +1,7 @@
 #include "ui/frmTABLAS.h"
 
+#include "i18n/Text.h"
+
 #include "engine/Module1.h"
 #include "engine/UserError.h"
 #include "store/FluidStore.h"
@@ -17,12 +19,12 @@ using namespace velm;
 frmTABLAS::frmTABLAS(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
-    Label1 = control<QLabel>(this, "Label1", "TABLAS");
+    Label1 = control<QLabel>(this, "Label1", tr("TABLAS"));
     Label1->setAlignment(Qt::AlignCenter);
-    cmdAgregar = control<QPushButton>(this, "cmdAgregar", "AGREGAR");
-    cmdEliminar = control<QPushButton>(this, "cmdEliminar", "ELIMINAR");
-    cmdMODIFICAR = control<QPushButton>(this, "cmdMODIFICAR", "MODIFICAR");
-    cmdATRAS = control<QPushButton>(this, "cmdATRAS", "<<< &ATRAS");
+    cmdAgregar = control<QPushButton>(this, "cmdAgregar", tr("AGREGAR"));
+    cmdEliminar = control<QPushButton>(this, "cmdEliminar", tr("ELIMINAR"));
+    cmdMODIFICAR = control<QPushButton>(this, "cmdMODIFICAR", tr("MODIFICAR"));
+    cmdATRAS = control<QPushButton>(this, "cmdATRAS", tr("<<< &ATRAS"));
     auto* row = new QHBoxLayout;
     for (QPushButton* b : {cmdAgregar, cmdEliminar, cmdMODIFICAR, cmdATRAS}) row->addWidget(b);
     auto* layout = new QVBoxLayout(this);
@@ -55,10 +57,10 @@ void frmTABLAS::cmdATRAS_Click() {
 frmDATOS::frmDATOS(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
-    Label1 = control<QLabel>(this, "Label1", "TITULO DE LA TABLA");
+    Label1 = control<QLabel>(this, "Label1", tr("TITULO DE LA TABLA"));
     Text1 = control<QLineEdit>(this, "Text1");
     cmdINSERTAR = control<QPushButton>(this, "cmdINSERTAR", "");
-    cmdATRAS = control<QPushButton>(this, "cmdATRAS", "<<< &ATRAS");
+    cmdATRAS = control<QPushButton>(this, "cmdATRAS", tr("<<< &ATRAS"));
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);
     layout->addWidget(Text1, 1, 0, 1, 2);
@@ -69,10 +71,36 @@ frmDATOS::frmDATOS(Toolkit& toolkit) : Screen(toolkit) {
     connect(cmdATRAS, &QPushButton::clicked, this, &frmDATOS::cmdATRAS_Click);
 }
 
+namespace {
+
+// The operation's button caption and the request for a title, by operation.
+struct OperationTexts {
+    const char* operation;
+    const char* caption;
+    const char* askTitle;
+};
+constexpr OperationTexts kOperations[] = {
+    {"AGREGAR", QT_TRANSLATE_NOOP("frmDATOS", "AGREGAR"),
+     QT_TRANSLATE_NOOP("frmDATOS", "ESCRIBA EL TITULO DE LA TABLA QUE DESEA AGREGAR ")},
+    {"MODIFICAR", QT_TRANSLATE_NOOP("frmDATOS", "MODIFICAR"),
+     QT_TRANSLATE_NOOP("frmDATOS", "ESCRIBA EL TITULO DE LA TABLA QUE DESEA MODIFICAR ")},
+    {"ELIMINAR", QT_TRANSLATE_NOOP("frmDATOS", "ELIMINAR"),
+     QT_TRANSLATE_NOOP("frmDATOS", "ESCRIBA EL TITULO DE LA TABLA QUE DESEA ELIMINAR ")},
+};
+
+const OperationTexts* textsOf(const std::string& operation) {
+    for (const OperationTexts& t : kOperations)
+        if (operation == t.operation) return &t;
+    return nullptr;
+}
+
+}  // namespace
+
 void frmDATOS::Form_Activate() {
     Text1->clear();
     Text1->setFocus();
-    cmdINSERTAR->setText(QString::fromStdString(tk.app.state.OPERACION.value_or("")));
+    const OperationTexts* texts = textsOf(tk.app.state.OPERACION.value_or(""));
+    cmdINSERTAR->setText(texts ? tr(texts->caption) : QString::fromStdString(tk.app.state.OPERACION.value_or("")));
     setTwipsGeometry(3500, 2500, 4770, 2325);
 }
 
@@ -87,8 +115,7 @@ void frmDATOS::cmdINSERTAR_Click() {
     tk.app.state.TABLA = title.toStdString();
     const std::string operation = tk.app.state.OPERACION.value_or("");
     if (title.isEmpty()) {
-        tk.platform.messages.information("ESCRIBA EL TITULO DE LA TABLA QUE DESEA " +
-                                QString::fromStdString(operation) + " ");
+        if (const OperationTexts* texts = textsOf(operation)) tk.platform.messages.information(tr(texts->askTitle));
         Text1->setFocus();
         return;
     }
@@ -96,21 +123,21 @@ void frmDATOS::cmdINSERTAR_Click() {
         FluidStore store(tk.app.files, familyOf(tk.app.state));
         const bool exists = store.titleExists(*tk.app.state.TABLA);
         if (operation == "AGREGAR") {
-            if (exists) return refuse("LA TABLA " + title + " YA EXISTE,  ASIGNELE UN NOMBRE DIFERENTE");
+            if (exists) return refuse(filled(tr("LA TABLA %1 YA EXISTE,  ASIGNELE UN NOMBRE DIFERENTE"), {title}));
             store.createTable(*tk.app.state.TABLA);
             tk.screens.hide(objectName());
             tk.screens.show<frmPRUEBA>();
         } else if (operation == "MODIFICAR") {
             if (!exists)
-                return refuse("LA TABLA " + title +
-                              " NO EXISTE, ¡ ¡ ¡ ¡ ¡  ANTES DE MODIFICARLA TIENE QUE CREARLA  ! ! ! !");
+                return refuse(filled(
+                    tr("LA TABLA %1 NO EXISTE, ¡ ¡ ¡ ¡ ¡  ANTES DE MODIFICARLA TIENE QUE CREARLA  ! ! ! !"), {title}));
             tk.screens.hide(objectName());
             tk.screens.show<frmMODIFICAR>();
         } else if (operation == "ELIMINAR") {
             if (!exists)
-                return refuse("LA TABLA " + title + " NO EXISTE, ¡ ¡ ¡ ¡ ¡  NO PUEDE ELIMINARLA  ! ! ! !");
+                return refuse(filled(tr("LA TABLA %1 NO EXISTE, ¡ ¡ ¡ ¡ ¡  NO PUEDE ELIMINARLA  ! ! ! !"), {title}));
             store.deleteTable(*tk.app.state.TABLA);
-            tk.platform.messages.information("LA TABLA " + title + " HA SIDO ELIMINADA");
+            tk.platform.messages.information(filled(tr("LA TABLA %1 HA SIDO ELIMINADA"), {title}));
             tk.screens.hide(objectName());
             showFluidScreen(tk.screens, familyOf(tk.app.state));
         }

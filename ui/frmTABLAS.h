@@ -3,11 +3,15 @@
 
 #include "ui/toolkit/ScreenRegistry.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 class frmTABLAS : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmTABLAS)
+
 public:
     explicit frmTABLAS(velm::Toolkit& tk);
     void Form_Activate() override;
@@ -24,6 +28,9 @@ private:
 };
 
 class frmDATOS : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmDATOS)
+
 public:
     explicit frmDATOS(velm::Toolkit& tk);
     void Form_Activate() override;

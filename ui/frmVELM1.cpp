@@ -27,14 +27,14 @@ struct ResultRow {
     const char* unitObject;  // nullptr: the property has no unit
 };
 constexpr ResultRow kResultRows[] = {
-    {Property::DEN, "Label4", "Densidad =", "txtDEN", "Label14"},
-    {Property::CP, "Label3", "Calor Específico =", "txtCP", "Label15"},
-    {Property::MIU, "Label5", "Viscosidad Abs. =", "txtVAB", "Label10"},
-    {Property::UN, "Label6", "Viscosidad Cin. =", "txtVCI", "Label11"},
-    {Property::K, "Label7", "Cond. Térmica  =", "txtCOT", "Label12"},
-    {Property::ALFA, "Label9", "Difusividad Térm. =", "txtALFA", "Label13"},
-    {Property::PR, "Label8", "# de Prandtl  =", "txtNUM", nullptr},
-    {Property::BETA, "Label19", "Coef. de Expansión =", "txtBETA", "Label20"},
+    {Property::DEN, "Label4", QT_TRANSLATE_NOOP("frmVELM1", "Densidad ="), "txtDEN", "Label14"},
+    {Property::CP, "Label3", QT_TRANSLATE_NOOP("frmVELM1", "Calor Específico ="), "txtCP", "Label15"},
+    {Property::MIU, "Label5", QT_TRANSLATE_NOOP("frmVELM1", "Viscosidad Abs. ="), "txtVAB", "Label10"},
+    {Property::UN, "Label6", QT_TRANSLATE_NOOP("frmVELM1", "Viscosidad Cin. ="), "txtVCI", "Label11"},
+    {Property::K, "Label7", QT_TRANSLATE_NOOP("frmVELM1", "Cond. Térmica  ="), "txtCOT", "Label12"},
+    {Property::ALFA, "Label9", QT_TRANSLATE_NOOP("frmVELM1", "Difusividad Térm. ="), "txtALFA", "Label13"},
+    {Property::PR, "Label8", QT_TRANSLATE_NOOP("frmVELM1", "# de Prandtl  ="), "txtNUM", nullptr},
+    {Property::BETA, "Label19", QT_TRANSLATE_NOOP("frmVELM1", "Coef. de Expansión ="), "txtBETA", "Label20"},
 };
 
 QLineEdit* makeResultBox(QWidget* parent, const char* name) {
@@ -52,20 +52,20 @@ frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());
 
-    Label2 = control<QLabel>(this, "Label2", "TEMPERATURA");
+    Label2 = control<QLabel>(this, "Label2", tr("TEMPERATURA"));
     txtTEMP = control<QLineEdit>(this, "txtTEMP");
     Combo1 = control<QComboBox>(this, "Combo1");
-    cmdACEPTAR = control<QPushButton>(this, "cmdACEPTAR", "&ACEPTAR");
-    Label16 = control<QLabel>(this, "Label16", "PRESION ABSOLUTA");
+    cmdACEPTAR = control<QPushButton>(this, "cmdACEPTAR", tr("&ACEPTAR"));
+    Label16 = control<QLabel>(this, "Label16", tr("PRESION ABSOLUTA"));
     txtPRES = control<QLineEdit>(this, "txtPRES");
     Label17 = control<QLabel>(this, "Label17", "(KPa)");
-    cmdPRES = control<QPushButton>(this, "cmdPRES", "A&CEPTAR");
-    cmdMOSTRAR = control<QPushButton>(this, "cmdMOSTRAR", "&MOSTRAR VELMORANTES");
-    cmdNUEVA = control<QPushButton>(this, "cmdNUEVA", "&NUEVA TEMPERATURA");
-    cmdOTRO = control<QPushButton>(this, "cmdOTRO", "&OTRO FLUIDO");
-    cmdSALIR = control<QPushButton>(this, "cmdSALIR", "&TERMINAR");
+    cmdPRES = control<QPushButton>(this, "cmdPRES", tr("A&CEPTAR"));
+    cmdMOSTRAR = control<QPushButton>(this, "cmdMOSTRAR", tr("&MOSTRAR VELMORANTES"));
+    cmdNUEVA = control<QPushButton>(this, "cmdNUEVA", tr("&NUEVA TEMPERATURA"));
+    cmdOTRO = control<QPushButton>(this, "cmdOTRO", tr("&OTRO FLUIDO"));
+    cmdSALIR = control<QPushButton>(this, "cmdSALIR", tr("&TERMINAR"));
     Frame2 = control<QGroupBox>(this, "Frame2");
-    Frame2->setTitle(QStringLiteral("Resultados"));
+    Frame2->setTitle(tr("Resultados"));
     makeResultRows();
     layOut();
 
@@ -86,13 +86,13 @@ void frmVELM1::makeResultRows() {
     results->setVerticalSpacing(2);
     for (const ResultRow& row : kResultRows) {
         const std::size_t i = index(row.property);
-        resultName[i] = control<QLabel>(Frame2, row.nameObject, row.caption);
+        resultName[i] = control<QLabel>(Frame2, row.nameObject, tr(row.caption));
         resultName[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         resultBox[i] = makeResultBox(Frame2, row.boxObject);
         results->addWidget(resultName[i], int(i), 0);
         results->addWidget(resultBox[i], int(i), 1);
         if (row.unitObject) {
-            resultUnit[i] = control<QLabel>(Frame2, row.unitObject, info(row.property).siUnit.data());
+            resultUnit[i] = control<QLabel>(Frame2, row.unitObject, QString::fromStdString(info(row.property).shownUnit(false)));
             results->addWidget(resultUnit[i], int(i), 2);
         }
     }
@@ -137,7 +137,7 @@ void frmVELM1::Form_Activate() {
         Combo1->addItem(QStringLiteral("ºF"));
         Label17->setText(QStringLiteral("(psi)"));
         for (const PropertyInfo& p : kProperties)
-            if (QLabel* unit = resultUnit[index(p.id)]) unit->setText(utf8(p.englishUnit));
+            if (QLabel* unit = resultUnit[index(p.id)]) unit->setText(QString::fromStdString(p.shownUnit(true)));
     }
     Combo1->setCurrentIndex(0);
     txtTEMP->setFocus();

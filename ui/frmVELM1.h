@@ -4,6 +4,7 @@
 #include "engine/Properties.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,9 @@
 #include <string_view>
 
 class frmVELM1 : public velm::Screen {
+public:
+    Q_DECLARE_TR_FUNCTIONS(frmVELM1)
+
 public:
     explicit frmVELM1(velm::Toolkit& tk);
 

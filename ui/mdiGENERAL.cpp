@@ -3,21 +3,25 @@
 #include "engine/Module1.h"
 #include "engine/ResultsLine.h"
 #include "engine/UserError.h"
+#include "i18n/Text.h"
+#include "store/FluidStore.h"
 #include "store/ResultsFile.h"
 #include "ui/Screens.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMenuBar>
 
 using namespace velm;
 
 namespace {
-const QString kSaveTitle = QStringLiteral("GUARDAR ");
+const char* const kSaveTitle = QT_TRANSLATE_NOOP("mdiGENERAL", "GUARDAR ");
 }
 
 mdiGENERAL::mdiGENERAL(AppContext& app, Platform& platform)
     : area(new QMdiArea(this)),
       state_(app.state),
+      files_(app.files),
       messages_(platform.messages),
       saveDialog_(platform.saveDialog),
       screens_(area),
@@ -28,28 +32,36 @@ mdiGENERAL::mdiGENERAL(AppContext& app, Platform& platform)
     setWindowTitle(QStringLiteral("   VELMORANTES"));
     setCentralWidget(area);
 
-    Archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    Archivo = menuBar()->addMenu(tr("&Archivo"));
     Archivo->setObjectName(QStringLiteral("Archivo"));
-    mnuGuardar = Archivo->addAction(QStringLiteral("&Guardar"));
+    mnuGuardar = Archivo->addAction(tr("&Guardar"));
     mnuGuardar->setObjectName(QStringLiteral("mnuGuardar"));
     mnuGuardar->setEnabled(false);
-    mnuSalir = Archivo->addAction(QStringLiteral("&Salir"));
+    mnuSalir = Archivo->addAction(tr("&Salir"));
     mnuSalir->setObjectName(QStringLiteral("mnuSalir"));
-    Unidades = menuBar()->addMenu(QStringLiteral("&Unidades"));
+    Unidades = menuBar()->addMenu(tr("&Unidades"));
     Unidades->setObjectName(QStringLiteral("Unidades"));
-    mnuSi = Unidades->addAction(QStringLiteral("&Sistema Internacional"));
+    mnuSi = Unidades->addAction(tr("&Sistema Internacional"));
     mnuSi->setObjectName(QStringLiteral("mnuSi"));
-    mnuSingles = Unidades->addAction(QStringLiteral("&Sistema Inglés"));
+    mnuSingles = Unidades->addAction(tr("&Sistema Inglés"));
     mnuSingles->setObjectName(QStringLiteral("mnuSingles"));
     // A top-level item with nothing under it: a click or Alt+V starts a calculation.
-    Velmorantes = menuBar()->addAction(QStringLiteral("&Velmorantes"));
+    Velmorantes = menuBar()->addAction(tr("&Velmorantes"));
     Velmorantes->setObjectName(QStringLiteral("Velmorantes"));
     // Tables and plots over a range of temperatures, at any time, beside a calculation.
-    mnuTablas = menuBar()->addAction(QStringLiteral("Ta&blas y gráficas"));
+    mnuTablas = menuBar()->addAction(tr("Ta&blas y gráficas"));
     mnuTablas->setObjectName(QStringLiteral("mnuTablas"));
     // Convection coefficients from the same properties, likewise beside everything else.
-    mnuConveccion = menuBar()->addAction(QStringLiteral("Convección (flu&jo de calor)"));
+    mnuConveccion = menuBar()->addAction(tr("Convección (flu&jo de calor)"));
     mnuConveccion->setObjectName(QStringLiteral("mnuConveccion"));
+    // Last in the bar. Its access key is one no screen and no other menu uses (Alt+U is
+    // Unidades').
+    Ayuda = menuBar()->addMenu(tr("A&yuda"));
+    Ayuda->setObjectName(QStringLiteral("Ayuda"));
+    mnuManual = Ayuda->addAction(tr("&Manual"));
+    mnuManual->setObjectName(QStringLiteral("mnuManual"));
+    mnuAcerca = Ayuda->addAction(tr("&Acerca de VELMORANTES"));
+    mnuAcerca->setObjectName(QStringLiteral("mnuAcerca"));
 
     connect(mnuGuardar, &QAction::triggered, this, &mdiGENERAL::mnuGuardar_Click);
     connect(mnuSalir, &QAction::triggered, this, &mdiGENERAL::mnuSalir_Click);
@@ -58,6 +70,8 @@ mdiGENERAL::mdiGENERAL(AppContext& app, Platform& platform)
     connect(Velmorantes, &QAction::triggered, this, &mdiGENERAL::Velmorantes_Click);
     connect(mnuTablas, &QAction::triggered, this, &mdiGENERAL::mnuTablas_Click);
     connect(mnuConveccion, &QAction::triggered, this, &mdiGENERAL::mnuConveccion_Click);
+    connect(mnuManual, &QAction::triggered, this, &mdiGENERAL::mnuManual_Click);
+    connect(mnuAcerca, &QAction::triggered, this, &mdiGENERAL::mnuAcerca_Click);
 
     endProgram = [] { QApplication::closeAllWindows(); QCoreApplication::exit(0); };
 }
@@ -96,20 +110,35 @@ void mdiGENERAL::mnuConveccion_Click() { screens_.show<frmCONVECCION>(); }
 
 void mdiGENERAL::mnuSalir_Click() { endProgram(); }
 
+void mdiGENERAL::mnuManual_Click() { screens_.show<frmAYUDA>(); }
+
+void mdiGENERAL::mnuAcerca_Click() {
+    messages_.information(filled(
+        tr("VELMORANTES %1\n\n"
+           "Calculadora de las propiedades termofísicas de los fluidos.\n\n"
+           "Software libre: puede redistribuirlo y modificarlo según la Licencia Pública General de GNU, "
+           "versión 3 o (a su elección) cualquier versión posterior (GPL-3.0-or-later). Se distribuye SIN "
+           "NINGUNA GARANTÍA.\n\n"
+           "Archivos de base de datos en uso (GASES.mdb y LIQUIDOS.mdb): %2\n\n"
+           "Los datos de las propiedades proceden de las tablas de Incropera, DeWitt, Bergman y Lavine, "
+           "Fundamentals of Heat and Mass Transfer (apéndice A), y, donde esas tablas no se pudieron "
+           "obtener, de las ecuaciones de referencia de CoolProp; las correlaciones incorporadas se "
+           "ajustaron a esos datos."),
+        {QStringLiteral(VELM_VERSION), QDir::toNativeSeparators(files_.directory())}));
+}
+
 void mdiGENERAL::mnuGuardar_Click() {
     const std::optional<QString> chosen =
-        saveDialog_.fileName(fileName_, QStringLiteral("Archivos de texto(*.txt)"));
+        saveDialog_.fileName(fileName_, tr("Archivos de texto(*.txt)"));
     if (!chosen) return;  // a cancelled dialog stays silent
     fileName_ = *chosen;
     state_.ARCHIVO.reset();
     bool replace = false;
     if (!resultsFileIsEmpty(fileName_)) {
-        if (messages_.question(QStringLiteral("ESTE ARCHIVO YA EXISTE ¿QUIERE SOBREESCRIBIRLO?"),
-                               kSaveTitle)) {
+        if (messages_.question(tr("ESTE ARCHIVO YA EXISTE ¿QUIERE SOBREESCRIBIRLO?"), tr(kSaveTitle))) {
             replace = true;
         } else {
-            if (!messages_.question(QStringLiteral("¿DESEA AGREGAR ESTOS RESULTADOS AL ARCHIVO?"),
-                                    kSaveTitle))
+            if (!messages_.question(tr("¿DESEA AGREGAR ESTOS RESULTADOS AL ARCHIVO?"), tr(kSaveTitle)))
                 return;
             state_.ARCHIVO = kSI;
         }

@@ -5,6 +5,7 @@
 #include "ui/toolkit/ScreenRegistry.h"
 #include "ui/toolkit/Toolkit.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -13,6 +14,9 @@
 #include <functional>
 
 class mdiGENERAL : public QMainWindow, public velm::MainMenus {
+public:
+    Q_DECLARE_TR_FUNCTIONS(mdiGENERAL)
+
 public:
     // Wires every screen to the application's context and the platform.
     mdiGENERAL(velm::AppContext& app, velm::Platform& platform);
@@ -27,13 +31,15 @@ public:
     void mnuConveccion_Click();
     void mnuGuardar_Click();
     void mnuSalir_Click();
+    void mnuManual_Click();
+    void mnuAcerca_Click();
 
     void setGuardarEnabled(bool enabled) override;
     void setUnidadesEnabled(bool enabled) override;
 
     QMdiArea* area;
-    QMenu *Archivo, *Unidades;
-    QAction *mnuGuardar, *mnuSalir, *mnuSi, *mnuSingles, *Velmorantes, *mnuTablas, *mnuConveccion;
+    QMenu *Archivo, *Unidades, *Ayuda;
+    QAction *mnuGuardar, *mnuSalir, *mnuSi, *mnuSingles, *Velmorantes, *mnuTablas, *mnuConveccion, *mnuManual, *mnuAcerca;
     // How the program ends; tests replace it.
     std::function<void()> endProgram;
 
@@ -41,6 +47,7 @@ private:
     void Guardar2(bool replace);
 
     Module1& state_;
+    const velm::DatabaseFiles& files_;
     velm::MessageBoxes& messages_;
     velm::SaveDialog& saveDialog_;
     velm::ScreenRegistry screens_;

@@ -27,11 +27,13 @@ TEST(StartOptions, ArgumentsChooseTheFolderOrAreRefused) {
         {"data home, XDG relative", {"--data-home"}, "datos", Action::Run, "/home/ana/.local/share/velmorantes", true},
         {"help wins", {"--db-dir", "x", "--help", "--nonsense"}, "", Action::Help, "--data-home"},
         {"version", {"--version"}, "", Action::Version, "velmorantes " VELM_VERSION "\n"},
-        {"both folders", {"--db-dir", "x", "--data-home"}, "", Action::Refuse, "not both"},
-        {"folder twice", {"--db-dir", "x", "--db-dir", "y"}, "", Action::Refuse, "twice"},
-        {"empty folder", {"--db-dir", ""}, "", Action::Refuse, "needs a folder"},
+        {"both folders", {"--db-dir", "x", "--data-home"}, "", Action::Refuse, "NO LAS DOS"},
+        {"folder twice", {"--db-dir", "x", "--db-dir", "y"}, "", Action::Refuse, "DOS VECES"},
+        {"empty folder", {"--db-dir", ""}, "", Action::Refuse, "NECESITA UNA CARPETA"},
         {"Qt's own option", {"-platform", "offscreen"}, "", Action::Refuse, "Unknown option"},
         {"a stray argument", {"tablas"}, "", Action::Refuse, "'tablas'"},
+        {"a language", {"--language", "en", "--db-dir=/srv/tablas"}, "", Action::Run, "/srv/tablas"},
+        {"a language not offered", {"--language=fr"}, "", Action::Refuse, "--language DEBE SER es O en (SE DIO 'fr')"},
     };
     for (const Case& c : cases) {
         const StartOptions o = velm::readStartOptions(QStringList{"velmorantes"} + c.args,

@@ -38,10 +38,10 @@ TEST(Import, ExitStatusAndReport) {
         int status;
         std::string out, err;  // what each starts with
     } cases[] = {
-        {{"--help"}, 0, "Usage: velmorantes-import OLD.mdb NEW.mdb --family GASES|LIQUIDOS\n", ""},
-        {{liquids, target}, 2, "", "velmorantes-import: --family is required\n"},
-        {{liquids, "--family", "liquidos", target}, 2, "", "velmorantes-import: --family must be GASES or LIQUIDOS\n"},
-        {{liquids, "--family=LIQUIDOS"}, 2, "", "velmorantes-import: give the old file and the new file\n"},
+        {{"--help"}, 0, "Modo de empleo: velmorantes-import ANTIGUO.mdb NUEVO.mdb --family GASES|LIQUIDOS\n", ""},
+        {{liquids, target}, 2, "", "velmorantes-import: FALTA --family\n"},
+        {{liquids, "--family", "liquidos", target}, 2, "", "velmorantes-import: --family DEBE SER GASES O LIQUIDOS\n"},
+        {{liquids, "--family=LIQUIDOS"}, 2, "", "velmorantes-import: INDIQUE EL ARCHIVO ANTIGUO Y EL ARCHIVO NUEVO\n"},
         {{missing, target, "--family", "LIQUIDOS"}, 2, "", "NO SE PUEDE LEER EL ARCHIVO " + missing},
         {{liquids, target, "--family", "LIQUIDOS"}, 1, "SE HAN IMPORTADO 2 TABLAS DE " + liquids + " EN " + target, ""},
         {{liquids, target, "--family", "LIQUIDOS"}, 2, "", "EL ARCHIVO " + target + " YA EXISTE;"},

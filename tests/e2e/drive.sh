@@ -37,8 +37,10 @@ typed() {
 
 start_program() {
   case "$APP" in /*) ;; *) APP="$PWD/$APP" ;; esac
-  # On the X display, with Qt's own file dialog whatever desktop the machine would suggest.
-  (cd "$WORK" && exec env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME= "$APP") > "$WORK/app.log" 2>&1 &
+  # On the X display, with Qt's own file dialog whatever desktop the machine would suggest,
+  # in Spanish (the access keys below are the Spanish ones) unless the arguments say otherwise.
+  (cd "$WORK" && exec env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
+     LANG=C.UTF-8 QT_QPA_PLATFORMTHEME= "$APP" "$@") > "$WORK/app.log" 2>&1 &
   APP_PID=$!
   local win=""
   for _ in $(seq 300); do
@@ -59,7 +61,7 @@ show_air_results() {
   press alt+a                 # &ACEPTAR
   typed 101.3
   press alt+c                 # A&CEPTAR
-  press alt+m                 # &MOSTRAR VELMORANTES
+  press "${1:-alt+m}"         # &MOSTRAR VELMORANTES (in English &SHOW PROPERTIES, alt+s)
 }
 
 # The tables-and-plots screen: ACEITE from 265 K to 450 K, its viscosity on a log axis.
@@ -78,7 +80,7 @@ show_oil_plot() {
 }
 
 save_results_to() {
-  press alt+a g               # &Archivo, &Guardar
+  press ${2:-alt+a g}         # &Archivo, &Guardar (in English &File, &Save: alt+f s)
   typed "$1"
   press Return
 }

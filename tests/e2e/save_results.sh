@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
 # End to end: the real program under Xvfb saves AIRE's results; the file must hold exactly
-# the bytes the command-line calculator writes for the same state.
+# the bytes the command-line calculator writes for the same state, in either language.
+# Usage: save_results.sh PROGRAM CALCULATOR [es|en]
 set -u
 APP=$1
 CALC=$2
+LANGUAGE_CODE=${3:-es}
 WORK=$(mktemp -d)
 . "$(dirname "$0")/drive.sh"
 trap 'stop_all; rm -rf "$WORK"' EXIT
 
 start_display
-start_program || exit 1
-show_air_results
-save_results_to "$WORK/resultados.txt"
+if [ "$LANGUAGE_CODE" = en ]; then
+  start_program --language en || exit 1
+  show_air_results alt+s
+  save_results_to "$WORK/resultados.txt" "alt+f s"
+else
+  start_program || exit 1
+  show_air_results
+  save_results_to "$WORK/resultados.txt"
+fi
 for _ in $(seq 50); do
   [ -s "$WORK/resultados.txt" ] && break
   sleep 0.1

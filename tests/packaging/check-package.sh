@@ -6,7 +6,8 @@
 #   Lintian       Debian's package checker finds no error
 #   DesktopEntry  desktop-file-validate passes, and the entry's program and icon are shipped
 #   MetaInfo      appstreamcli validates the description, alone and against the entry
-#   Programs      every program answers --help and --version from the unpacked package, and
+#   Programs      every program answers --help (in each language, with a man page in each) and
+#                 --version from the unpacked package, and
 #                 velmorantes-calc computes AIRE at 300 K and 101.3 kPa as the build's does
 #   MenuEntry     the entry's Exec line, under Xvfb, keeps the tables in the user's data folder
 set -u
@@ -32,15 +33,20 @@ Contents)
     usr/share/icons/hicolor/scalable/apps/velmorantes.svg
     usr/share/doc/velmorantes/copyright
     usr/share/doc/velmorantes/changelog.gz
+    usr/share/velmorantes/translations/velmorantes_en.qm
+    usr/share/velmorantes/manual/manual.es.html
+    usr/share/velmorantes/manual/manual.en.html
   )
-  for p in "${programs[@]}"; do expected+=("usr/bin/$p" "usr/share/man/man1/$p.1.gz"); done
+  for p in "${programs[@]}"; do
+    expected+=("usr/bin/$p" "usr/share/man/man1/$p.1.gz" "usr/share/man/es/man1/$p.1.gz")
+  done
   # Every file listed, and no other (a stray install rule would ship headers or libraries).
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort > "$WORK/shipped"
   printf '%s\n' "${expected[@]}" | sort > "$WORK/expected"
   diff -u "$WORK/expected" "$WORK/shipped" || fail "the package's files differ from the expected ones (- missing, + unexpected)"
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
-  for d in libqt6sql6-sqlite qt6-qpa-plugins fonts-comic-neue fonts-dejavu-core libqt6widgets6; do
+  for d in libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-comic-neue fonts-dejavu-core libqt6widgets6; do
     [[ ", $depends," == *", $d"[\ ,]* ]] || fail "Depends lacks $d"
   done
   echo "every expected file shipped, nothing else; size $(stat -c %s "$deb") bytes"
@@ -69,6 +75,11 @@ Programs)
     "$root/usr/bin/$p" --help > "$WORK/help" || fail "$p --help"
     grep -q "$p" "$WORK/help" || fail "$p --help does not name the program"
     [ "$("$root/usr/bin/$p" --version)" = "$p $version" ] || fail "$p --version is not '$p $version'"
+    # The installed translation is found beside the program.
+    "$root/usr/bin/$p" --language en --help | grep -q "^Usage: $p" || fail "$p --language en --help is not English"
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C "$root/usr/bin/$p" --help | grep -q "^Modo de empleo: $p" || fail "$p --help under LANG=C is not Spanish"
+    zcat "$root/usr/share/man/es/man1/$p.1.gz" | grep -q '^\.SH SINOPSIS' || fail "the Spanish man page of $p has no SINOPSIS"
+    zcat "$root/usr/share/man/man1/$p.1.gz" | grep -q '^\.SH SYNOPSIS' || fail "the English man page of $p has no SYNOPSIS"
   done
   air=(--family GASES --fluid AIRE --temp 300 --pressure 101.3)
   mkdir "$WORK/packaged" "$WORK/built"

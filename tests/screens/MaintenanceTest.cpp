@@ -23,7 +23,8 @@ void operate(App& app, const char* family, const char* operation, const QString&
     app.click(gas ? "frmVELM2" : "frmPRESENT2", gas ? "cmdAÑADIR" : "cmdAÑADIRLIQ");
     app.click("frmTABLAS", operation);
     ASSERT_TRUE(app.visible("frmDATOS"));
-    EXPECT_EQ(app.find<QPushButton>("frmDATOS", "cmdINSERTAR")->text(), QString(operation).mid(3).toUpper());
+    EXPECT_EQ(app.find<QPushButton>("frmDATOS", "cmdINSERTAR")->text(),
+              ui("frmDATOS", QString(operation).mid(3).toUpper().toUtf8().constData()));
     EXPECT_EQ(app.text("frmDATOS", "Text1"), "") << "the title box starts empty";
     app.type("frmDATOS", "Text1", title);
     app.click("frmDATOS", "cmdINSERTAR");
@@ -47,7 +48,6 @@ frmMODIFICAR& grid(App& app) { return app.main.screens().get<frmMODIFICAR>(); }
 }  // namespace
 
 TEST(Maintenance, TitlesAreCheckedAgainstEveryTableOfTheFile) {
-    const QString absent = "LA TABLA NADA NO EXISTE, ¡ ¡ ¡ ¡ ¡  ";
     struct Case {
         const char* operation;
         QString title;
@@ -55,14 +55,14 @@ TEST(Maintenance, TitlesAreCheckedAgainstEveryTableOfTheFile) {
         const char* nextScreen;
     };
     const Case cases[] = {
-        {"cmdAgregar", "", {"ESCRIBA EL TITULO DE LA TABLA QUE DESEA AGREGAR "}, "frmDATOS"},
-        {"cmdEliminar", "", {"ESCRIBA EL TITULO DE LA TABLA QUE DESEA ELIMINAR "}, "frmDATOS"},
-        {"cmdAgregar", "aire", {"LA TABLA aire YA EXISTE,  ASIGNELE UN NOMBRE DIFERENTE"}, "frmDATOS"},
-        {"cmdMODIFICAR", "NADA", {absent + "ANTES DE MODIFICARLA TIENE QUE CREARLA  ! ! ! !"}, "frmDATOS"},
-        {"cmdEliminar", "NADA", {absent + "NO PUEDE ELIMINARLA  ! ! ! !"}, "frmDATOS"},
+        {"cmdAgregar", "", {ui("frmDATOS", "ESCRIBA EL TITULO DE LA TABLA QUE DESEA AGREGAR ")}, "frmDATOS"},
+        {"cmdEliminar", "", {ui("frmDATOS", "ESCRIBA EL TITULO DE LA TABLA QUE DESEA ELIMINAR ")}, "frmDATOS"},
+        {"cmdAgregar", "aire", {ui("frmDATOS", "LA TABLA %1 YA EXISTE,  ASIGNELE UN NOMBRE DIFERENTE", {"aire"})}, "frmDATOS"},
+        {"cmdMODIFICAR", "NADA", {ui("frmDATOS", "LA TABLA %1 NO EXISTE, ¡ ¡ ¡ ¡ ¡  ANTES DE MODIFICARLA TIENE QUE CREARLA  ! ! ! !", {"NADA"})}, "frmDATOS"},
+        {"cmdEliminar", "NADA", {ui("frmDATOS", "LA TABLA %1 NO EXISTE, ¡ ¡ ¡ ¡ ¡  NO PUEDE ELIMINARLA  ! ! ! !", {"NADA"})}, "frmDATOS"},
         {"cmdAgregar", " AIRE ", {}, "frmPRUEBA"},
         {"cmdMODIFICAR", "vapor", {}, "frmMODIFICAR"},
-        {"cmdEliminar", "co2", {"LA TABLA co2 HA SIDO ELIMINADA"}, "frmVELM2"},
+        {"cmdEliminar", "co2", {ui("frmDATOS", "LA TABLA %1 HA SIDO ELIMINADA", {"co2"})}, "frmVELM2"},
     };
     for (const Case& c : cases) {
         App app;
@@ -84,7 +84,7 @@ TEST(Maintenance, CreateFillEvaluateEditAndDeleteTables) {
     addRow(app, {"1 000", "1,16", "1.1614", "2.5E-3", "", "&HFF", "abc", "-1e-3x", "0.5"});
     EXPECT_EQ(app.text("frmPRUEBA", "Text1"), "") << "fields emptied for the next point";
     addRow(app, {"300", "1e39"});
-    EXPECT_EQ(app.take(), QStringList{"EL VALOR DE DEN NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO"});
+    EXPECT_EQ(app.take(), QStringList{ui("velm::msg", "EL VALOR DE %1 NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO", {"DEN"})});
     EXPECT_EQ(app.text("frmPRUEBA", "Text2"), "1e39") << "the fields stay for mending";
     const auto stored = points(app, Family::Liquids, "MI LIQUIDO");
     ASSERT_EQ(stored.size(), 1u);
@@ -116,7 +116,7 @@ TEST(Maintenance, CreateFillEvaluateEditAndDeleteTables) {
     app.click("frmVELM1", "cmdOTRO");
 
     operate(app, "GASES", "cmdEliminar", kInjection);
-    EXPECT_EQ(app.take(), QStringList{"LA TABLA " + kInjection + " HA SIDO ELIMINADA"});
+    EXPECT_EQ(app.take(), QStringList{ui("frmDATOS", "LA TABLA %1 HA SIDO ELIMINADA", {kInjection})});
     ASSERT_TRUE(app.visible("frmVELM2"));
     EXPECT_EQ(app.listed("frmVELM2", "cboOTRO").size(), 9) << "the table gone, no other touched";
 }
@@ -138,7 +138,7 @@ TEST(Maintenance, GridOfAnEmptyTableAndItsButtons) {
     ASSERT_TRUE(m->setData(m->index(0, 0), "300"));
     ASSERT_FALSE(m->setData(m->index(1, 1), "abc")) << "text refused on the new row";
     ASSERT_FALSE(m->setData(m->index(0, 1), "abc")) << "text refused on a stored row";
-    EXPECT_EQ(app.take(), QStringList(2, "Data error event hit err: DEBE INTRODUCIR UN NUMERO"));
+    EXPECT_EQ(app.take(), QStringList(2, ui("frmMODIFICAR", "Data error event hit err:") + ui(velm::msg::kNotANumber)));
     EXPECT_EQ(m->rowCount(), 2) << "one stored row and the new one";
     g.cmdActualizar_Click();
     EXPECT_TRUE(g.cmdCerrar->isEnabled() && g.cmdEliminar->isEnabled() && g.cmdAgregar->isEnabled());

@@ -17,8 +17,6 @@ std::string enabled(App& app) {
     return s;
 }
 
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 }  // namespace
 
 // The enable cycle of one calculation, then another fluid of the other family.
@@ -59,7 +57,7 @@ TEST(PropertyScreen, AirAt300KelvinThroughTheWholeEnableCycle) {
             EXPECT_EQ(app.text("frmVELM1", "txtNUM"), "0.7085");
         }
     }
-    EXPECT_EQ(app.take(), (QStringList{"LA PRESION ES ABSOLUTA   ¡NO PUEDE SER NEGATIVA!", "ESTA TEMPERATURA NO EXISTE "}));
+    EXPECT_EQ(app.take(), (QStringList{ui("velm::msg", "LA PRESION ES ABSOLUTA   ¡NO PUEDE SER NEGATIVA!"), ui("velm::msg", "ESTA TEMPERATURA NO EXISTE ")}));
     EXPECT_FALSE(app.visible("frmVELM1"));
     EXPECT_EQ(app.text("frmVELM1", "txtTEMP") + app.text("frmVELM1", "txtPRES"), "");
     app.click("frmPRESENT", "cmdLIQUIDOS");
@@ -83,7 +81,7 @@ TEST(PropertyScreen, EnglishUnitsFromTheMenu) {
     app.main.mnuSingles->trigger();
     app.openFluid("GASES", "AIRE");
     EXPECT_EQ(app.listed("frmVELM1", "Combo1"), QStringList{"ºF"});
-    EXPECT_EQ(app.find<QLabel>("frmVELM1", "Label14")->text(), "Lb/pie^3");
+    EXPECT_EQ(app.find<QLabel>("frmVELM1", "Label14")->text(), ui("velm::units", "Lb/pie^3"));
     EXPECT_EQ(app.find<QLabel>("frmVELM1", "Label17")->text(), "(psi)");
     app.evaluate("80.6", "14.696");  // 300 K and 101.3 kPa
     EXPECT_EQ(app.text("frmVELM1", "txtDEN"), " 0.07242");
@@ -108,10 +106,10 @@ TEST(PropertyScreen, AnEvaluationWithoutResultsSaysWhyAndLeadsOn) {
         const char* boxes;  // temperature|pressure afterwards
     };
     const Case cases[] = {
-        {"AIRE", -1, false, "0", utf8(velm::msg::kZeroPressure), "frmVELM1", "txtPRES cmdPRES cmdSALIR ", "350|"},
-        {"UNO", 1, false, "101.3", utf8(velm::msg::kTooFewPoints), "frmPRESENT",
+        {"AIRE", -1, false, "0", ui(velm::msg::kZeroPressure), "frmVELM1", "txtPRES cmdPRES cmdSALIR ", "350|"},
+        {"UNO", 1, false, "101.3", ui(velm::msg::kTooFewPoints), "frmPRESENT",
          "txtTEMP cmdACEPTAR cmdNUEVA cmdOTRO cmdSALIR ", "|"},
-        {"EFIMERA", 0, true, "101.3", "LA TABLA EFIMERA NO EXISTE EN EL ARCHIVO GASES.mdb", "frmVELM1",
+        {"EFIMERA", 0, true, "101.3", ui("velm::msg", "LA TABLA %1 NO EXISTE EN EL ARCHIVO %2", {"EFIMERA", "GASES.mdb"}), "frmVELM1",
          "txtTEMP cmdACEPTAR cmdOTRO cmdSALIR ", "|101.3"},
     };
     for (const Case& c : cases) {
@@ -137,8 +135,9 @@ TEST(PropertyScreen, LiquidsShowTheExpansionRowAndNoPressure) {
     EXPECT_FALSE(app.find("frmVELM1", "txtPRES")->isVisible());
     EXPECT_TRUE(app.find("frmVELM1", "txtBETA")->isVisible());
     app.evaluate("27");  // ºC is not chosen: 27 K is outside water's range, and warned of once
-    EXPECT_EQ(app.take(), QStringList{"ESTA TEMPERATURA SE ENCUENTRA FUERA DEL RANGO DE LA ECUACION DEL (DE LA) "
-                                      "AGUA  ( 273K <= T <= 573K ) ,   SE EXTRAPOLARA (POCO RECOMENDABLE)"});
+    EXPECT_EQ(app.take(), QStringList{ui("velm::msg", "ESTA TEMPERATURA SE ENCUENTRA FUERA DEL RANGO DE LA ECUACION DEL (DE LA) "
+                                                      "%1 %2 ,   SE EXTRAPOLARA (POCO RECOMENDABLE)",
+                                         {"AGUA", " ( 273K <= T <= 573K )"})});
     app.click("frmVELM1", "cmdNUEVA");
     app.find<QComboBox>("frmVELM1", "Combo1")->setCurrentText("ºC");
     app.evaluate("27");

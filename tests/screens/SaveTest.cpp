@@ -17,9 +17,10 @@ TEST(ResultsFile, NewOverwriteAppendDeclineCancelAndRefusals) {
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup);
     const QByteArray heading = "\"T (K)\",\"D (Kg/m^3)\",\"Cp (KJ/(Kg.K))\",\"V.AB. (Pa.s)\",\"V.CI. (m^2/s)\","
                                "\"K (W/(m.K))\",\"ALFA (m^2/s)\",\"Pr\"\r\n";
-    const QString overwrite = "ESTE ARCHIVO YA EXISTE ¿QUIERE SOBREESCRIBIRLO?";
-    const QString append = "¿DESEA AGREGAR ESTOS RESULTADOS AL ARCHIVO?";
-    const QString refused = "NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO " + readOnly + " (ES DE SOLO LECTURA)";
+    const QString overwrite = ui("mdiGENERAL", "ESTE ARCHIVO YA EXISTE ¿QUIERE SOBREESCRIBIRLO?");
+    const QString append = ui("mdiGENERAL", "¿DESEA AGREGAR ESTOS RESULTADOS AL ARCHIVO?");
+    const QString refused = ui("velm::msg", "NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO %1 (%2)",
+                                {readOnly, ui("velm::msg", "ES DE SOLO LECTURA")});
     struct Step {
         const char* what;
         std::optional<QString> chosen;
@@ -35,7 +36,7 @@ TEST(ResultsFile, NewOverwriteAppendDeclineCancelAndRefusals) {
         {"same file, overwrite", file, {true}, {overwrite}, 2},
         {"read-only file, overwrite", readOnly, {true}, {overwrite, refused}, 2},
         {"read-only file, append", readOnly, {false, true}, {overwrite, append, refused}, 2},
-        {"missing folder", lost, {}, {"NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO " + lost}, 2},
+        {"missing folder", lost, {}, {ui("velm::msg", "NO SE PUDIERON GUARDAR LOS RESULTADOS EN EL ARCHIVO %1", {lost})}, 2},
     };
     QString offeredBefore;
     for (const Step& s : steps) {
@@ -43,7 +44,7 @@ TEST(ResultsFile, NewOverwriteAppendDeclineCancelAndRefusals) {
         app.answers = s.answers;
         app.main.mnuGuardar->trigger();
         EXPECT_EQ(app.take(), s.shown) << s.what;
-        EXPECT_EQ(std::exchange(app.titles, {}), QStringList(s.answers.size(), "GUARDAR ")) << s.what;
+        EXPECT_EQ(std::exchange(app.titles, {}), QStringList(s.answers.size(), ui("mdiGENERAL", "GUARDAR "))) << s.what;
         const QByteArray bytes = bytesOf(file);
         EXPECT_TRUE(bytes.startsWith(heading)) << s.what;
         EXPECT_EQ(bytes.count(heading), 1) << s.what;

@@ -2,7 +2,9 @@
 // The whole program on a scripted platform and database files in a temporary folder: tests
 // drive the real widgets through their handlers.
 
+#include "engine/Messages.h"
 #include "engine/Module1.h"
+#include "i18n/Text.h"
 #include "store/FluidStore.h"
 #include "tests/Support.h"
 #include "ui/Screens.h"
@@ -98,17 +100,20 @@ public:
     void type(const char* screen, const char* box, const QString& text) { find<QLineEdit>(screen, box)->setText(text); }
     QString text(const char* screen, const char* box) { return find<QLineEdit>(screen, box)->text(); }
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    // What a list offers; for a list of fluids their titles (in English a built-in fluid shows
+    // its English name too).
     QStringList listed(const char* screen, const char* combo) {
         auto* c = find<QComboBox>(screen, combo);
         QStringList names;
-        for (int i = 0; i < c->count(); ++i) names << c->itemText(i);
+        for (int i = 0; i < c->count(); ++i)  // a fluid's title where the list shows more
+            names << (c->itemData(i).isValid() ? c->itemData(i).toString() : c->itemText(i));
         return names;
     }
     // Chooses a fluid on the visible fluid screen, moving through its list with the arrow key.
     void chooseFluid(const QString& name) {
         const bool gas = visible("frmVELM2");
         QComboBox* combo = find<QComboBox>(gas ? "frmVELM2" : "frmPRESENT2", gas ? "cboOTRO" : "cboLIQ");
-        const int at = combo->findText(name, Qt::MatchExactly);
+        const int at = combo->findData(name);
         ASSERT_GE(at, 0) << name.toStdString() << " is not listed";
         combo->setCurrentIndex(at - 1);
         QTest::keyClick(combo, Qt::Key_Down);
@@ -142,5 +147,12 @@ public:
 };
 
 inline std::string str(const QString& s) { return s.toStdString(); }
+
+// A text of a screen as the interface shows it in the language the tests run in (the binary
+// runs once in Spanish, the source texts, and once in English).
+inline QString ui(const char* context, const char* source, std::initializer_list<QString> values = {}) {
+    return translated(context, source, values);
+}
+inline QString ui(std::string_view message) { return QString::fromStdString(msg::tr(message)); }
 
 }  // namespace velm::testing

@@ -15,14 +15,23 @@
 namespace velm {
 
 template <class W>
-W* control(QWidget* parent, const char* objectName, const char* caption = nullptr) {
+W* control(QWidget* parent, const char* objectName, const QString& caption = QString()) {
     auto* w = new W(parent);
     w->setObjectName(QString::fromUtf8(objectName));
     if constexpr (std::is_base_of_v<QLineEdit, W> || std::is_base_of_v<QComboBox, W>)
         w->setFont(boxFont());  // numbers and names in a plain face
     else if constexpr (std::is_base_of_v<QLabel, W> || std::is_base_of_v<QPushButton, W>)
-        w->setText(QString::fromUtf8(caption ? caption : ""));
+        w->setText(caption);
     return w;
+}
+
+// The title chosen in a list of fluids: the picked entry's title (the list may show more
+// than the title), or what the user typed.
+inline QString chosenTitle(const QComboBox* combo) {
+    const int at = combo->currentIndex();
+    if (at >= 0 && combo->itemText(at) == combo->currentText() && combo->itemData(at).isValid())
+        return combo->itemData(at).toString();
+    return combo->currentText();
 }
 
 }  // namespace velm

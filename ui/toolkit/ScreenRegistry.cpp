@@ -80,4 +80,10 @@ void ScreenRegistry::unload(const QString& name) {
     s->frame()->deleteLater();
 }
 
+QStringList ScreenRegistry::names() const {
+    QStringList all;
+    for (const auto& [name, factory] : factories_) all << name;
+    return all;
+}
+
 }  // namespace velm

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -79,6 +80,8 @@ public:
         return isVisible(name<T>());
     }
 
+    // The name of every screen registered.
+    QStringList names() const;
     // The same by name, for screens that serve under more than one name and for tests.
     Screen& screen(const QString& name);
     bool isLoaded(const QString& name) const;
