@@ -1,5 +1,6 @@
 #include "correlation/Correlation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velm {
@@ -18,33 +19,50 @@ const Piece& selectPiece(Correlation correlation, double T) {
     return correlation[last];
 }
 
-double polynomialValue(const Piece& p, double T) {
-    std::array<double, 7> power{};
-    power[0] = 1.0;
-    for (int k = 1; k <= p.degree; ++k) power[k] = power[k - 1] * T;
-    double sum = p.c[p.degree] * power[p.degree];
-    for (int k = p.degree - 1; k >= 0; --k) sum += p.c[k] * power[k];
+// The terms below the leading one, from c[degree − 1] down to c[0]: written out (each case
+// falls into the next) so that a sweep pays no loop for them.
+double polynomialValue(const Piece& piece, const Powers& T) {
+    const auto& c = piece.c;
+    const auto& p = T.p;
+    const int d = std::clamp(piece.degree, 0, 6);
+    double sum = c[std::size_t(d)] * p[std::size_t(d)];
+    switch (d) {
+        case 6: sum += c[5] * p[5]; [[fallthrough]];
+        case 5: sum += c[4] * p[4]; [[fallthrough]];
+        case 4: sum += c[3] * p[3]; [[fallthrough]];
+        case 3: sum += c[2] * p[2]; [[fallthrough]];
+        case 2: sum += c[1] * p[1]; [[fallthrough]];
+        case 1: sum += c[0] * p[0]; break;
+        default: break;
+    }
     return sum;
 }
 
-double polynomialDerivative(const Piece& p, double T) {
-    if (p.degree < 1) return 0.0;
-    std::array<double, 7> power{};
-    power[0] = 1.0;
-    for (int k = 1; k < p.degree; ++k) power[k] = power[k - 1] * T;
-    double sum = (p.degree * p.c[p.degree]) * power[p.degree - 1];
-    for (int k = p.degree - 1; k >= 1; --k) sum += (k * p.c[k]) * power[k - 1];
+double polynomialDerivative(const Piece& piece, const Powers& T) {
+    const auto& c = piece.c;
+    const auto& p = T.p;
+    const int d = std::clamp(piece.degree, 0, 6);
+    if (d < 1) return 0.0;
+    double sum = (d * c[std::size_t(d)]) * p[std::size_t(d - 1)];
+    switch (d) {
+        case 6: sum += (5 * c[5]) * p[4]; [[fallthrough]];
+        case 5: sum += (4 * c[4]) * p[3]; [[fallthrough]];
+        case 4: sum += (3 * c[3]) * p[2]; [[fallthrough]];
+        case 3: sum += (2 * c[2]) * p[1]; [[fallthrough]];
+        case 2: sum += (1 * c[1]) * p[0]; break;
+        default: break;
+    }
     return sum;
 }
 
-double evaluate(const Piece& p, double T, const Piece* densityPiece, double density) {
+double evaluate(const Piece& p, const Powers& T, const Piece* densityPiece, double density) {
     switch (p.form) {
         case PieceForm::Polynomial:
             return polynomialValue(p, T);
         case PieceForm::Constant:
             return p.c[0];
         case PieceForm::PowerLaw:
-            return p.c[0] * std::pow(T, p.c[1]);
+            return p.c[0] * std::pow(T.T(), p.c[1]);
         case PieceForm::ExpansionConstant:
             return p.c[0] / 1000;
         case PieceForm::DensityDerivative:

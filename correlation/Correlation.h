@@ -54,15 +54,34 @@ const FluidCorrelations* findCorrelations(std::span<const FluidCorrelations> set
 // The piece of a correlation that temperature T takes.
 const Piece& selectPiece(Correlation correlation, double T);
 
+// T⁰ … T⁶, each the one before times T: formed once for a temperature, they serve every
+// polynomial of every property at it, and give each the bits it would get alone.
+struct Powers {
+    explicit Powers(double T) {
+        p[0] = 1.0;
+        for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * T;
+    }
+    double T() const { return p[1]; }
+    std::array<double, 7> p;
+};
+
 // Polynomial value, term by term, summed from the highest power down to c[0].
-double polynomialValue(const Piece& piece, double T);
+double polynomialValue(const Piece& piece, const Powers& T);
+inline double polynomialValue(const Piece& piece, double T) { return polynomialValue(piece, Powers(T)); }
 // Exact derivative of the polynomial, summed the same way.
-double polynomialDerivative(const Piece& piece, double T);
+double polynomialDerivative(const Piece& piece, const Powers& T);
+inline double polynomialDerivative(const Piece& piece, double T) {
+    return polynomialDerivative(piece, Powers(T));
+}
 
 // Value of a piece, or of a correlation, at T. `density` is the density just computed for
 // the same T and `densityPiece` its piece; only the density-derivative form reads them.
-double evaluate(const Piece& piece, double T, const Piece* densityPiece = nullptr,
+double evaluate(const Piece& piece, const Powers& T, const Piece* densityPiece = nullptr,
                 double density = 0.0);
+inline double evaluate(const Piece& piece, double T, const Piece* densityPiece = nullptr,
+                       double density = 0.0) {
+    return evaluate(piece, Powers(T), densityPiece, density);
+}
 inline double evaluate(Correlation correlation, double T, const Piece* densityPiece = nullptr,
                        double density = 0.0) {
     return evaluate(selectPiece(correlation, T), T, densityPiece, density);

@@ -3,6 +3,11 @@
 using namespace velm;
 
 namespace velm {
+namespace {
+
+double at(Correlation c, const Powers& t) { return evaluate(selectPiece(c, t.T()), t); }
+
+}  // namespace
 
 std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, double T, double P) {
     const auto& c = gas.property;
@@ -12,13 +17,15 @@ std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, doubl
     double& MIU = v[index(Property::MIU)];
     double& K = v[index(Property::K)];
 
-    // Each line uses the values stored by the lines before it.
-    const double den = evaluate(c[P_DEN], T);
-    CP = evaluate(c[P_CP], T);
+    // The powers of T once, for every correlation; each line uses the values stored by the
+    // lines before it.
+    const Powers t(T);
+    const double den = at(c[P_DEN], t);
+    CP = at(c[P_CP], t);
     DEN = (den * P) / kReferencePressure;
-    MIU = evaluate(c[P_MIU], T) / kGasMiuUnit;
-    v[index(Property::UN)] = ((evaluate(c[P_UN], T) / kGasUnUnit) * kReferencePressure) / P;
-    K = evaluate(c[P_K], T) / kGasKUnit;
+    MIU = at(c[P_MIU], t) / kGasMiuUnit;
+    v[index(Property::UN)] = ((at(c[P_UN], t) / kGasUnUnit) * kReferencePressure) / P;
+    K = at(c[P_K], t) / kGasKUnit;
     v[index(Property::ALFA)] = K / ((DEN * CP) * 1000);
     v[index(Property::PR)] = ((MIU * CP) * 1000) / K;
     return v;
@@ -33,13 +40,14 @@ std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& liquid,
     double& K = v[index(Property::K)];
 
     // Density first: the density-derivative form of BETA divides by it.
+    const Powers t(T);
     const Piece& densityPiece = selectPiece(c[P_DEN], T);
-    DEN = evaluate(densityPiece, T);
-    CP = evaluate(c[P_CP], T);
-    MIU = evaluate(c[P_MIU], T) / kLiquidMiuUnit;
-    v[index(Property::UN)] = evaluate(c[P_UN], T) / kLiquidUnUnit;
-    K = evaluate(c[P_K], T);
-    v[index(Property::BETA)] = evaluate(c[P_BETA], T, &densityPiece, DEN);
+    DEN = evaluate(densityPiece, t);
+    CP = at(c[P_CP], t);
+    MIU = at(c[P_MIU], t) / kLiquidMiuUnit;
+    v[index(Property::UN)] = at(c[P_UN], t) / kLiquidUnUnit;
+    K = at(c[P_K], t);
+    v[index(Property::BETA)] = evaluate(selectPiece(c[P_BETA], T), t, &densityPiece, DEN);
     v[index(Property::ALFA)] = K / ((DEN * CP) * 1000);
     v[index(Property::PR)] = ((MIU * CP) * 1000) / K;
     return v;
