@@ -16,12 +16,13 @@ declare -A allowed=(
   [ui/toolkit]="correlation engine store"
   [ui]="correlation engine store legacy plot ui/toolkit"
   [cli]="correlation engine store legacy plot"
+  [python]="correlation engine store"
   [app]="correlation engine store legacy plot ui ui/toolkit"
   [tools]="correlation"
 )
-below_screens=" correlation engine store legacy "
+below_screens=" correlation engine store legacy python "
 # The project's folders an include may name, ui/toolkit before ui.
-project_dirs=(ui/toolkit correlation engine store legacy plot ui cli app tools tests bench)
+project_dirs=(ui/toolkit correlation engine store legacy plot ui cli python app tools tests bench)
 qt_roots=(/usr/include/*/qt6 /usr/include/qt6)
 
 layer_of() {
@@ -52,7 +53,7 @@ quoted='^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)"'
 angled='^[[:space:]]*#[[:space:]]*include[[:space:]]*<([^>]+)>'
 bad=0
 dirs=()
-for d in correlation engine store legacy plot ui cli app tools; do [[ -d $d ]] && dirs+=("$d"); done
+for d in correlation engine store legacy plot ui cli python app tools; do [[ -d $d ]] && dirs+=("$d"); done
 while IFS= read -r hit; do
   file=${hit%%:*}
   line=${hit#*:}

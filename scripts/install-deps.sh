@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick sqlite3
   help2man dpkg-dev file lintian desktop-file-utils appstream
   clang libclang-rt-14-dev
+  pybind11-dev python3-dev python3-numpy python3-pytest
 )
 
 missing=()
