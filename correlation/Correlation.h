@@ -4,7 +4,9 @@
 // takes the first piece whose upper boundary it does not pass, and the last piece takes
 // every temperature above the others.
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <span>
@@ -52,7 +54,12 @@ const FluidCorrelations* findCorrelations(std::span<const FluidCorrelations> set
                                           std::string_view name);
 
 // The piece of a correlation that temperature T takes.
-const Piece& selectPiece(Correlation correlation, double T);
+inline const Piece& selectPiece(Correlation correlation, double T) {
+    const std::size_t last = correlation.size() - 1;
+    for (std::size_t i = 0; i < last; ++i)
+        if (correlation[i].takes(T)) return correlation[i];
+    return correlation[last];
+}
 
 // T⁰ … T⁶, each the one before times T: formed once for a temperature, they serve every
 // polynomial of every property at it, and give each the bits it would get alone.
@@ -65,19 +72,68 @@ struct Powers {
     std::array<double, 7> p;
 };
 
-// Polynomial value, term by term, summed from the highest power down to c[0].
-double polynomialValue(const Piece& piece, const Powers& T);
+// Polynomial value, term by term, summed from the highest power down to c[0]. The terms
+// below the leading one are written out (each case falls into the next), and the evaluator
+// is inline: a sweep pays no loop and no call for them.
+inline double polynomialValue(const Piece& piece, const Powers& T) {
+    const auto& c = piece.c;
+    const auto& p = T.p;
+    const int d = std::clamp(piece.degree, 0, 6);
+    double sum = c[std::size_t(d)] * p[std::size_t(d)];
+    switch (d) {
+        case 6: sum += c[5] * p[5]; [[fallthrough]];
+        case 5: sum += c[4] * p[4]; [[fallthrough]];
+        case 4: sum += c[3] * p[3]; [[fallthrough]];
+        case 3: sum += c[2] * p[2]; [[fallthrough]];
+        case 2: sum += c[1] * p[1]; [[fallthrough]];
+        case 1: sum += c[0] * p[0]; break;
+        default: break;
+    }
+    return sum;
+}
 inline double polynomialValue(const Piece& piece, double T) { return polynomialValue(piece, Powers(T)); }
+
 // Exact derivative of the polynomial, summed the same way.
-double polynomialDerivative(const Piece& piece, const Powers& T);
+inline double polynomialDerivative(const Piece& piece, const Powers& T) {
+    const auto& c = piece.c;
+    const auto& p = T.p;
+    const int d = std::clamp(piece.degree, 0, 6);
+    if (d < 1) return 0.0;
+    double sum = (d * c[std::size_t(d)]) * p[std::size_t(d - 1)];
+    switch (d) {
+        case 6: sum += (5 * c[5]) * p[4]; [[fallthrough]];
+        case 5: sum += (4 * c[4]) * p[3]; [[fallthrough]];
+        case 4: sum += (3 * c[3]) * p[2]; [[fallthrough]];
+        case 3: sum += (2 * c[2]) * p[1]; [[fallthrough]];
+        case 2: sum += (1 * c[1]) * p[0]; break;
+        default: break;
+    }
+    return sum;
+}
 inline double polynomialDerivative(const Piece& piece, double T) {
     return polynomialDerivative(piece, Powers(T));
 }
 
 // Value of a piece, or of a correlation, at T. `density` is the density just computed for
 // the same T and `densityPiece` its piece; only the density-derivative form reads them.
-double evaluate(const Piece& piece, const Powers& T, const Piece* densityPiece = nullptr,
-                double density = 0.0);
+inline double evaluate(const Piece& p, const Powers& T, const Piece* densityPiece = nullptr,
+                       double density = 0.0) {
+    switch (p.form) {
+        case PieceForm::Polynomial:
+            return polynomialValue(p, T);
+        case PieceForm::Constant:
+            return p.c[0];
+        case PieceForm::PowerLaw:
+            return p.c[0] * std::pow(T.T(), p.c[1]);
+        case PieceForm::ExpansionConstant:
+            return p.c[0] / 1000;
+        case PieceForm::DensityDerivative:
+            return -polynomialDerivative(*densityPiece, T) / density;
+        case PieceForm::ExpansionPolynomial:
+            return polynomialValue(p, T) / 1000;
+    }
+    return std::nan("");
+}
 inline double evaluate(const Piece& piece, double T, const Piece* densityPiece = nullptr,
                        double density = 0.0) {
     return evaluate(piece, Powers(T), densityPiece, density);

@@ -9,7 +9,8 @@ double at(Correlation c, const Powers& t) { return evaluate(selectPiece(c, t.T()
 
 }  // namespace
 
-std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, double T, double P) {
+// Flattened: every evaluator call inside is inlined, for the many temperatures of a sweep.
+[[gnu::flatten]] std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, double T, double P) {
     const auto& c = gas.property;
     std::array<double, kPropertyCount> v{};
     double& DEN = v[index(Property::DEN)];
@@ -31,7 +32,7 @@ std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, doubl
     return v;
 }
 
-std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& liquid, double T) {
+[[gnu::flatten]] std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& liquid, double T) {
     const auto& c = liquid.property;
     std::array<double, kPropertyCount> v{};
     double& DEN = v[index(Property::DEN)];

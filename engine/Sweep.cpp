@@ -42,8 +42,7 @@ public:
     SweepRun(const SweepRequest& request, PointSource& source, Notifier* messages, Rows& rows)
         : request_(request), source_(source), messages_(messages), rows_(rows),
           gas_(request.family == Family::Gases), scale_(scaleOf(request.scale)),
-          builtIn_(lookupBuiltIn(request.family, request.fluid)),
-          decimalComma_(messages && regionalDecimalComma()) {
+          builtIn_(lookupBuiltIn(request.family, request.fluid)) {
         if (builtIn_) {
             correlations_ = findCorrelations(gas_ ? gasCorrelations() : liquidCorrelations(), request.fluid);
             if (!correlations_) throw std::logic_error("built-in fluid without correlations: " + request.fluid);
@@ -67,7 +66,7 @@ private:
             return rows_.add(entered, T, {}, RowSource::Correlation, RowOutcome::DoesNotExist, false);
         }
         const bool inRange = !builtIn_ || builtIn_->inRange(T);
-        if (!inRange) tell(outOfRange());
+        if (!inRange && messages_) tell(outOfRange());
         if (gas_ && !(request_.pressure > 0)) return stop(SweepStop::ZeroPressure, std::string(msg::kZeroPressure));
 
         std::array<double, kPropertyCount> v;
@@ -110,7 +109,7 @@ private:
             return true;
         }
         // Warned at acceptance already when outside the correlation's range.
-        if (line.step != TableStep::Between && inRange) tell(beyondTable(line));
+        if (line.step != TableStep::Between && inRange && messages_) tell(beyondTable(line));
         v = atPressure(alongLine(*line.first, *line.second, T), gas_, P);
         from = line.step == TableStep::Between ? RowSource::Interpolated : RowSource::Extrapolated;
         return true;
@@ -126,7 +125,7 @@ private:
         const bool above = line.step == TableStep::Above;
         std::optional<std::string>& text = above ? above_ : below_;
         if (!text) {
-            const std::string end = storedTemperatureText(line.end->TEMP, decimalComma_);
+            const std::string end = storedTemperatureText(line.end->TEMP, regionalDecimalComma());
             text = above ? msg::aboveTable(request_.fluid, end) : msg::belowTable(request_.fluid, end);
         }
         return *text;
@@ -153,7 +152,6 @@ private:
     const Scale scale_;
     const BuiltInFluid* builtIn_;
     const FluidCorrelations* correlations_ = nullptr;
-    const bool decimalComma_;
     std::array<double, kPropertyCount> toEnglish_{};
     std::size_t propertyCount_ = 0;
     bool tableRead_ = false;

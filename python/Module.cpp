@@ -143,21 +143,24 @@ py::dict properties(const std::string& family, const std::string& fluid, const p
 
     for (std::size_t i = 0; i < shown.size(); ++i)
         result[py::str(shown[i].column.data(), shown[i].column.size())] = columns[i];
-    // Four texts, shared by every element.
-    std::array<py::str, 4> words;
-    for (const RowSource s : {RowSource::Correlation, RowSource::TablePoint, RowSource::Interpolated,
-                              RowSource::Extrapolated}) {
+    // Four texts, shared by every element: each counted as the array takes it, and its
+    // references added once at the end rather than one at a time.
+    constexpr std::array kSources{RowSource::Correlation, RowSource::TablePoint, RowSource::Interpolated,
+                                  RowSource::Extrapolated};
+    std::array<py::str, kSources.size()> words;
+    std::array<py::ssize_t, kSources.size()> taken{};
+    for (const RowSource s : kSources) {
         const std::string_view w = sourceText(s);
         words[std::size_t(s)] = py::str(w.data(), w.size());
     }
     py::array origins(py::dtype("O"), py::array::ShapeContainer{py::ssize_t(n)});
     auto** slot = static_cast<PyObject**>(origins.mutable_data());
     for (std::size_t i = 0; i < n; ++i) {
-        PyObject* word = words[std::size_t(from[i])].ptr();
-        Py_INCREF(word);
-        Py_XDECREF(slot[i]);
-        slot[i] = word;
+        Py_XDECREF(slot[i]);  // NumPy leaves a new array of objects empty (null), or None
+        slot[i] = words[std::size_t(from[i])].ptr();
+        ++taken[std::size_t(from[i])];
     }
+    for (std::size_t w = 0; w < words.size(); ++w) Py_SET_REFCNT(words[w].ptr(), Py_REFCNT(words[w].ptr()) + taken[w]);
     result["ORIGEN"] = origins;
     return result;
 }
