@@ -166,12 +166,8 @@ public:
     using RowDone = std::function<void(const SweepTable&, std::size_t)>;
 
     TableRows(const SweepRequest& request, const RowDone& rowDone) : rowDone_(rowDone) {
-        t_.request.family = request.family;
-        t_.request.fluid = request.fluid;
-        t_.request.english = request.english;
-        t_.request.scale = request.scale;
-        t_.request.pressure = request.pressure;
-        t_.request.pressureText = request.pressureText;
+        t_.request = request;
+        t_.request.temperatures = {};  // they are `entered`
         const std::size_t n = request.temperatures.size();
         t_.entered.reserve(n);
         t_.kelvin.reserve(n);
