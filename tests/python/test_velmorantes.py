@@ -177,27 +177,37 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
     for a, b in zip(alone, together):
         assert all(np.array_equal(a[k], b[k]) for k in a)
 
-    # With no forced switches, another thread runs during a call only if the call lets it:
-    # it then runs to its end before the call can return.
-    go, returned, seen = threading.Event(), [False], []
+    # A call waits for the table while another thread holds the file's lock, and that thread
+    # lets go only once it runs again: the call returns only if it let the thread run (with
+    # no forced switches between threads). The arrays are small: NumPy itself lets other
+    # threads run while it makes a large array of texts.
+    def lets_others_run(temperature):
+        locked, go, returned, seen = threading.Event(), threading.Event(), [False], []
 
-    def other():
-        go.wait()
-        sum(range(200_000))
-        seen.append(returned[0])
+        def holder():
+            db = sqlite3.connect(tmp_path / "LIQUIDOS.mdb", isolation_level=None)
+            db.execute("BEGIN EXCLUSIVE")
+            locked.set()
+            go.wait()
+            seen.append(returned[0])
+            db.execute("COMMIT")
+            db.close()
+
+        th = threading.Thread(target=holder)
+        th.start()
+        locked.wait()
+        go.set()
+        velmorantes.properties("LIQUIDOS", "MEDIDO", temperature, db_dir=tmp_path)
+        returned[0] = True
+        th.join()
+        return seen == [False]
 
     interval = sys.getswitchinterval()
     sys.setswitchinterval(1000)
     try:
-        th = threading.Thread(target=other)
-        th.start()
-        go.set()
-        velmorantes.properties("GASES", "AIRE", jobs[0][2], 101.3)
-        returned[0] = True
-        th.join()
+        assert lets_others_run(350.0) and lets_others_run(np.array([310.0, 390.0]))
     finally:
         sys.setswitchinterval(interval)
-    assert seen == [False]
 
 
 def test_the_stub_names_what_the_module_has():
