@@ -8,6 +8,9 @@
 #include "engine/SweepText.h"
 #include "store/FluidStore.h"
 
+#include <QByteArray>
+#include <QFile>
+
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -24,17 +27,23 @@ namespace {
 PyObject* gError = nullptr;
 PyObject* gRangeWarning = nullptr;
 
+// A message as text; a file name in it that is not UTF-8 keeps its bytes as escapes.
+py::str text(const std::string& message) {
+    return py::reinterpret_steal<py::str>(
+        PyUnicode_DecodeUTF8(message.data(), py::ssize_t(message.size()), "surrogateescape"));
+}
+
 [[noreturn]] void raise(const std::string& message) {
-    PyErr_SetString(gError, message.c_str());
+    PyErr_SetObject(gError, text(message).ptr());
     throw py::error_already_set();
 }
 
-// The folder given, as a path text; None is the current folder, as for velmorantes-calc.
+// The folder given (text, bytes or a path object), by its bytes on disk; None is the current
+// folder, as for velmorantes-calc.
 QString folderOf(const py::object& dbDir) {
     if (dbDir.is_none()) return {};
-    const py::object path = py::module_::import("os").attr("fspath")(dbDir);
-    if (!py::isinstance<py::str>(path)) raise("db_dir must be a folder's name as text");
-    return QString::fromStdString(path.cast<std::string>());
+    const auto bytes = py::module_::import("os").attr("fsencode")(dbDir).cast<std::string>();
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
 // The store, opened only when a stored table is read: a built-in fluid inside its range
@@ -96,7 +105,7 @@ void sweep(const SweepRequest& r, std::span<const double> temperatures, PointSou
     }
     if (o.refusal) raise(*o.refusal);
     for (const std::string& w : o.warnings)
-        if (PyErr_WarnEx(gRangeWarning, w.c_str(), 1) < 0) throw py::error_already_set();
+        if (PyErr_WarnEx(gRangeWarning, w.c_str(), 1) < 0) throw py::error_already_set();  // always UTF-8
 }
 
 py::dict properties(const std::string& family, const std::string& fluid, const py::object& temperature,
@@ -204,7 +213,7 @@ warnings are RangeWarning; the messages are the program's own, in Spanish.)";
         try {
             if (p) std::rethrow_exception(p);
         } catch (const UserError& e) {
-            PyErr_SetString(gError, e.what());
+            PyErr_SetObject(gError, text(e.what()).ptr());
         }
     });
 

@@ -18,7 +18,7 @@ __version__: str
 Family = Literal["GASES", "LIQUIDOS"]
 Units = Literal["SI", "INGLES"]
 Scale = Literal["K", "ºC", "C", "°C", "ºF", "F", "°F"]
-Folder = Union[str, os.PathLike[str], None]
+Folder = Union[str, bytes, os.PathLike[str], os.PathLike[bytes], None]
 
 class Error(ValueError):
     """A state the program refuses (an unknown fluid, a pressure of zero, a temperature
