@@ -11,6 +11,7 @@
 #include <limits>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace velm {
 
@@ -61,25 +62,39 @@ inline const Piece& selectPiece(Correlation correlation, double T) {
     return correlation[last];
 }
 
+// Two temperatures side by side: one instruction does the arithmetic of both, and each lane
+// gets the bits it would get alone. A sweep evaluates its temperatures two at a time.
+using Pair = double __attribute__((vector_size(16)));
+
+// x in every lane of V (double or Pair).
+template <class V>
+V splat(double x) {
+    if constexpr (std::is_same_v<V, double>) return x;
+    else return V{x, x};
+}
+
 // T⁰ … T⁶, each the one before times T: formed once for a temperature, they serve every
 // polynomial of every property at it, and give each the bits it would get alone.
-struct Powers {
-    explicit Powers(double T) {
-        p[0] = 1.0;
+template <class V>
+struct PowersOf {
+    explicit PowersOf(V T) {
+        p[0] = splat<V>(1.0);
         for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * T;
     }
-    double T() const { return p[1]; }
-    std::array<double, 7> p;
+    V T() const { return p[1]; }
+    std::array<V, 7> p;
 };
+using Powers = PowersOf<double>;
 
 // Polynomial value, term by term, summed from the highest power down to c[0]. The terms
 // below the leading one are written out (each case falls into the next), and the evaluator
 // is inline: a sweep pays no loop and no call for them.
-inline double polynomialValue(const Piece& piece, const Powers& T) {
+template <class V>
+V polynomialValue(const Piece& piece, const PowersOf<V>& T) {
     const auto& c = piece.c;
     const auto& p = T.p;
     const int d = std::clamp(piece.degree, 0, 6);
-    double sum = c[std::size_t(d)] * p[std::size_t(d)];
+    V sum = c[std::size_t(d)] * p[std::size_t(d)];
     switch (d) {
         case 6: sum += c[5] * p[5]; [[fallthrough]];
         case 5: sum += c[4] * p[4]; [[fallthrough]];
@@ -94,12 +109,13 @@ inline double polynomialValue(const Piece& piece, const Powers& T) {
 inline double polynomialValue(const Piece& piece, double T) { return polynomialValue(piece, Powers(T)); }
 
 // Exact derivative of the polynomial, summed the same way.
-inline double polynomialDerivative(const Piece& piece, const Powers& T) {
+template <class V>
+V polynomialDerivative(const Piece& piece, const PowersOf<V>& T) {
     const auto& c = piece.c;
     const auto& p = T.p;
     const int d = std::clamp(piece.degree, 0, 6);
-    if (d < 1) return 0.0;
-    double sum = (d * c[std::size_t(d)]) * p[std::size_t(d - 1)];
+    if (d < 1) return splat<V>(0.0);
+    V sum = (d * c[std::size_t(d)]) * p[std::size_t(d - 1)];
     switch (d) {
         case 6: sum += (5 * c[5]) * p[4]; [[fallthrough]];
         case 5: sum += (4 * c[4]) * p[3]; [[fallthrough]];
@@ -114,25 +130,29 @@ inline double polynomialDerivative(const Piece& piece, double T) {
     return polynomialDerivative(piece, Powers(T));
 }
 
+// T^e, lane by lane.
+inline double power(double T, double e) { return std::pow(T, e); }
+inline Pair power(Pair T, double e) { return Pair{std::pow(T[0], e), std::pow(T[1], e)}; }
+
 // Value of a piece, or of a correlation, at T. `density` is the density just computed for
 // the same T and `densityPiece` its piece; only the density-derivative form reads them.
-inline double evaluate(const Piece& p, const Powers& T, const Piece* densityPiece = nullptr,
-                       double density = 0.0) {
+template <class V>
+V evaluate(const Piece& p, const PowersOf<V>& T, const Piece* densityPiece = nullptr, V density = V{}) {
     switch (p.form) {
         case PieceForm::Polynomial:
             return polynomialValue(p, T);
         case PieceForm::Constant:
-            return p.c[0];
+            return splat<V>(p.c[0]);
         case PieceForm::PowerLaw:
-            return p.c[0] * std::pow(T.T(), p.c[1]);
+            return p.c[0] * power(T.T(), p.c[1]);
         case PieceForm::ExpansionConstant:
-            return p.c[0] / 1000;
+            return splat<V>(p.c[0] / 1000);
         case PieceForm::DensityDerivative:
             return -polynomialDerivative(*densityPiece, T) / density;
         case PieceForm::ExpansionPolynomial:
             return polynomialValue(p, T) / 1000;
     }
-    return std::nan("");
+    return splat<V>(std::nan(""));
 }
 inline double evaluate(const Piece& piece, double T, const Piece* densityPiece = nullptr,
                        double density = 0.0) {

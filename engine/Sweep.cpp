@@ -52,15 +52,37 @@ public:
         propertyCount_ = n;
     }
 
+    // Two temperatures at a time where both are the correlation's (the usual case: nothing to
+    // tell before their values, so the rows come out as they would one by one).
     void run(std::span<const double> temperatures) {
-        for (const double entered : temperatures)
-            if (!row(entered)) break;
+        const std::size_t n = temperatures.size();
+        std::size_t i = 0;
+        while (i < n) {
+            const double entered[2] = {temperatures[i], i + 1 < n ? temperatures[i + 1] : 0.0};
+            const std::array<double, 2> T{toKelvin(entered[0], scale_), toKelvin(entered[1], scale_)};
+            if (i + 1 < n && correlationTakes(T[0]) && correlationTakes(T[1])) {
+                std::array<std::array<double, kPropertyCount>, 2> v;
+                if (gas_) gasValues(*correlations_, T, request_.pressure, v);
+                else liquidValues(*correlations_, T, v);
+                if (!finish(entered[0], T[0], v[0], RowSource::Correlation, true) ||
+                    !finish(entered[1], T[1], v[1], RowSource::Correlation, true))
+                    return;
+                i += 2;
+            } else {
+                if (!row(entered[0], T[0])) return;
+                ++i;
+            }
+        }
     }
 
 private:
+    // Whether the row of T is the correlation's, with nothing to tell before its values.
+    bool correlationTakes(double T) const {
+        return builtIn_ && T >= 0 && builtIn_->inRange(T) && (!gas_ || request_.pressure > 0);
+    }
+
     // The row of one temperature; false when the sweep stops there.
-    bool row(double entered) {
-        const double T = toKelvin(entered, scale_);
+    bool row(double entered, double T) {
         if (T < 0) {
             tell(refusal(TemperatureOutcome::DoesNotExist));
             return rows_.add(entered, T, {}, RowSource::Correlation, RowOutcome::DoesNotExist, false);
@@ -75,7 +97,11 @@ private:
             v = gas_ ? gasValues(*correlations_, T, request_.pressure) : liquidValues(*correlations_, T);
         else if (!fromTable(T, inRange, v, from))
             return false;
+        return finish(entered, T, v, from, inRange);
+    }
 
+    // The row of values found: in English units when asked, told when not all finite.
+    bool finish(double entered, double T, std::array<double, kPropertyCount>& v, RowSource from, bool inRange) {
         bool finite = true;
         for (std::size_t i = 0; i < propertyCount_; ++i) {
             if (request_.english) v[i] *= toEnglish_[i];

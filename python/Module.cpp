@@ -42,7 +42,9 @@ py::str text(const std::string& message) {
 // folder, as for velmorantes-calc.
 QString folderOf(const py::object& dbDir) {
     if (dbDir.is_none()) return {};
-    const auto bytes = py::module_::import("os").attr("fsencode")(dbDir).cast<std::string>();
+    // Looked up once; kept for the interpreter's life (never destroyed after it).
+    static const auto* const fsencode = new py::object(py::module_::import("os").attr("fsencode"));
+    const auto bytes = (*fsencode)(dbDir).cast<std::string>();
     return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
