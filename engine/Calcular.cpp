@@ -3,46 +3,97 @@
 using namespace velm;
 
 namespace velm {
+namespace {
 
-std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, double T, double P) {
-    const auto& c = gas.property;
-    std::array<double, kPropertyCount> v{};
-    double& DEN = v[index(Property::DEN)];
-    double& CP = v[index(Property::CP)];
-    double& MIU = v[index(Property::MIU)];
-    double& K = v[index(Property::K)];
+// The piece each correlation takes at T, looked up once per temperature.
+using Pieces = std::array<const Piece*, kCorrelatedCount>;
 
-    // Each line uses the values stored by the lines before it.
-    const double den = evaluate(c[P_DEN], T);
-    CP = evaluate(c[P_CP], T);
+Pieces piecesAt(const FluidCorrelations& f, double T, std::size_t count) {
+    Pieces p{};
+    for (std::size_t i = 0; i < count; ++i) p[i] = &selectPiece(f.property[i], T);
+    return p;
+}
+constexpr std::size_t kGasCorrelations = P_BETA;  // a gas has no BETA
+constexpr std::size_t kLiquidCorrelations = kCorrelatedCount;
+
+// The arithmetic of each family, once for a temperature (V = double) or for two side by
+// side (V = Pair): the powers of T formed once for every correlation, and each line using
+// the values stored by the lines before it.
+template <class V>
+std::array<V, kPropertyCount> gas(const Pieces& piece, const PowersOf<V>& t, double P) {
+    std::array<V, kPropertyCount> v{};
+    V& DEN = v[index(Property::DEN)];
+    V& CP = v[index(Property::CP)];
+    V& MIU = v[index(Property::MIU)];
+    V& K = v[index(Property::K)];
+    const V den = evaluate(*piece[P_DEN], t);
+    CP = evaluate(*piece[P_CP], t);
     DEN = (den * P) / kReferencePressure;
-    MIU = evaluate(c[P_MIU], T) / kGasMiuUnit;
-    v[index(Property::UN)] = ((evaluate(c[P_UN], T) / kGasUnUnit) * kReferencePressure) / P;
-    K = evaluate(c[P_K], T) / kGasKUnit;
-    v[index(Property::ALFA)] = K / ((DEN * CP) * 1000);
-    v[index(Property::PR)] = ((MIU * CP) * 1000) / K;
+    MIU = evaluate(*piece[P_MIU], t) / kGasMiuUnit;
+    v[index(Property::UN)] = ((evaluate(*piece[P_UN], t) / kGasUnUnit) * kReferencePressure) / P;
+    K = evaluate(*piece[P_K], t) / kGasKUnit;
+    v[index(Property::ALFA)] = K / ((DEN * CP) * 1000.0);
+    v[index(Property::PR)] = ((MIU * CP) * 1000.0) / K;
     return v;
 }
 
-std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& liquid, double T) {
-    const auto& c = liquid.property;
-    std::array<double, kPropertyCount> v{};
-    double& DEN = v[index(Property::DEN)];
-    double& CP = v[index(Property::CP)];
-    double& MIU = v[index(Property::MIU)];
-    double& K = v[index(Property::K)];
-
+template <class V>
+std::array<V, kPropertyCount> liquid(const Pieces& piece, const PowersOf<V>& t) {
+    std::array<V, kPropertyCount> v{};
+    V& DEN = v[index(Property::DEN)];
+    V& CP = v[index(Property::CP)];
+    V& MIU = v[index(Property::MIU)];
+    V& K = v[index(Property::K)];
     // Density first: the density-derivative form of BETA divides by it.
-    const Piece& densityPiece = selectPiece(c[P_DEN], T);
-    DEN = evaluate(densityPiece, T);
-    CP = evaluate(c[P_CP], T);
-    MIU = evaluate(c[P_MIU], T) / kLiquidMiuUnit;
-    v[index(Property::UN)] = evaluate(c[P_UN], T) / kLiquidUnUnit;
-    K = evaluate(c[P_K], T);
-    v[index(Property::BETA)] = evaluate(c[P_BETA], T, &densityPiece, DEN);
-    v[index(Property::ALFA)] = K / ((DEN * CP) * 1000);
-    v[index(Property::PR)] = ((MIU * CP) * 1000) / K;
+    DEN = evaluate(*piece[P_DEN], t);
+    CP = evaluate(*piece[P_CP], t);
+    MIU = evaluate(*piece[P_MIU], t) / kLiquidMiuUnit;
+    v[index(Property::UN)] = evaluate(*piece[P_UN], t) / kLiquidUnUnit;
+    K = evaluate(*piece[P_K], t);
+    v[index(Property::BETA)] = evaluate(*piece[P_BETA], t, piece[P_DEN], DEN);
+    v[index(Property::ALFA)] = K / ((DEN * CP) * 1000.0);
+    v[index(Property::PR)] = ((MIU * CP) * 1000.0) / K;
     return v;
+}
+
+// Two temperatures: side by side where both take the same pieces, otherwise one by one.
+template <class Values>
+void pair(const FluidCorrelations& f, std::size_t count, const std::array<double, 2>& T, Values values,
+          std::array<std::array<double, kPropertyCount>, 2>& out) {
+    const Pieces first = piecesAt(f, T[0], count), second = piecesAt(f, T[1], count);
+    if (first != second) {
+        for (std::size_t lane = 0; lane < 2; ++lane) {
+            const auto v = values(lane == 0 ? first : second, Powers(T[lane]));
+            out[lane] = v;
+        }
+        return;
+    }
+    const auto v = values(first, PowersOf<Pair>(Pair{T[0], T[1]}));
+    for (std::size_t i = 0; i < kPropertyCount; ++i) {
+        out[0][i] = v[i][0];
+        out[1][i] = v[i][1];
+    }
+}
+
+}  // namespace
+
+// Flattened: every evaluator call inside is inlined, for the many temperatures of a sweep.
+[[gnu::flatten]] std::array<double, kPropertyCount> gasValues(const FluidCorrelations& f, double T, double P) {
+    return gas(piecesAt(f, T, kGasCorrelations), Powers(T), P);
+}
+
+[[gnu::flatten]] std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& f, double T) {
+    return liquid(piecesAt(f, T, kLiquidCorrelations), Powers(T));
+}
+
+[[gnu::flatten]] void gasValues(const FluidCorrelations& f, const std::array<double, 2>& T, double P,
+                                std::array<std::array<double, kPropertyCount>, 2>& out) {
+    pair(f, kGasCorrelations, T, [P](const Pieces& p, const auto& t) { return gas(p, t, P); }, out);
+}
+
+[[gnu::flatten]] void liquidValues(const FluidCorrelations& f, const std::array<double, 2>& T,
+                                   std::array<std::array<double, kPropertyCount>, 2>& out) {
+    pair(f, kLiquidCorrelations, T, [](const Pieces& p, const auto& t) { return liquid(p, t); }, out);
 }
 
 }  // namespace velm

@@ -22,4 +22,11 @@ namespace velm {
 std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, double T, double P);
 std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& liquid, double T);
 
+// The same for two temperatures at once, each row the bits a single call gives it: what a
+// sweep computes, the arithmetic of both done side by side where it can be.
+void gasValues(const FluidCorrelations& gas, const std::array<double, 2>& T, double P,
+               std::array<std::array<double, kPropertyCount>, 2>& out);
+void liquidValues(const FluidCorrelations& liquid, const std::array<double, 2>& T,
+                  std::array<std::array<double, kPropertyCount>, 2>& out);
+
 }  // namespace velm

@@ -156,10 +156,19 @@ double leadingNumber(std::string_view text) {
 
 bool regionalDecimalComma() { return QLocale().decimalPoint() == QLatin1Char(','); }
 
-double toKelvin(double value, std::string_view scale) {
-    if (scale == "ºC") return value + 273;
-    if (scale == "ºF") return (value - 32) * 5 / 9 + 273;
-    return value;
+double toKelvin(double value, std::string_view scale) { return toKelvin(value, scaleOf(scale)); }
+
+Scale scaleOf(std::string_view scale) {
+    if (scale == "ºC") return Scale::Celsius;
+    if (scale == "ºF") return Scale::Fahrenheit;
+    return Scale::Kelvin;
+}
+
+std::optional<std::string_view> scaleNamed(std::string_view text) {
+    if (text == "K") return "K";
+    if (text == "ºC" || text == "C" || text == "°C") return "ºC";
+    if (text == "ºF" || text == "F" || text == "°F") return "ºF";
+    return std::nullopt;
 }
 
 TemperatureAcceptance acceptTemperature(Module1& m, std::string_view text,
@@ -190,7 +199,12 @@ TemperatureAcceptance acceptTemperature(Module1& m, double value, std::string_vi
 PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma) {
     const std::optional<double> number = parseNumber(text, decimalComma);
     if (!number) return PressureOutcome::NotANumber;
-    m.PRESION = *number;
+    return acceptPressure(m, *number);
+}
+
+PressureOutcome acceptPressure(Module1& m, double value) {
+    if (!std::isfinite(value)) return PressureOutcome::NotANumber;
+    m.PRESION = value;
     if (isEnglish(m)) m.PRESION = (*m.PRESION * kReferencePressure) / kPsiPerAtmosphere;
     return *m.PRESION < 0 ? PressureOutcome::Negative : PressureOutcome::Accepted;
 }

@@ -30,6 +30,22 @@ bool regionalDecimalComma();
 // (F − 32) × 5 / 9 + 273, and any other text (K included) leaves the value as it is.
 double toKelvin(double value, std::string_view scale);
 
+// The same with the scale's text read once, for many temperatures.
+enum class Scale : unsigned char { Kelvin, Celsius, Fahrenheit };
+Scale scaleOf(std::string_view scale);
+inline double toKelvin(double value, Scale scale) {
+    switch (scale) {
+        case Scale::Celsius: return value + 273;
+        case Scale::Fahrenheit: return (value - 32) * 5 / 9 + 273;
+        case Scale::Kelvin: break;
+    }
+    return value;
+}
+
+// The scale box's texts ("K", "ºC", "ºF") from their own spellings or from those a keyboard
+// without "º" gives ("C", "°C", "F", "°F"); nullopt for any other text.
+std::optional<std::string_view> scaleNamed(std::string_view text);
+
 inline constexpr double kPsiPerAtmosphere = 14.696;
 
 enum class TemperatureOutcome { NotANumber, DoesNotExist, Accepted };
@@ -51,6 +67,8 @@ enum class PressureOutcome { NotANumber, Negative, Accepted };
 
 // Accepts a pressure into PRESION, in kPa (psi are converted under English units).
 PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma);
+// The same for a number already read; one that is not finite is not a number.
+PressureOutcome acceptPressure(Module1& m, double value);
 
 // What the user is told when an entry is refused; empty for one accepted.
 std::string refusal(TemperatureOutcome outcome);

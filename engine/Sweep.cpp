@@ -13,14 +13,6 @@
 #include <stdexcept>
 
 namespace velm {
-namespace {
-
-void tell(Notifier* messages, std::string_view text) {
-    if (messages) messages->inform(std::string(text));
-}
-
-}  // namespace
-
 std::size_t SweepTable::count(RowSource s) const {
     std::size_t n = 0;
     for (std::size_t r = 0; r < rows(); ++r) n += computed(r) && source[r] == s;
@@ -40,68 +32,83 @@ std::size_t SweepTable::countOutsideCorrelation() const {
 namespace {
 
 // One sweep under way: the fluid resolved once, its stored table read once, when a
-// temperature first needs it, and a row added per temperature until the end or a stop.
+// temperature first needs it, the texts of its warnings made once, and a row handed to
+// `Rows` per temperature until the end or a stop. Nothing is looked up, allocated or
+// formatted per temperature. `Rows` is where the rows go: the table (every row kept, the
+// sweep going on past a refused one) or the caller's columns (the first refused row ends it).
+template <class Rows>
 class SweepRun {
 public:
-    using RowDone = std::function<void(const SweepTable&, std::size_t)>;
-
-    SweepRun(const SweepRequest& request, PointSource& source, Notifier* messages, const RowDone& rowDone)
-        : request_(request), source_(source), messages_(messages), rowDone_(rowDone),
-          gas_(request.family == Family::Gases), builtIn_(lookupBuiltIn(request.family, request.fluid)),
-          decimalComma_(messages && regionalDecimalComma()) {
+    SweepRun(const SweepRequest& request, PointSource& source, Notifier* messages, Rows& rows)
+        : request_(request), source_(source), messages_(messages), rows_(rows),
+          gas_(request.family == Family::Gases), scale_(scaleOf(request.scale)),
+          builtIn_(lookupBuiltIn(request.family, request.fluid)) {
         if (builtIn_) {
             correlations_ = findCorrelations(gas_ ? gasCorrelations() : liquidCorrelations(), request.fluid);
             if (!correlations_) throw std::logic_error("built-in fluid without correlations: " + request.fluid);
         }
-        t_.request = request;
-        t_.request.temperatures.clear();
-        reserve(request.temperatures.size());
+        std::size_t n = 0;
+        for (const PropertyInfo& p : propertiesOf(request.family)) toEnglish_[n++] = request.english ? p.toEnglish : 1.0;
+        propertyCount_ = n;
     }
 
-    SweepTable run() {
-        for (const double entered : request_.temperatures)
-            if (!row(entered)) break;
-        return std::move(t_);
+    // Two temperatures at a time where both are the correlation's (the usual case: nothing to
+    // tell before their values, so the rows come out as they would one by one).
+    void run(std::span<const double> temperatures) {
+        const std::size_t n = temperatures.size();
+        std::size_t i = 0;
+        while (i < n) {
+            const double entered[2] = {temperatures[i], i + 1 < n ? temperatures[i + 1] : 0.0};
+            const std::array<double, 2> T{toKelvin(entered[0], scale_), toKelvin(entered[1], scale_)};
+            if (i + 1 < n && correlationTakes(T[0]) && correlationTakes(T[1])) {
+                std::array<std::array<double, kPropertyCount>, 2> v;
+                if (gas_) gasValues(*correlations_, T, request_.pressure, v);
+                else liquidValues(*correlations_, T, v);
+                if (!finish(entered[0], T[0], v[0], RowSource::Correlation, true) ||
+                    !finish(entered[1], T[1], v[1], RowSource::Correlation, true))
+                    return;
+                i += 2;
+            } else {
+                if (!row(entered[0], T[0])) return;
+                ++i;
+            }
+        }
     }
 
 private:
-    void reserve(std::size_t n) {
-        t_.entered.reserve(n);
-        t_.kelvin.reserve(n);
-        t_.values.reserve(n);
-        t_.source.reserve(n);
-        t_.outcome.reserve(n);
-        t_.outsideCorrelation.reserve(n);
+    // Whether the row of T is the correlation's, with nothing to tell before its values.
+    bool correlationTakes(double T) const {
+        return builtIn_ && T >= 0 && builtIn_->inRange(T) && (!gas_ || request_.pressure > 0);
     }
 
     // The row of one temperature; false when the sweep stops there.
-    bool row(double entered) {
-        const double T = toKelvin(entered, request_.scale);
+    bool row(double entered, double T) {
         if (T < 0) {
-            tell(messages_, refusal(TemperatureOutcome::DoesNotExist));
-            addRow(entered, T, {}, RowSource::Correlation, RowOutcome::DoesNotExist, false);
-            return true;
+            tell(refusal(TemperatureOutcome::DoesNotExist));
+            return rows_.add(entered, T, {}, RowSource::Correlation, RowOutcome::DoesNotExist, false);
         }
         const bool inRange = !builtIn_ || builtIn_->inRange(T);
-        if (!inRange) tell(messages_, msg::outOfCorrelationRange(request_.fluid, builtIn_->rangeText));
+        if (!inRange && messages_) tell(outOfRange());
         if (gas_ && !(request_.pressure > 0)) return stop(SweepStop::ZeroPressure, msg::tr(msg::kZeroPressure));
 
-        std::array<double, kPropertyCount> v{};
+        std::array<double, kPropertyCount> v;
         RowSource from = RowSource::Correlation;
         if (builtIn_ && inRange)
             v = gas_ ? gasValues(*correlations_, T, request_.pressure) : liquidValues(*correlations_, T);
         else if (!fromTable(T, inRange, v, from))
             return false;
+        return finish(entered, T, v, from, inRange);
+    }
 
+    // The row of values found: in English units when asked, told when not all finite.
+    bool finish(double entered, double T, std::array<double, kPropertyCount>& v, RowSource from, bool inRange) {
         bool finite = true;
-        for (const PropertyInfo& p : propertiesOf(request_.family)) {
-            double& x = v[index(p.id)];
-            if (request_.english) x *= p.toEnglish;
-            finite = finite && std::isfinite(x);
+        for (std::size_t i = 0; i < propertyCount_; ++i) {
+            if (request_.english) v[i] *= toEnglish_[i];
+            finite = finite && std::isfinite(v[i]);
         }
-        if (!finite) tell(messages_, msg::tr(msg::kNotComputable));
-        addRow(entered, T, v, from, finite ? RowOutcome::Computed : RowOutcome::NotComputable, !inRange);
-        return true;
+        if (!finite) tell(msg::tr(msg::kNotComputable));
+        return rows_.add(entered, T, v, from, finite ? RowOutcome::Computed : RowOutcome::NotComputable, !inRange);
     }
 
     // The values at T from the stored table, as the table step gives them; false when the
@@ -111,8 +118,8 @@ private:
             tableRead_ = true;
             try {
                 source_.readPoints(request_.family, request_.fluid,
-                                   [this](const TablePoint& p) { t_.tablePoints.push_back(p); });
-                table_.emplace(t_.tablePoints);
+                                   [this](const TablePoint& p) { rows_.points().push_back(p); });
+                table_.emplace(rows_.points());
             } catch (const UserError& e) {
                 unreadable_ = e.what();
             }
@@ -128,25 +135,76 @@ private:
             return true;
         }
         // Warned at acceptance already when outside the correlation's range.
-        if (line.step != TableStep::Between && inRange) {
-            const std::string end = storedTemperatureText(line.end->TEMP, decimalComma_);
-            tell(messages_, line.step == TableStep::Above ? msg::aboveTable(request_.fluid, end)
-                                                          : msg::belowTable(request_.fluid, end));
-        }
+        if (line.step != TableStep::Between && inRange && messages_) tell(beyondTable(line));
         v = atPressure(alongLine(*line.first, *line.second, T), gas_, P);
         from = line.step == TableStep::Between ? RowSource::Interpolated : RowSource::Extrapolated;
         return true;
     }
 
+    // The warnings' texts, made the first time each is needed: they are the same for every
+    // temperature (a table's end points never change during a sweep).
+    const std::string& outOfRange() {
+        if (!outOfRange_) outOfRange_ = msg::outOfCorrelationRange(request_.fluid, builtIn_->rangeText);
+        return *outOfRange_;
+    }
+    const std::string& beyondTable(const TableLine& line) {
+        const bool above = line.step == TableStep::Above;
+        std::optional<std::string>& text = above ? above_ : below_;
+        if (!text) {
+            const std::string end = storedTemperatureText(line.end->TEMP, regionalDecimalComma());
+            text = above ? msg::aboveTable(request_.fluid, end) : msg::belowTable(request_.fluid, end);
+        }
+        return *text;
+    }
+
+    void tell(const std::string& text) {
+        if (messages_) messages_->inform(text);
+    }
+    void tell(std::string_view text) {
+        if (messages_) messages_->inform(std::string(text));
+    }
+
     bool stop(SweepStop why, std::string text) {
-        tell(messages_, text);
-        t_.stop = why;
-        t_.stopMessage = std::move(text);
+        tell(text);
+        rows_.stop(why, std::move(text));
         return false;
     }
 
-    void addRow(double entered, double T, const std::array<double, kPropertyCount>& v, RowSource from,
-                RowOutcome outcome, bool outside) {
+    const SweepRequest& request_;
+    PointSource& source_;
+    Notifier* messages_;
+    Rows& rows_;
+    const bool gas_;
+    const Scale scale_;
+    const BuiltInFluid* builtIn_;
+    const FluidCorrelations* correlations_ = nullptr;
+    std::array<double, kPropertyCount> toEnglish_{};
+    std::size_t propertyCount_ = 0;
+    bool tableRead_ = false;
+    std::optional<std::string> unreadable_;
+    std::optional<TableIndex> table_;  // over rows_.points()
+    std::optional<std::string> outOfRange_, above_, below_;
+};
+
+// Every row into the table, the sweep going on past a refused one.
+class TableRows {
+public:
+    using RowDone = std::function<void(const SweepTable&, std::size_t)>;
+
+    TableRows(const SweepRequest& request, const RowDone& rowDone) : rowDone_(rowDone) {
+        t_.request = request;
+        t_.request.temperatures = {};  // they are `entered`
+        const std::size_t n = request.temperatures.size();
+        t_.entered.reserve(n);
+        t_.kelvin.reserve(n);
+        t_.values.reserve(n);
+        t_.source.reserve(n);
+        t_.outcome.reserve(n);
+        t_.outsideCorrelation.reserve(n);
+    }
+
+    bool add(double entered, double T, const std::array<double, kPropertyCount>& v, RowSource from,
+             RowOutcome outcome, bool outside) {
         t_.entered.push_back(entered);
         t_.kelvin.push_back(T);
         t_.values.push_back(v);
@@ -154,27 +212,86 @@ private:
         t_.outcome.push_back(outcome);
         t_.outsideCorrelation.push_back(outside);
         if (rowDone_) rowDone_(t_, t_.rows() - 1);
+        return true;
     }
+    void stop(SweepStop why, std::string text) {
+        t_.stop = why;
+        t_.stopMessage = std::move(text);
+    }
+    std::vector<TablePoint>& points() { return t_.tablePoints; }
+    SweepTable take() { return std::move(t_); }
 
-    const SweepRequest& request_;
-    PointSource& source_;
-    Notifier* messages_;
+private:
     const RowDone& rowDone_;
-    const bool gas_;
-    const BuiltInFluid* builtIn_;
-    const FluidCorrelations* correlations_ = nullptr;
-    const bool decimalComma_;
     SweepTable t_;
-    bool tableRead_ = false;
-    std::optional<std::string> unreadable_;
-    std::optional<TableIndex> table_;  // over t_.tablePoints
+};
+
+// Each row into the caller's columns; the first refused row ends the sweep with its message.
+class ColumnRows {
+public:
+    explicit ColumnRows(const SweepColumns& out) : out_(out) {}
+
+    bool add(double, double, const std::array<double, kPropertyCount>& v, RowSource from, RowOutcome outcome,
+             bool) {
+        switch (outcome) {
+            case RowOutcome::Computed: break;
+            case RowOutcome::DoesNotExist:
+                refusal_ = std::string(velm::refusal(TemperatureOutcome::DoesNotExist));
+                return false;
+            case RowOutcome::NotComputable:
+                refusal_ = msg::tr(msg::kNotComputable);
+                return false;
+        }
+        for (std::size_t i = 0; i < kPropertyCount; ++i)
+            if (double* column = out_.value[i]) column[row_] = v[i];
+        if (out_.source) out_.source[row_] = from;
+        ++row_;
+        return true;
+    }
+    void stop(SweepStop, std::string text) { refusal_ = std::move(text); }
+    std::vector<TablePoint>& points() { return points_; }
+    std::optional<std::string>& refused() { return refusal_; }
+
+private:
+    const SweepColumns& out_;
+    std::size_t row_ = 0;
+    std::vector<TablePoint> points_;
+    std::optional<std::string> refusal_;
+};
+
+// Each text once, in the order first told; a refusal's own text is not a warning.
+class DistinctTexts : public Notifier {
+public:
+    void inform(const std::string& text) override {
+        if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
+    }
+    std::vector<std::string> texts;
 };
 
 }  // namespace
 
 SweepTable runSweep(const SweepRequest& request, PointSource& source, Notifier* messages,
                     const std::function<void(const SweepTable&, std::size_t)>& rowDone) {
-    return SweepRun(request, source, messages, rowDone).run();
+    TableRows rows(request, rowDone);
+    SweepRun<TableRows>(request, source, messages, rows).run(request.temperatures);
+    return rows.take();
+}
+
+ColumnsOutcome sweepColumns(const SweepRequest& request, std::span<const double> temperatures,
+                            PointSource& source, const SweepColumns& out) {
+    ColumnsOutcome o;
+    for (const double t : temperatures)
+        if (!std::isfinite(t)) {
+            o.refusal = std::string(refusal(TemperatureOutcome::NotANumber));
+            return o;
+        }
+    DistinctTexts told;
+    ColumnRows rows(out);
+    SweepRun<ColumnRows>(request, source, &told, rows).run(temperatures);
+    o.refusal = std::move(rows.refused());
+    for (std::string& text : told.texts)
+        if (text != o.refusal) o.warnings.push_back(std::move(text));
+    return o;
 }
 
 std::optional<double> sweepSteps(double from, double to, double step) {

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,24 @@ struct SweepTable {
 SweepTable runSweep(const SweepRequest& request, PointSource& source,
                     Notifier* messages = nullptr,
                     const std::function<void(const SweepTable&, std::size_t)>& rowDone = {});
+
+// A sweep written straight into columns the caller owns, for a program that asks for many
+// temperatures at once and wants every one of them or a refusal: the same rows as runSweep,
+// bit for bit, but the first temperature that is refused (not a finite number, below 0 K),
+// not computable or stopped at ends the sweep with its message.
+struct SweepColumns {
+    std::array<double*, kPropertyCount> value{};  // one slot per temperature; null: not wanted
+    RowSource* source = nullptr;                  // the same; null: not wanted
+};
+
+struct ColumnsOutcome {
+    std::optional<std::string> refusal;  // the message that ended the sweep; none: all computed
+    std::vector<std::string> warnings;   // every other message, each once, in the order told
+};
+
+// Reads `temperatures`, not `request.temperatures`; `request.pressure` is accepted already.
+ColumnsOutcome sweepColumns(const SweepRequest& request, std::span<const double> temperatures,
+                            PointSource& source, const SweepColumns& out);
 
 // The most temperatures one sweep takes.
 inline constexpr std::size_t kMaxSweep = 100000;

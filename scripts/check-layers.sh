@@ -19,11 +19,12 @@ declare -A allowed=(
   [ui]="i18n correlation engine store legacy plot convection ui/toolkit"
   [cli]="i18n correlation engine store legacy plot convection"
   [app]="i18n correlation engine store legacy plot convection ui ui/toolkit"
+  [python]="i18n correlation engine store convection"
   [tools]="correlation"
 )
-below_screens=" i18n correlation engine store legacy convection "
+below_screens=" i18n correlation engine store legacy convection python "
 # The project's folders an include may name, ui/toolkit before ui.
-project_dirs=(ui/toolkit i18n correlation engine store legacy plot convection ui cli app tools tests bench)
+project_dirs=(ui/toolkit i18n correlation engine store legacy plot convection ui cli python app tools tests bench)
 qt_roots=(/usr/include/*/qt6 /usr/include/qt6)
 
 layer_of() {
@@ -54,7 +55,7 @@ quoted='^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)"'
 angled='^[[:space:]]*#[[:space:]]*include[[:space:]]*<([^>]+)>'
 bad=0
 dirs=()
-for d in i18n correlation engine store legacy plot convection ui cli app tools; do [[ -d $d ]] && dirs+=("$d"); done
+for d in i18n correlation engine store legacy plot convection ui cli python app tools; do [[ -d $d ]] && dirs+=("$d"); done
 while IFS= read -r hit; do
   file=${hit%%:*}
   line=${hit#*:}

@@ -15,6 +15,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick sqlite3
   help2man locales dpkg-dev file lintian desktop-file-utils appstream  # locales: the Spanish man pages
   clang libclang-rt-14-dev
+  pybind11-dev python3-dev python3-numpy python3-pytest
 )
 
 missing=()

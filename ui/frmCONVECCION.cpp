@@ -302,7 +302,7 @@ std::optional<Entry> frmCONVECCION::accepted() {
                  txtVELOCIDAD->text().toStdString(), txtPRES->text().toStdString()};
     // A horizontal plate's box holds its area: the perimeter is asked for too.
     if (info(s.kase).length != LengthKind::AreaOverPerimeter) t.perimeter.clear();
-    else if (t.perimeter.empty()) t.perimeter = " ";
+    else if (t.perimeter.empty()) t.perimeter.assign(1, ' ');  // refused as no number
     const Entry e = acceptEntry(s, t, regionalDecimalComma());
     QLineEdit* box = nullptr;
     switch (e.refused) {
@@ -358,18 +358,18 @@ void frmCONVECCION::cmdGRAFICAR_Click() {
         tk.platform.messages.information(QString::fromStdString(sweep.message));
         return;
     }
-    const PlotData data = plotData(s, sweep);
-    showPlot(&data);
+    const PlotData plot = plotData(s, sweep);
+    showPlot(&plot);
     tell(sweep.warnings);
 }
 
-void frmCONVECCION::showPlot(const PlotData* data) {
+void frmCONVECCION::showPlot(const PlotData* plot) {
     QChart* old = chtGRAFICA->chart();
     plotted_.reset();
-    if (data) plotted_ = *data;
-    chtGRAFICA->setChart(data ? makeChart(*data) : new QChart);
+    if (plot) plotted_ = *plot;
+    chtGRAFICA->setChart(plot ? makeChart(*plot) : new QChart);
     delete old;  // the view lets go of the chart it showed
-    cmdGUARDARGRAFICA->setEnabled(data != nullptr);
+    cmdGUARDARGRAFICA->setEnabled(plot != nullptr);
 }
 
 void frmCONVECCION::cmdCOPIAR_Click() { tk.platform.clipboard.setText(txtDERIVACION->toPlainText()); }

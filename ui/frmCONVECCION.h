@@ -58,7 +58,7 @@ private:
     void tell(const std::vector<std::string>& warnings);
     void fillFluids();
     void fillVariables();
-    void showPlot(const velm::PlotData* data);
+    void showPlot(const velm::PlotData* plot);
 
     std::optional<velm::PlotData> plotted_;
     QString lastPlotFile_;

@@ -115,7 +115,7 @@ TEST(Correlations, BoundaryTemperaturesTakeTheRightPiece) {
     for (const Case& c : cases) {
         const auto* f = findCorrelations(c.gas ? gasCorrelations() : liquidCorrelations(), c.fluid);
         ASSERT_NE(f, nullptr) << c.fluid;
-        const Correlation corr = f->property[c.property];
+        const PieceList corr = f->property[c.property];
         EXPECT_EQ(&selectPiece(corr, c.T) - corr.data(), static_cast<std::ptrdiff_t>(c.piece))
             << c.fluid << " " << kCorrelatedNames[c.property] << " at " << c.T << " K";
     }

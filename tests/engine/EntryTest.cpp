@@ -119,7 +119,9 @@ TEST(Entry, LongDigitStringsReadAsTheNumberTheyAreWithOrWithoutAnExponent) {
     for (const Case& c : cases) {
         const std::optional<double> number = parseNumber(c.text, false);
         EXPECT_EQ(number, c.number) << c.name;
-        if (number && c.number) EXPECT_EQ(std::signbit(*number), std::signbit(*c.number)) << c.name;
+        if (number && c.number) {
+            EXPECT_EQ(std::signbit(*number), std::signbit(*c.number)) << c.name;
+        }
         EXPECT_EQ(leadingNumber(c.text), c.leading) << c.name;
         EXPECT_EQ(std::signbit(leadingNumber(c.text)), std::signbit(c.leading)) << c.name;
     }

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <tuple>
 
 using namespace velm;
@@ -128,4 +130,56 @@ TEST(Sweep, StopsAndKeepsTheRowsBefore) {
               std::tuple(SweepStop::Unreadable, 2u, std::string("LA TABLA NO SE PUEDE LEER")));
     EXPECT_EQ(stopOf(request(Family::Liquids, "X", {300, 310}), Rows({row(300, 1)})),
               std::tuple(SweepStop::TooFewPoints, 0u, std::string(msg::kTooFewPoints)));
+}
+
+// The columns a program asks for hold the table's rows, bit for bit, up to the first row the
+// table could not give values for; that row's message ends them, and every other message is
+// told once.
+TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
+    struct Case {
+        const char* what;
+        Family family;
+        std::string fluid;
+        std::vector<double> temperatures;
+        bool english;
+        std::optional<std::string> refusal;
+        std::size_t warnings;
+        int reads;
+    };
+    const std::string below0(refusal(TemperatureOutcome::DoesNotExist));
+    const Case cases[] = {
+        {"a gas inside and outside its range", Family::Gases, "AIRE", {90, 100, 300, 2999.5, 3000, 3010, 95}, false,
+         std::nullopt, 1, 1},
+        {"a liquid, English units", Family::Liquids, "AGUA", {273, 300, 573, 600}, true, std::nullopt, 1, 1},
+        {"a stored table beyond both ends", Family::Liquids, "MEDIDO", {200, 325.3, 500, 240}, false, std::nullopt,
+         2, 1},
+        {"below 0 K", Family::Liquids, "MEDIDO", {300, 500, -1, 310}, false, below0, 1, 1},
+        {"not a number: refused before anything is read", Family::Gases, "AIRE", {std::nan(""), 300}, false,
+         std::string(refusal(TemperatureOutcome::NotANumber)), 0, 0},
+    };
+    for (const Case& c : cases) {
+        Rows table(kAwkward), again(kAwkward);
+        const SweepRequest r = request(c.family, c.fluid, c.temperatures, "K", c.english);
+        Messages told;
+        const SweepTable t = runSweep(r, table, &told);
+        std::vector<std::vector<double>> columns(kPropertyCount, std::vector<double>(c.temperatures.size()));
+        std::vector<RowSource> from(c.temperatures.size());
+        SweepColumns out;
+        for (std::size_t i = 0; i < kPropertyCount; ++i) out.value[i] = columns[i].data();
+        out.source = from.data();
+        const ColumnsOutcome o = sweepColumns(r, c.temperatures, again, out);
+
+        EXPECT_EQ(o.refusal, c.refusal) << c.what;
+        EXPECT_EQ(o.warnings.size(), c.warnings) << c.what;
+        for (const std::string& w : o.warnings)
+            EXPECT_NE(std::find(told.texts.begin(), told.texts.end(), w), told.texts.end()) << c.what;
+        EXPECT_EQ(again.reads, c.reads) << c.what;
+        for (std::size_t row = 0; row < t.rows() && t.computed(row); ++row) {
+            EXPECT_EQ(from[row], t.source[row]) << c.what << " row " << row;
+            for (const PropertyInfo& p : propertiesOf(c.family))
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(columns[index(p.id)][row]),
+                          std::bit_cast<std::uint64_t>(t.value(row, p.id)))
+                    << c.what << " row " << row << " " << p.column;
+        }
+    }
 }

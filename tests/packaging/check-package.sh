@@ -2,7 +2,8 @@
 # Checks the Debian package without installing it: unpacked into a scratch folder, never
 # into the system.
 # Usage: check-package.sh CHECK BUILD_DIR VERSION APP_ID PROGRAM...
-#   Contents      the files and the dependencies the package declares
+#   Contents      the files and the dependencies the package declares (VELM_PYTHON_MODULE
+#                 names the Python module's file)
 #   Lintian       Debian's package checker finds no error
 #   DesktopEntry  desktop-file-validate passes, and the entry's program and icon are shipped
 #   MetaInfo      appstreamcli validates the description, alone and against the entry
@@ -40,13 +41,16 @@ Contents)
   for p in "${programs[@]}"; do
     expected+=("usr/bin/$p" "usr/share/man/man1/$p.1.gz" "usr/share/man/es/man1/$p.1.gz")
   done
+  # The Python module (VELM_PYTHON_MODULE, its file name) and its stub.
+  expected+=("usr/lib/python3/dist-packages/${VELM_PYTHON_MODULE:?names the Python module}"
+             usr/lib/python3/dist-packages/velmorantes.pyi)
   # Every file listed, and no other (a stray install rule would ship headers or libraries).
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort > "$WORK/shipped"
   printf '%s\n' "${expected[@]}" | sort > "$WORK/expected"
   diff -u "$WORK/expected" "$WORK/shipped" || fail "the package's files differ from the expected ones (- missing, + unexpected)"
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
-  for d in libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-comic-neue fonts-dejavu-core libqt6widgets6; do
+  for d in libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-comic-neue fonts-dejavu-core libqt6widgets6 python3 python3-numpy; do
     [[ ", $depends," == *", $d"[\ ,]* ]] || fail "Depends lacks $d"
   done
   echo "every expected file shipped, nothing else; size $(stat -c %s "$deb") bytes"

@@ -29,8 +29,11 @@ TEST(Help, IsLastInTheMenuBarWithAnAccessKeyNoScreenUses) {
     EXPECT_EQ(bar.last(), app.main.Ayuda->menuAction());
     EXPECT_EQ(app.main.Ayuda->title(), english() ? "&Help" : "A&yuda");
     const QKeySequence key = QKeySequence::mnemonic(app.main.Ayuda->title());
-    for (QAction* a : bar)
-        if (a != bar.last()) EXPECT_NE(QKeySequence::mnemonic(a->text()), key) << str(a->text());
+    for (QAction* a : bar) {
+        if (a != bar.last()) {
+            EXPECT_NE(QKeySequence::mnemonic(a->text()), key) << str(a->text());
+        }
+    }
     for (const QString& screen : app.main.screens().names())
         for (QAbstractButton* b : app.main.screens().screen(screen).findChildren<QAbstractButton*>())
             EXPECT_NE(QKeySequence::mnemonic(b->text()), key) << str(screen) << " " << str(b->text());

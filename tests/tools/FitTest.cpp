@@ -75,7 +75,7 @@ TEST(GeneratedTables, MatchTheLayoutAndTheFit) {
         ASSERT_LT(i, set.size()) << f.name;
         ASSERT_EQ(set[i].name, f.name);
         for (int p = 0; p < kCorrelatedCount; ++p) {
-            const Correlation runtime = set[i].property[p];
+            const PieceList runtime = set[i].property[p];
             ASSERT_EQ(runtime.size(), f.property[p].size()) << f.name << " " << kCorrelatedNames[p];
             for (std::size_t k = 0; k < runtime.size(); ++k) {
                 const Piece& got = runtime[k];

@@ -15,13 +15,13 @@ std::string pieceName(const FluidLayout& f, CorrelatedProperty property, std::si
 }
 
 // The engine's value of one piece at T, in correlation units (BETA in 1/K).
-double pieceValue(const Piece& piece, double T, Correlation density) {
-    const Correlation one(&piece, 1);
+double pieceValue(const Piece& piece, double T, PieceList density) {
+    const PieceList one(&piece, 1);
     if (piece.form != PieceForm::DensityDerivative) return evaluate(one, T);
     return evaluate(one, T, &selectPiece(density, T), evaluate(density, T));
 }
 
-void judge(PieceReport& report, const std::vector<Point>& points, Correlation density) {
+void judge(PieceReport& report, const std::vector<Point>& points, PieceList density) {
     report.points = points.size();
     for (const Point& p : points) {
         if (p.value == 0) continue;  // no relative deviation from zero

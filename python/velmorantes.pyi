@@ -1,0 +1,71 @@
+"""The thermophysical properties of fluids as VELMORANTES computes them.
+
+properties() gives density, specific heat, absolute and kinematic viscosity, thermal
+conductivity and diffusivity, the Prandtl number and, for liquids, the expansion
+coefficient of a fluid at one temperature or at many, exactly as the program and
+velmorantes-calc give them. fluids() lists the fluids of a family. The program's refusals
+raise Error, its warnings are RangeWarning; the messages are the program's own, in Spanish.
+"""
+
+import os
+from typing import Literal, Union, overload
+
+import numpy as np
+import numpy.typing as npt
+
+__version__: str
+
+Family = Literal["GASES", "LIQUIDOS"]
+Units = Literal["SI", "INGLES"]
+Scale = Literal["K", "ºC", "C", "°C", "ºF", "F", "°F"]
+Folder = Union[str, bytes, os.PathLike[str], os.PathLike[bytes], None]
+
+class Error(ValueError):
+    """A state the program refuses (an unknown fluid, a pressure of zero, a temperature
+    below 0 K or not a number, a table that cannot be read ...) or an argument it does not
+    take. The message is the program's."""
+
+class RangeWarning(UserWarning):
+    """A temperature outside the range of a fluid's correlation or beyond the ends of its
+    stored table: the values are extrapolated. Issued once per call and message."""
+
+@overload
+def properties(
+    family: Family,
+    fluid: str,
+    temperature: float,
+    pressure: float | None = None,
+    *,
+    units: Units = "SI",
+    scale: Scale = "K",
+    db_dir: Folder = None,
+) -> dict[str, float | str]:
+    """The properties at one temperature: "DEN", "CP", "MIU", "UN", "K", "ALFA", "PR"
+    (and "BETA" for liquids) as floats, and "ORIGEN", where they came from
+    ("CORRELACION", "PUNTO DE TABLA", "INTERPOLADO" or "EXTRAPOLADO")."""
+
+@overload
+def properties(
+    family: Family,
+    fluid: str,
+    temperature: npt.ArrayLike,
+    pressure: float | None = None,
+    *,
+    units: Units = "SI",
+    scale: Scale = "K",
+    db_dir: Folder = None,
+) -> dict[str, npt.NDArray[np.float64] | npt.NDArray[np.object_]]:
+    """The properties at every temperature of a 1-D array: float64 arrays under "DEN",
+    "CP", "MIU", "UN", "K", "ALFA", "PR" (and "BETA" for liquids), and under "ORIGEN" an
+    array of str, where each row came from.
+
+    pressure is required for a gas (kPa, or psi under INGLES units) and refused for a
+    liquid; db_dir is the folder of GASES.mdb and LIQUIDOS.mdb (the current folder by
+    default), read only when a stored table is needed. Raises Error with the program's
+    message when any temperature is refused or cannot be computed; issues RangeWarning
+    once per call for each warning the program gives."""
+
+def fluids(family: Family, db_dir: Folder = None) -> list[str]:
+    """The fluids of a family, as the program's fluid list shows them: the tables of the
+    family's database file in db_dir (the current folder by default), created with the
+    shipped tables when it does not exist."""

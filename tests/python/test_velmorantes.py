@@ -1,0 +1,239 @@
+"""The Python module against velmorantes-calc: the same values to the bit, the same
+messages, from the build and from the unpacked Debian package."""
+
+import ast
+import csv
+import io
+import math
+import os
+import pathlib
+import sqlite3
+import struct
+import subprocess
+import sys
+import threading
+import warnings
+
+import numpy as np
+import pytest
+
+import velmorantes
+
+CALC = os.environ.get("VELM_CALC", "")
+BUILT_IN = {
+    "GASES": [("AIRE", 100, 3000), ("AMONIACO", 300, 580), ("CO", 200, 800), ("CO2", 280, 800),
+              ("HELIO", 100, 1000), ("HIDROGENO", 100, 2000), ("NITROGENO", 100, 1300),
+              ("OXIGENO", 100, 1300), ("VAPOR", 380, 850)],
+    "LIQUIDOS": [("ACEITE", 273, 430), ("AGUA", 273, 573), ("AMONIACO", 223, 323), ("CO2", 223, 303),
+                 ("FREON12", 230, 320), ("GLICERINA", 273, 320), ("GLICOL", 273, 373),
+                 ("MERCURIO", 273, 600), ("SO2", 223, 323)],
+}
+KEYS = {"GASES": ["DEN", "CP", "MIU", "UN", "K", "ALFA", "PR"],
+        "LIQUIDOS": ["DEN", "CP", "MIU", "UN", "K", "ALFA", "PR", "BETA"]}
+
+
+def calc(folder, family, fluid, *args):
+    """velmorantes-calc's CSV for a state: (temperatures, {key: values}, origins, messages)."""
+    run = subprocess.run([CALC, "--family", family, "--fluid", fluid, "--format", "csv",
+                          "--db-dir", str(folder), *args],
+                         capture_output=True, text=True, cwd=folder, check=False)
+    messages = list(dict.fromkeys(run.stderr.splitlines()))  # each once, in order
+    rows = list(csv.reader(io.StringIO(run.stdout)))[1:]
+    temperatures = [float(r[0]) for r in rows]
+    values = {k: [float(r[1 + i]) for r in rows] for i, k in enumerate(KEYS[family])}
+    return temperatures, values, [r[-1] for r in rows], messages
+
+
+def bits(values):
+    return [struct.pack("<d", float(v)) for v in values]
+
+
+def call(*args, **kwargs):
+    """properties() and the warnings it issued."""
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        result = velmorantes.properties(*args, **kwargs)
+    return result, [str(w.message) for w in caught if w.category is velmorantes.RangeWarning]
+
+
+CASES = [(family, fluid, lo, hi, units)
+         for family, fluids in BUILT_IN.items() for fluid, lo, hi in fluids for units in ("SI", "INGLES")]
+
+
+@pytest.mark.parametrize("family,fluid,lo,hi,units", CASES)
+def test_every_built_in_fluid_equals_the_calculator_to_the_bit(tmp_path, family, fluid, lo, hi, units):
+    # Beyond both ends too, where the shipped table takes over after a warning.
+    english = units == "INGLES"
+    scale = "ºF" if english else "K"
+    to_scale = (lambda k: (k - 273) * 9 / 5 + 32) if english else (lambda k: k)
+    first, last = to_scale(lo - 40), to_scale(hi + 40)
+    step = (last - first) / 400.5  # 401 temperatures, whatever the rounding
+    pressure = ["--pressure", "14.7" if english else "101.3"] if family == "GASES" else []
+    t, expected, origins, messages = calc(tmp_path, family, fluid, "--units", units, "--scale", scale,
+                                          "--sweep", f"{first!r}:{last!r}:{step!r}", *pressure)
+    assert len(t) == 401
+    kwargs = dict(units=units, scale=scale, db_dir=tmp_path)
+    p = float(pressure[1]) if pressure else None
+
+    got, warned = call(family, fluid, np.array(t), p, **kwargs)
+    assert list(got) == KEYS[family] + ["ORIGEN"]
+    for key in KEYS[family]:
+        assert got[key].dtype == np.float64
+        assert bits(got[key]) == bits(expected[key]), key
+    assert list(got["ORIGEN"]) == origins
+    assert warned == messages and len(warned) == 1  # once per call, not per temperature
+
+    for row in range(0, len(t), 23):
+        one, warned = call(family, fluid, t[row], p, **kwargs)
+        assert bits(one[k] for k in KEYS[family]) == bits(expected[k][row] for k in KEYS[family])
+        assert one["ORIGEN"] == origins[row] and isinstance(one["ORIGEN"], str)
+        assert len(warned) == (origins[row] != "CORRELACION")
+
+
+def make_table(folder, family, title, rows):
+    """A stored table beside the shipped ones, as the program's row-entry screen keeps it."""
+    velmorantes.fluids(family, db_dir=folder)  # the file, with the shipped tables
+    columns = ["TEMP"] + KEYS[family]
+    with sqlite3.connect(folder / f"{family}.mdb") as db:
+        db.execute(f'CREATE TABLE "{title}" ({", ".join(f"{c} REAL" for c in columns)}) STRICT')
+        db.executemany(f'INSERT INTO "{title}" VALUES ({", ".join("?" * len(columns))})', rows)
+    db.close()
+
+
+def test_a_stored_table_interpolated_and_extrapolated(tmp_path):
+    rows = [(300, 1000, 4, 0.5, 0.4, 0.6, 1e-7, 7, 2e-4), (350, 980, 4.2, 0.25, 0.3, 0.65, 1.5e-7, 5, 3e-4),
+            (400, 950, 4.5, 0.125, 0.2, 0.75, 2e-7, 3, 5e-4)]
+    make_table(tmp_path, "LIQUIDOS", "MEDIDO", rows)
+    assert velmorantes.fluids("LIQUIDOS", db_dir=tmp_path) == [f for f, _, _ in BUILT_IN["LIQUIDOS"]] + ["MEDIDO"]
+
+    t = [250.0, 300.0, 325.0, 400.0, 500.0]
+    got, warned = call("LIQUIDOS", "MEDIDO", t, db_dir=str(tmp_path))
+    assert list(got["ORIGEN"]) == ["EXTRAPOLADO", "PUNTO DE TABLA", "INTERPOLADO", "PUNTO DE TABLA", "EXTRAPOLADO"]
+    assert got["DEN"].tolist() == [1020, 1000, 990, 950, 890]  # exact in binary: lines through the points
+    _, expected, _, messages = calc(tmp_path, "LIQUIDOS", "MEDIDO", "--sweep", "250:500:25")
+    got, warned = call("LIQUIDOS", "MEDIDO", np.arange(250, 501, 25), db_dir=tmp_path)
+    for key in KEYS["LIQUIDOS"]:
+        assert bits(got[key]) == bits(expected[key]), key
+    assert warned == messages and len(warned) == 2  # below the first point, above the last
+
+
+def test_nothing_is_read_or_created_for_a_built_in_fluid_in_its_range(tmp_path):
+    velmorantes.properties("GASES", "AIRE", [300, 400], 101.3, db_dir=tmp_path)
+    assert list(tmp_path.iterdir()) == []
+
+
+REFUSALS = [
+    # what, arguments, the calculator's arguments (None: refused before any state exists)
+    ("unknown fluid", ("LIQUIDOS", "NOEXISTE", 300), ["--temp", "300"]),
+    ("zero pressure", ("GASES", "AIRE", 300, 0), ["--temp", "300", "--pressure", "0"]),
+    ("negative pressure", ("GASES", "AIRE", 300, -1), ["--temp", "300", "--pressure", "-1"]),
+    ("below 0 K", ("GASES", "AIRE", -0.5, 101.3), ["--temp", "-0.5", "--pressure", "101.3"]),
+    ("below 0 K in an array", ("LIQUIDOS", "AGUA", [300, -300, 350], None, "ºC"), ["--temp", "-300", "--scale", "ºC"]),
+    ("not a number", ("GASES", "AIRE", math.nan, 101.3), ["--temp", "nan", "--pressure", "101.3"]),
+    ("infinite", ("LIQUIDOS", "AGUA", [300, math.inf]), ["--temp", "inf"]),
+    ("pressure not a number", ("GASES", "AIRE", 300, math.inf), ["--temp", "300", "--pressure", "inf"]),
+    ("a table of one point", ("LIQUIDOS", "UNO", [300, 310]), ["--temp", "310"]),
+    ("a file that is not a database", ("GASES", "RARO", 300, 101.3), ["--temp", "300", "--pressure", "101.3"]),
+    ("family", ("AGUAS", "AGUA", 300), None),
+    ("units", ("LIQUIDOS", "AGUA", 300, None, "K", "METRICO"), None),
+    ("scale", ("LIQUIDOS", "AGUA", 300, None, "R"), None),
+    ("a gas without pressure", ("GASES", "AIRE", 300), None),
+    ("a liquid with a pressure", ("LIQUIDOS", "AGUA", 300, 101.3), None),
+    ("a 2-D array", ("LIQUIDOS", "AGUA", [[300, 310]]), None),
+]
+
+
+@pytest.mark.parametrize("what,args,calc_args", REFUSALS, ids=[r[0] for r in REFUSALS])
+def test_every_refusal_raises_error_with_the_programs_message(tmp_path, what, args, calc_args):
+    family, fluid, temperature, pressure, scale, units = args + (None, "K", "SI")[len(args) - 3:]
+    if fluid == "UNO":
+        make_table(tmp_path, family, "UNO", [(300,) + (1,) * 8])
+    if fluid == "RARO":
+        (tmp_path / "GASES.mdb").write_bytes(b"not a database at all")
+    with pytest.raises(velmorantes.Error) as raised:
+        velmorantes.properties(family, fluid, temperature, pressure, units=units, scale=scale, db_dir=tmp_path)
+    assert isinstance(raised.value, ValueError)
+    if calc_args is not None:
+        _, _, _, messages = calc(tmp_path, family, fluid, *calc_args)
+        assert str(raised.value) == messages[-1]
+
+
+def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
+    make_table(tmp_path, "LIQUIDOS", "MEDIDO", [(300, 1000, 4, 0.5, 0.4, 0.6, 1e-7, 7, 2e-4),
+                                                 (400, 950, 4.5, 0.125, 0.2, 0.75, 2e-7, 3, 5e-4)])
+    jobs = [("GASES", "AIRE", np.linspace(100, 3000, 400_000), 101.3),
+            ("LIQUIDOS", "MEDIDO", np.linspace(300, 400, 400_000), None)]
+    alone = [velmorantes.properties(*job, db_dir=tmp_path) for job in jobs]
+    together = [None, None]
+
+    def work(i):
+        together[i] = velmorantes.properties(*jobs[i], db_dir=tmp_path)
+
+    threads = [threading.Thread(target=work, args=(i,)) for i in range(2)]
+    for th in threads:
+        th.start()
+    for th in threads:
+        th.join()
+    for a, b in zip(alone, together):
+        assert all(np.array_equal(a[k], b[k]) for k in a)
+
+    # A call waits for the table while another thread holds the file's lock, and that thread
+    # lets go only once it runs again: the call returns only if it let the thread run (with
+    # no forced switches between threads). The arrays are small: NumPy itself lets other
+    # threads run while it makes a large array of texts.
+    def lets_others_run(temperature):
+        locked, go, returned, seen = threading.Event(), threading.Event(), [False], []
+
+        def holder():
+            db = sqlite3.connect(tmp_path / "LIQUIDOS.mdb", isolation_level=None)
+            db.execute("BEGIN EXCLUSIVE")
+            locked.set()
+            go.wait()
+            seen.append(returned[0])
+            db.execute("COMMIT")
+            db.close()
+
+        th = threading.Thread(target=holder)
+        th.start()
+        locked.wait()
+        go.set()
+        velmorantes.properties("LIQUIDOS", "MEDIDO", temperature, db_dir=tmp_path)
+        returned[0] = True
+        th.join()
+        return seen == [False]
+
+    interval = sys.getswitchinterval()
+    sys.setswitchinterval(1000)
+    try:
+        assert lets_others_run(350.0) and lets_others_run(np.array([310.0, 390.0]))
+    finally:
+        sys.setswitchinterval(interval)
+
+
+def test_the_stub_names_what_the_module_has():
+    stub = pathlib.Path(velmorantes.__file__).with_name("velmorantes.pyi")
+    names = {n.name for n in ast.parse(stub.read_text(encoding="utf-8")).body
+             if isinstance(n, (ast.FunctionDef, ast.ClassDef))}
+    assert names == {"properties", "fluids", "Error", "RangeWarning"}
+    for name in names:
+        assert getattr(velmorantes, name).__doc__
+
+
+@pytest.mark.package
+def test_the_module_from_the_unpacked_package(tmp_path):
+    build = pathlib.Path(os.environ["VELM_BUILD_DIR"])
+    debs = list(build.glob("velmorantes_*.deb"))
+    assert len(debs) == 1
+    root = tmp_path / "root"
+    subprocess.run(["dpkg-deb", "-x", str(debs[0]), str(root)], check=True)
+    code = ("import velmorantes; print(velmorantes.__file__); "
+            "print(velmorantes.properties('GASES','AIRE',300, pressure=101.3))")
+    env = {k: v for k, v in os.environ.items() if k != "PYTHONPATH"}
+    env["PYTHONPATH"] = str(root / "usr/lib/python3/dist-packages")
+    run = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, cwd=tmp_path,
+                         env=env, check=True)
+    where, printed = run.stdout.splitlines()
+    assert pathlib.Path(where).is_relative_to(root)
+    assert (pathlib.Path(where).parent / "velmorantes.pyi").is_file()
+    assert printed == str(velmorantes.properties("GASES", "AIRE", 300, pressure=101.3))
+    assert list(tmp_path.iterdir()) == [root]
