@@ -181,7 +181,7 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
     # lets go only once it runs again: the call returns only if it let the thread run (with
     # no forced switches between threads). The arrays are small: NumPy itself lets other
     # threads run while it makes a large array of texts.
-    def lets_others_run(temperature):
+    def lets_others_run(evaluate):
         locked, go, returned, seen = threading.Event(), threading.Event(), [False], []
 
         def holder():
@@ -197,7 +197,7 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
         th.start()
         locked.wait()
         go.set()
-        velmorantes.properties("LIQUIDOS", "MEDIDO", temperature, db_dir=tmp_path)
+        evaluate()
         returned[0] = True
         th.join()
         return seen == [False]
@@ -205,7 +205,10 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
     interval = sys.getswitchinterval()
     sys.setswitchinterval(1000)
     try:
-        assert lets_others_run(350.0) and lets_others_run(np.array([310.0, 390.0]))
+        for temperature in (350.0, np.array([310.0, 390.0])):
+            assert lets_others_run(lambda: velmorantes.properties("LIQUIDOS", "MEDIDO", temperature, db_dir=tmp_path))
+        assert lets_others_run(lambda: velmorantes.convection("LIQUIDOS", "MEDIDO", "vertical-plate", surface_temp=360,
+                                                              fluid_temp=320, length=0.2, db_dir=tmp_path))
     finally:
         sys.setswitchinterval(interval)
 
