@@ -238,10 +238,10 @@ namespace conv = velm::convection;
 
 // The choice among fixed words of an argument, or its default when it is None.
 template <class T>
-T choiceOf(const py::object& given, const char* name, std::initializer_list<std::pair<const char*, T>> words,
-           T fallback) {
-    if (given.is_none()) return fallback;
-    const auto word = given.cast<std::string>();
+T choiceOf(const std::optional<std::string>& given, const char* name,
+           std::initializer_list<std::pair<const char*, T>> words, T fallback) {
+    if (!given) return fallback;
+    const std::string& word = *given;
     std::string all;
     for (const auto& [w, value] : words) {
         if (word == w) return value;
@@ -251,8 +251,8 @@ T choiceOf(const py::object& given, const char* name, std::initializer_list<std:
 }
 
 conv::Setting settingOf(const std::string& family, const std::string& fluid, const std::string& kase,
-                        const std::string& units, const py::object& scale, const py::object& tubeCondition,
-                        const py::object& correlation) {
+                        const std::string& units, const std::optional<std::string>& scale,
+                        const std::optional<std::string>& tubeCondition, const std::optional<std::string>& correlation) {
     conv::Setting s;
     const std::optional<conv::Case> c = conv::caseNamed(kase);
     if (!c) {
@@ -265,8 +265,8 @@ conv::Setting settingOf(const std::string& family, const std::string& fluid, con
     s.fluid = fluid;
     s.units.english = englishOrRaise(units);
     s.units.scale = s.units.english ? "ºF" : "K";
-    if (!scale.is_none()) {
-        const std::string_view named = scaleNamedOrRaise(scale.cast<std::string>());
+    if (scale) {
+        const std::string_view named = scaleNamedOrRaise(*scale);
         if (s.units.english != (named == "ºF"))
             raise("scale \"" + std::string(named) + "\" is not offered under " +
                   (s.units.english ? "INGLES units (use \"ºF\")" : "SI units (use \"K\" or \"ºC\")"));
@@ -274,7 +274,7 @@ conv::Setting settingOf(const std::string& family, const std::string& fluid, con
     }
     if (s.kase != conv::Case::Tube)
         for (const auto& [name, given] : {std::pair{"tube_condition", &tubeCondition}, {"correlation", &correlation}})
-            if (!given->is_none()) raise(std::string(name) + " is for tube only");
+            if (*given) raise(std::string(name) + " is for tube only");
     s.wall = choiceOf(tubeCondition, "tube_condition",
                       {{"temperature", conv::WallCondition::Temperature}, {"flux", conv::WallCondition::Flux}},
                       conv::WallCondition::Temperature);
@@ -404,8 +404,8 @@ py::dict convectionCoefficients(const std::string& family, const std::string& fl
                     const py::object& surfaceTemp, const py::object& fluidTemp, const py::object& length,
                     const py::object& diameter, const py::object& area, const py::object& perimeter,
                     const py::object& velocity, const py::object& pressure, const std::string& units,
-                    const py::object& scale, const py::object& tubeCondition, const py::object& correlation,
-                    const py::object& dbDir) {
+                    const std::optional<std::string>& scale, const std::optional<std::string>& tubeCondition,
+                    const std::optional<std::string>& correlation, const py::object& dbDir) {
     const conv::Setting s = settingOf(family, fluid, kase, units, scale, tubeCondition, correlation);
     const ConvectionArgs a = argsOf(s, surfaceTemp, fluidTemp, length, diameter, area, perimeter, velocity, pressure);
     const conv::Entry e = conv::acceptEntry(s, a.values);
