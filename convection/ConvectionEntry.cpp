@@ -6,6 +6,8 @@
 #include "engine/Sweep.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <set>
 
 namespace velm::convection {
@@ -52,15 +54,22 @@ void setVariable(Inputs& in, Variable v, double value, const Units& u) {
 }
 
 Entry acceptEntry(const Setting& s, const EntryTexts& t, bool decimalComma) {
+    // A text that is not a number becomes one that is not finite, refused as such.
+    const auto number = [decimalComma](const std::string& text) {
+        return parseNumber(text, decimalComma).value_or(std::numeric_limits<double>::quiet_NaN());
+    };
+    EntryValues v{number(t.surface), number(t.fluid), number(t.length), number(t.velocity), number(t.pressure), {}};
+    if (!t.perimeter.empty()) v.perimeter = number(t.perimeter);
+    return acceptEntry(s, v);
+}
+
+Entry acceptEntry(const Setting& s, const EntryValues& v) {
     Entry e;
     const auto refuse = [&e](Field f, std::string message) {
         e.refused = f;
         e.message = std::move(message);
         return e;
     };
-    // A number, or the box refused as the property screen refuses one.
-    std::optional<double> x;
-    const auto number = [&](const std::string& text) { return (x = parseNumber(text, decimalComma)).has_value(); };
     const std::string notANumber(velm::msg::kNotANumber);
     const std::string doesNotExist(refusal(TemperatureOutcome::DoesNotExist));
 
@@ -69,35 +78,34 @@ Entry acceptEntry(const Setting& s, const EntryTexts& t, bool decimalComma) {
     in.kase = s.kase;
     in.wall = s.wall;
     in.tube = s.tube;
-    if (!number(t.surface)) return refuse(Field::Surface, notANumber);
-    in.surface = toKelvin(*x, s.units.scale);
+    if (!std::isfinite(v.surface)) return refuse(Field::Surface, notANumber);
+    in.surface = toKelvin(v.surface, s.units.scale);
     if (in.surface < 0) return refuse(Field::Surface, doesNotExist);
-    if (!number(t.fluid)) return refuse(Field::Fluid, notANumber);
-    in.fluid = toKelvin(*x, s.units.scale);
+    if (!std::isfinite(v.fluid)) return refuse(Field::Fluid, notANumber);
+    in.fluid = toKelvin(v.fluid, s.units.scale);
     if (in.fluid < 0) return refuse(Field::Fluid, doesNotExist);
 
-    const bool areaGiven = c.length == LengthKind::AreaOverPerimeter && !t.perimeter.empty();
-    if (!number(t.length)) return refuse(Field::Length, notANumber);
-    if (!(*x > 0))
+    const bool areaGiven = c.length == LengthKind::AreaOverPerimeter && v.perimeter;
+    if (!std::isfinite(v.length)) return refuse(Field::Length, notANumber);
+    if (!(v.length > 0))
         return refuse(Field::Length, areaGiven ? msg::areaNotPositive()
                                      : c.length == LengthKind::Diameter ? msg::diameterNotPositive()
                                                                         : msg::lengthNotPositive());
-    in.length = toMetres(*x, s.units);
+    in.length = toMetres(v.length, s.units);
     if (areaGiven) {
-        const double area = toSquareMetres(*x, s.units);
-        if (!number(t.perimeter)) return refuse(Field::Perimeter, notANumber);
-        if (!(*x > 0)) return refuse(Field::Perimeter, msg::perimeterNotPositive());
-        in.length = area / toMetres(*x, s.units);
+        if (!std::isfinite(*v.perimeter)) return refuse(Field::Perimeter, notANumber);
+        if (!(*v.perimeter > 0)) return refuse(Field::Perimeter, msg::perimeterNotPositive());
+        in.length = toSquareMetres(v.length, s.units) / toMetres(*v.perimeter, s.units);
     }
     if (c.forced) {
-        if (!number(t.velocity)) return refuse(Field::Velocity, notANumber);
-        if (!(*x > 0)) return refuse(Field::Velocity, msg::velocityNotPositive());
-        setVariable(in, Variable::Velocity, *x, s.units);
+        if (!std::isfinite(v.velocity)) return refuse(Field::Velocity, notANumber);
+        if (!(v.velocity > 0)) return refuse(Field::Velocity, msg::velocityNotPositive());
+        setVariable(in, Variable::Velocity, v.velocity, s.units);
     }
     if (s.family == Family::Gases) {
         Module1 scratch;
         scratch.UNIDADES = s.units.english ? kEnglish : kSI;
-        const PressureOutcome p = acceptPressure(scratch, t.pressure, decimalComma);
+        const PressureOutcome p = acceptPressure(scratch, v.pressure);
         if (p != PressureOutcome::Accepted) return refuse(Field::Pressure, std::string(refusal(p)));
         e.pressure = *scratch.PRESION;
     }

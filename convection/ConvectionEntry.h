@@ -73,6 +73,14 @@ struct Entry {
 
 Entry acceptEntry(const Setting& s, const EntryTexts& t, bool decimalComma);
 
+// The same for numbers already read (the Python module's): one that is not finite is not a
+// number. `perimeter` given makes `length` the area.
+struct EntryValues {
+    double surface = 0, fluid = 0, length = 0, velocity = 0, pressure = 0;
+    std::optional<double> perimeter;
+};
+Entry acceptEntry(const Setting& s, const EntryValues& v);
+
 // A sweep of one input: one calculation per value, through the fluid resolved once. It stops
 // at the first value refused or not computable (its outcome is `stop`, `message`); the
 // warnings of all rows are gathered, each text once, in the order they first arose.

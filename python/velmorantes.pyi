@@ -3,8 +3,10 @@
 properties() gives density, specific heat, absolute and kinematic viscosity, thermal
 conductivity and diffusivity, the Prandtl number and, for liquids, the expansion
 coefficient of a fluid at one temperature or at many, exactly as the program and
-velmorantes-calc give them. fluids() lists the fluids of a family. The program's refusals
-raise Error, its warnings are RangeWarning; the messages are the program's own, in Spanish.
+velmorantes-calc give them. convection() gives convection coefficients from those
+properties, as velmorantes-calc --convection does. fluids() lists the fluids of a family.
+The program's refusals raise Error, its warnings are RangeWarning; the messages are the
+program's own, in Spanish.
 """
 
 import os
@@ -19,6 +21,8 @@ Family = Literal["GASES", "LIQUIDOS"]
 Units = Literal["SI", "INGLES"]
 Scale = Literal["K", "ºC", "C", "°C", "ºF", "F", "°F"]
 Folder = Union[str, bytes, os.PathLike[str], os.PathLike[bytes], None]
+Case = Literal["flat-plate", "cylinder", "sphere", "tube", "vertical-plate", "horizontal-cylinder",
+               "sphere-free", "horizontal-plate-up", "horizontal-plate-down"]
 
 class Error(ValueError):
     """A state the program refuses (an unknown fluid, a pressure of zero, a temperature
@@ -27,7 +31,8 @@ class Error(ValueError):
 
 class RangeWarning(UserWarning):
     """A temperature outside the range of a fluid's correlation or beyond the ends of its
-    stored table: the values are extrapolated. Issued once per call and message."""
+    stored table: the values are extrapolated; or a convection correlation used outside its
+    stated range: the values are still computed. Issued once per call and message."""
 
 @overload
 def properties(
@@ -69,3 +74,58 @@ def fluids(family: Family, db_dir: Folder = None) -> list[str]:
     """The fluids of a family, as the program's fluid list shows them: the tables of the
     family's database file in db_dir (the current folder by default), created with the
     shipped tables when it does not exist."""
+
+@overload
+def convection(
+    family: Family,
+    fluid: str,
+    case: Case,
+    *,
+    surface_temp: float,
+    fluid_temp: float,
+    length: float | None = None,
+    diameter: float | None = None,
+    area: float | None = None,
+    perimeter: float | None = None,
+    velocity: float | None = None,
+    pressure: float | None = None,
+    units: Units = "SI",
+    scale: Scale | None = None,
+    tube_condition: Literal["temperature", "flux"] | None = None,
+    correlation: Literal["gnielinski", "dittus-boelter"] | None = None,
+    db_dir: Folder = None,
+) -> dict[str, float | str | None]:
+    """One convection calculation, as velmorantes-calc --convection --format csv gives it:
+    the CSV's columns as keys ("CASO", "CORRELACION", "T_PROPIEDADES", "DEN", "CP", "MIU",
+    "UN", "K", "ALFA", "PR", "BETA", "MIU_S", "RE", "GR", "RA", "NU", "H", "Q"), numbers as
+    floats in the units chosen, None for a field the case does not have."""
+
+@overload
+def convection(
+    family: Family,
+    fluid: str,
+    case: Case,
+    *,
+    surface_temp: float | npt.ArrayLike,
+    fluid_temp: float,
+    length: float | npt.ArrayLike | None = None,
+    diameter: float | npt.ArrayLike | None = None,
+    area: float | None = None,
+    perimeter: float | None = None,
+    velocity: float | npt.ArrayLike | None = None,
+    pressure: float | None = None,
+    units: Units = "SI",
+    scale: Scale | None = None,
+    tube_condition: Literal["temperature", "flux"] | None = None,
+    correlation: Literal["gnielinski", "dittus-boelter"] | None = None,
+    db_dir: Folder = None,
+) -> dict[str, npt.NDArray[np.float64] | npt.NDArray[np.object_] | None]:
+    """A sweep of one input (exactly one of surface_temp, length, diameter and velocity a
+    1-D array, 1 to 100000 values), as --vary with --sweep: float64 arrays, arrays of str
+    under "CASO" and "CORRELACION", None for a field the case does not have.
+
+    Each argument is given exactly when the case takes it: velocity for forced flow,
+    diameter or length as the case measures itself (area and perimeter instead of length
+    for a horizontal plate), pressure for a gas. Raises Error with the program's message
+    when an entry is refused or an argument is given against the case; issues RangeWarning
+    once per call for each warning."""

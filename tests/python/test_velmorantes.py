@@ -181,7 +181,7 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
     # lets go only once it runs again: the call returns only if it let the thread run (with
     # no forced switches between threads). The arrays are small: NumPy itself lets other
     # threads run while it makes a large array of texts.
-    def lets_others_run(temperature):
+    def lets_others_run(evaluate):
         locked, go, returned, seen = threading.Event(), threading.Event(), [False], []
 
         def holder():
@@ -197,7 +197,7 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
         th.start()
         locked.wait()
         go.set()
-        velmorantes.properties("LIQUIDOS", "MEDIDO", temperature, db_dir=tmp_path)
+        evaluate()
         returned[0] = True
         th.join()
         return seen == [False]
@@ -205,7 +205,10 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
     interval = sys.getswitchinterval()
     sys.setswitchinterval(1000)
     try:
-        assert lets_others_run(350.0) and lets_others_run(np.array([310.0, 390.0]))
+        for temperature in (350.0, np.array([310.0, 390.0])):
+            assert lets_others_run(lambda: velmorantes.properties("LIQUIDOS", "MEDIDO", temperature, db_dir=tmp_path))
+        assert lets_others_run(lambda: velmorantes.convection("LIQUIDOS", "MEDIDO", "vertical-plate", surface_temp=360,
+                                                              fluid_temp=320, length=0.2, db_dir=tmp_path))
     finally:
         sys.setswitchinterval(interval)
 
@@ -214,7 +217,7 @@ def test_the_stub_names_what_the_module_has():
     stub = pathlib.Path(velmorantes.__file__).with_name("velmorantes.pyi")
     names = {n.name for n in ast.parse(stub.read_text(encoding="utf-8")).body
              if isinstance(n, (ast.FunctionDef, ast.ClassDef))}
-    assert names == {"properties", "fluids", "Error", "RangeWarning"}
+    assert names == {"properties", "convection", "fluids", "Error", "RangeWarning"}
     for name in names:
         assert getattr(velmorantes, name).__doc__
 
@@ -237,3 +240,152 @@ def test_the_module_from_the_unpacked_package(tmp_path):
     assert (pathlib.Path(where).parent / "velmorantes.pyi").is_file()
     assert printed == str(velmorantes.properties("GASES", "AIRE", 300, pressure=101.3))
     assert list(tmp_path.iterdir()) == [root]
+
+
+def calc_convection(folder, family, fluid, case, options):
+    """velmorantes-calc --convection's CSV rows (dicts, "" where a field does not apply), its
+    messages (each once, in order) and its exit status."""
+    run = subprocess.run([CALC, "--family", family, "--fluid", fluid, "--convection", case, "--format", "csv",
+                          "--db-dir", str(folder), *options],
+                         capture_output=True, text=True, cwd=folder, check=False)
+    return list(csv.DictReader(io.StringIO(run.stdout))), list(dict.fromkeys(run.stderr.splitlines())), run.returncode
+
+
+def options_of(kwargs):
+    """The calculator's options for the module's arguments; a sweep (FROM, TO, STEP) as --vary."""
+    options = []
+    for name, value in kwargs.items():
+        option = name.replace("_", "-")
+        if isinstance(value, tuple):
+            options += ["--vary", option, "--sweep", ":".join(repr(float(v)) for v in value)]
+        else:
+            options += ["--" + option, value if isinstance(value, str) else repr(value)]
+    return options
+
+
+def swept(first, last, step):
+    """The calculator's values of FROM:TO:STEP."""
+    return np.array([first + i * step for i in range(math.floor((last - first) / step + 1e-9) + 1)])
+
+
+def convection(family, fluid, case, **kwargs):
+    """convection() with a sweep given as (FROM, TO, STEP), and the warnings it issued."""
+    kwargs = {k: swept(*v) if isinstance(v, tuple) else v for k, v in kwargs.items()}
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        result = velmorantes.convection(family, fluid, case, **kwargs)
+    return result, [str(w.message) for w in caught if w.category is velmorantes.RangeWarning]
+
+
+AIR = dict(pressure=101.3)
+CONVECTION = [
+    # one row per case, both families where the case is met with both; then sweeps of each input
+    ("GASES", "AIRE", "flat-plate", dict(surface_temp=350, fluid_temp=300, length=1, velocity=5, **AIR)),
+    ("LIQUIDOS", "AGUA", "flat-plate", dict(surface_temp=350, fluid_temp=300, length=1, velocity=2)),
+    ("GASES", "AIRE", "cylinder", dict(surface_temp=400, fluid_temp=300, diameter=0.05, velocity=10, **AIR)),
+    ("GASES", "AIRE", "cylinder", dict(surface_temp=301, fluid_temp=300, diameter=1e-4, velocity=0.01, **AIR)),
+    ("LIQUIDOS", "ACEITE", "cylinder", dict(surface_temp=60, fluid_temp=20, diameter=0.02, velocity=1, scale="ºC")),
+    ("GASES", "AIRE", "sphere", dict(surface_temp=350, fluid_temp=300, diameter=0.01, velocity=5, **AIR)),
+    ("LIQUIDOS", "AGUA", "sphere", dict(surface_temp=320, fluid_temp=300, diameter=0.01, velocity=0.5)),
+    ("GASES", "AIRE", "tube", dict(surface_temp=400, fluid_temp=300, diameter=0.05, velocity=10,
+                                   correlation="dittus-boelter", **AIR)),
+    ("LIQUIDOS", "AGUA", "tube", dict(surface_temp=340, fluid_temp=300, diameter=0.01, velocity=0.01,
+                                      tube_condition="flux")),
+    ("LIQUIDOS", "AGUA", "tube", dict(surface_temp=280, fluid_temp=300, diameter=0.02, velocity=(0.01, 1, 0.01))),
+    ("GASES", "AIRE", "vertical-plate", dict(surface_temp=(310, 400, 2.5), fluid_temp=300, length=0.5, **AIR)),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=330, fluid_temp=300, length=0.3)),
+    ("GASES", "CO2", "horizontal-cylinder", dict(surface_temp=400, fluid_temp=300, diameter=0.1, pressure=200)),
+    ("LIQUIDOS", "GLICERINA", "sphere-free", dict(surface_temp=310, fluid_temp=290, diameter=0.05)),
+    ("GASES", "AIRE", "horizontal-plate-up", dict(surface_temp=400, fluid_temp=300, area=0.25, perimeter=2, **AIR)),
+    ("LIQUIDOS", "AGUA", "horizontal-plate-down", dict(surface_temp=340, fluid_temp=300, length=(0.01, 0.5, 0.01))),
+    ("GASES", "NITROGENO", "sphere", dict(surface_temp=200, fluid_temp=100, diameter=(0.5, 3, 0.25), velocity=10,
+                                          pressure=14.7, units="INGLES")),
+    ("LIQUIDOS", "AGUA", "horizontal-plate-up", dict(surface_temp=120, fluid_temp=60, area=1, perimeter=4,
+                                                     units="INGLES", scale="F")),
+]
+
+
+@pytest.mark.parametrize("family,fluid,case,kwargs", CONVECTION,
+                         ids=[f"{i}-{c[2]}-{c[1]}" for i, c in enumerate(CONVECTION)])
+def test_convection_equals_the_calculator_to_the_bit(tmp_path, family, fluid, case, kwargs):
+    rows, messages, status = calc_convection(tmp_path, family, fluid, case, options_of(kwargs))
+    assert status == 0 and rows
+    got, warned = convection(family, fluid, case, db_dir=tmp_path, **kwargs)
+    assert list(got) == list(rows[0])
+    assert warned == messages
+    scalar = not any(isinstance(v, tuple) for v in kwargs.values())
+    assert len(rows) == 1 or not scalar
+    for key, value in got.items():
+        expected = [row[key] for row in rows]
+        if key in ("CASO", "CORRELACION"):
+            assert (value if scalar else list(value)) == (expected[0] if scalar else expected), key
+        elif expected[0] == "":
+            assert value is None and set(expected) == {""}, key
+        else:
+            assert isinstance(value, float) if scalar else value.dtype == np.float64, key
+            assert bits([value] if scalar else value) == bits(expected), key
+
+
+def test_convection_from_a_stored_table_reads_it_and_a_built_in_fluid_in_range_reads_nothing(tmp_path):
+    make_table(tmp_path, "LIQUIDOS", "MEDIDO", [(300, 1000, 4, 0.5, 0.4, 0.6, 1e-7, 7, 2e-4),
+                                                 (400, 950, 4.5, 0.125, 0.2, 0.75, 2e-7, 3, 5e-4)])
+    kwargs = dict(surface_temp=360, fluid_temp=320, length=0.2)
+    rows, messages, _ = calc_convection(tmp_path, "LIQUIDOS", "MEDIDO", "vertical-plate", options_of(kwargs))
+    got, warned = convection("LIQUIDOS", "MEDIDO", "vertical-plate", db_dir=tmp_path, **kwargs)
+    assert bits([got["H"], got["BETA"]]) == bits([rows[0]["H"], rows[0]["BETA"]]) and warned == messages
+
+    empty = tmp_path / "empty"
+    empty.mkdir()
+    convection("GASES", "AIRE", "cylinder", surface_temp=350, fluid_temp=300, diameter=0.1, velocity=3,
+               pressure=101.3, db_dir=empty)
+    assert list(empty.iterdir()) == []
+
+
+CONVECTION_REFUSALS = [
+    # what, family, fluid, case, the arguments
+    ("velocity zero", "GASES", "AIRE", "flat-plate", dict(surface_temp=350, fluid_temp=300, length=1, velocity=0, **AIR)),
+    ("length negative", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=-1)),
+    ("diameter zero", "LIQUIDOS", "AGUA", "sphere-free", dict(surface_temp=350, fluid_temp=300, diameter=0)),
+    ("perimeter zero", "LIQUIDOS", "AGUA", "horizontal-plate-up",
+     dict(surface_temp=350, fluid_temp=300, area=1, perimeter=0)),
+    ("below 0 K", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=-300, fluid_temp=20, length=1, scale="ºC")),
+    ("zero pressure", "GASES", "AIRE", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=1, pressure=0)),
+    ("unknown fluid", "LIQUIDOS", "NOEXISTE", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=1)),
+    ("a velocity swept to zero", "LIQUIDOS", "AGUA", "cylinder",
+     dict(surface_temp=350, fluid_temp=300, diameter=0.1, velocity=(2, -2, -1))),
+    ("not a number", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=math.nan, fluid_temp=300, length=1)),
+]
+
+
+@pytest.mark.parametrize("what,family,fluid,case,kwargs", CONVECTION_REFUSALS, ids=[r[0] for r in CONVECTION_REFUSALS])
+def test_every_convection_refusal_raises_error_with_the_programs_message(tmp_path, what, family, fluid, case, kwargs):
+    _, messages, status = calc_convection(tmp_path, family, fluid, case, options_of(kwargs))
+    with pytest.raises(velmorantes.Error) as raised:
+        convection(family, fluid, case, db_dir=tmp_path, **kwargs)
+    assert status == 1 and str(raised.value) == messages[-1]
+
+
+FREE = dict(surface_temp=350, fluid_temp=300, length=1)
+CONVECTION_MISUSES = [
+    ("GASES", "AIRE", "flat-plate", dict(FREE, pressure=101.3)),  # forced flow without a velocity
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, velocity=1)),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, pressure=101.3)),
+    ("GASES", "AIRE", "vertical-plate", FREE),
+    ("LIQUIDOS", "AGUA", "cylinder", dict(FREE, velocity=1)),  # a cylinder has a diameter
+    ("LIQUIDOS", "AGUA", "horizontal-plate-up", dict(FREE, area=1, perimeter=4)),
+    ("LIQUIDOS", "AGUA", "horizontal-plate-up", dict(surface_temp=350, fluid_temp=300, area=1)),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, tube_condition="flux")),
+    ("LIQUIDOS", "AGUA", "tube", dict(surface_temp=350, fluid_temp=300, diameter=0.1, velocity=1, correlation="x")),
+    ("LIQUIDOS", "AGUA", "plate", FREE),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, scale="ºF")),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, surface_temp=[350, 360], length=[1, 2])),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, fluid_temp=[300, 310])),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, length=[[1, 2]])),
+    ("LIQUIDOS", "AGUA", "vertical-plate", dict(FREE, length=[])),
+]
+
+
+@pytest.mark.parametrize("family,fluid,case,kwargs", CONVECTION_MISUSES)
+def test_convection_arguments_against_the_case_raise_error(tmp_path, family, fluid, case, kwargs):
+    with pytest.raises(velmorantes.Error):
+        velmorantes.convection(family, fluid, case, db_dir=tmp_path, **kwargs)
