@@ -6,6 +6,7 @@
 #include "engine/Messages.h"
 #include "engine/Sweep.h"
 #include "engine/SweepText.h"
+#include "i18n/Text.h"
 #include "store/FluidStore.h"
 
 #include <QString>
@@ -20,7 +21,15 @@ namespace {
 using namespace velm::convection;
 using Options = std::map<std::string, std::string>;
 
-[[noreturn]] void usageError(std::string problem) { throw ConvectionUsageError{std::move(problem)}; }
+QString say(const char* source, std::initializer_list<QString> values = {}) {
+    return translated("velm::calc", source, values);
+}
+
+// The texts the property mode shares with this one (an option wrong in the same way) are the
+// same source texts, so that they read, and are translated, alike.
+[[noreturn]] void usageError(const char* source, std::initializer_list<QString> values = {}) {
+    throw ConvectionUsageError{say(source, values).toStdString()};
+}
 
 const std::string* given(const Options& o, const std::string& name) {
     const auto it = o.find(name);
@@ -30,14 +39,14 @@ const std::string* given(const Options& o, const std::string& name) {
 // The options this mode does not take.
 void refuseOthers(const Options& o) {
     for (const char* name : {"--temp", "--output", "--plot", "--plot-file", "--plot-size", "--plot-axis"})
-        if (given(o, name)) usageError(std::string(name) + " is not taken with --convection");
+        if (given(o, name)) usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA CON --convection"), {qs(name)});
     if (const std::string* f = given(o, "--format"); f && *f != "csv")
-        usageError("--format with --convection must be csv");
+        usageError(QT_TRANSLATE_NOOP("velm::calc", "--format CON --convection DEBE SER csv"));
 }
 
-std::string caseNames() {
-    std::string names;
-    for (const CaseInfo& c : cases()) names += (names.empty() ? "" : ", ") + std::string(c.name);
+QString caseNames() {
+    QString names;
+    for (const CaseInfo& c : cases()) names += (names.isEmpty() ? QString() : QStringLiteral(", ")) + qs(c.name);
     return names;
 }
 
@@ -46,17 +55,21 @@ template <class T>
 T choice(const Options& o, const char* name, std::initializer_list<std::pair<const char*, T>> words, T fallback) {
     const std::string* v = given(o, name);
     if (!v) return fallback;
-    std::string all;
+    QString all;
     for (const auto& [word, value] : words) {
         if (*v == word) return value;
-        all += (all.empty() ? "" : "|") + std::string(word);
+        all += (all.isEmpty() ? QString() : QStringLiteral("|")) + QString::fromLatin1(word);
     }
-    usageError(std::string(name) + " must be " + all);
+    usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 DEBE SER %2"), {QString::fromLatin1(name), all});
 }
 
 Units unitsOf(const Options& o) {
     Units u;
-    u.english = choice(o, "--units", {{"SI", false}, {"INGLES", true}}, false);
+    // ENGLISH: the English name of the same units.
+    const std::string* units = given(o, "--units");
+    if (units && *units != kSI && *units != kEnglish && *units != "ENGLISH")
+        usageError(QT_TRANSLATE_NOOP("velm::calc", "--units DEBE SER SI O INGLES"));
+    u.english = units && *units != kSI;
     const std::string* scale = given(o, "--scale");
     u.scale = u.english ? "ºF" : "K";
     if (!scale) return u;
@@ -66,7 +79,9 @@ Units unitsOf(const Options& o) {
             u.scale = meant;
             return u;
         }
-    usageError("--scale " + *scale + " is not offered under " + (u.english ? "INGLES units (use ºF)" : "SI units (use K or ºC)"));
+    usageError(u.english ? QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES INGLES (USE ºF)")
+                         : QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES SI (USE K O ºC)"),
+               {qs(*scale)});
 }
 
 struct Request {
@@ -78,33 +93,41 @@ struct Request {
     QString dbDir;
 };
 
-// Each input given exactly when the case takes it; the one varied is not given.
+// Each input given exactly when the case takes it; the one varied is not given. `notTaken`
+// says why an input the case does not take is refused: a sentence with the option as %1
+// and the case's name as %2.
 void takeInputs(const Options& o, Request& r) {
     const CaseInfo& c = info(r.setting.kase);
-    const auto need = [&](const char* name, bool wanted, std::string& text, const char* why) {
+    const auto need = [&](const char* name, bool wanted, std::string& text, const char* notTaken) {
         const std::string* v = given(o, name);
         const bool varied = r.vary && variableName(*r.vary) == std::string_view(name).substr(2);
-        if (v && !wanted) usageError(std::string(name) + " is not taken " + why);
-        if (v && varied) usageError(std::string(name) + " is varied by --vary: give it only there");
-        if (!v && wanted && !varied) usageError(std::string(c.name) + " needs " + name);
+        if (v && !wanted) usageError(notTaken, {QString::fromLatin1(name), qs(c.name)});
+        if (v && varied)
+            usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 SE VARIA CON --vary: INDIQUELO SOLO ALLI"),
+                       {QString::fromLatin1(name)});
+        if (!v && wanted && !varied)
+            usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 NECESITA %2"), {qs(c.name), QString::fromLatin1(name)});
         if (v) text = *v;
     };
-    need("--surface-temp", true, r.texts.surface, "");
-    need("--fluid-temp", true, r.texts.fluid, "");
-    need("--velocity", c.forced, r.texts.velocity, "in free convection");
+    const char* const byCase = QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA CON %2");
+    need("--surface-temp", true, r.texts.surface, byCase);
+    need("--fluid-temp", true, r.texts.fluid, byCase);
+    need("--velocity", c.forced, r.texts.velocity, QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA EN CONVECCION LIBRE"));
     const bool gas = r.setting.family == Family::Gases;
-    need("--pressure", gas, r.texts.pressure, "for a liquid");
+    need("--pressure", gas, r.texts.pressure, QT_TRANSLATE_NOOP("velm::calc", "--pressure ES SOLO PARA GASES"));
     const bool plate = c.length == LengthKind::AreaOverPerimeter;
     const bool areaGiven = plate && (given(o, "--area") || given(o, "--perimeter"));
-    if (areaGiven && r.vary == Variable::Length) usageError("--vary length is L itself, not --area and --perimeter");
-    need("--diameter", c.length == LengthKind::Diameter, r.texts.length, ("by " + std::string(c.name)).c_str());
+    if (areaGiven && r.vary == Variable::Length)
+        usageError(QT_TRANSLATE_NOOP("velm::calc", "--vary length VARIA L MISMA, NO --area NI --perimeter"));
+    need("--diameter", c.length == LengthKind::Diameter, r.texts.length, byCase);
     need("--length", c.length != LengthKind::Diameter && !areaGiven, r.texts.length,
-         areaGiven ? "with --area and --perimeter" : ("by " + std::string(c.name)).c_str());
-    need("--area", areaGiven, r.texts.length, ("by " + std::string(c.name)).c_str());
-    need("--perimeter", areaGiven, r.texts.perimeter, ("by " + std::string(c.name)).c_str());
+         areaGiven ? QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA CON --area Y --perimeter") : byCase);
+    need("--area", areaGiven, r.texts.length, byCase);
+    need("--perimeter", areaGiven, r.texts.perimeter, byCase);
     const bool tube = r.setting.kase == Case::Tube;
     for (const char* name : {"--tube-condition", "--correlation"})
-        if (given(o, name) && !tube) usageError(std::string(name) + " is for tube only");
+        if (given(o, name) && !tube)
+            usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 ES SOLO PARA tube"), {QString::fromLatin1(name)});
 }
 
 Request parse(const Options& o) {
@@ -112,12 +135,12 @@ Request parse(const Options& o) {
     Request r;
     Setting& s = r.setting;
     const std::optional<Case> kase = caseNamed(*given(o, "--convection"));
-    if (!kase) usageError("--convection takes " + caseNames());
+    if (!kase) usageError(QT_TRANSLATE_NOOP("velm::calc", "--convection LLEVA %1"), {caseNames()});
     s.kase = *kase;
     const std::optional<Family> family = familyNamed(given(o, "--family") ? *given(o, "--family") : "");
-    if (!family) usageError("--family must be GASES or LIQUIDOS");
+    if (!family) usageError(QT_TRANSLATE_NOOP("velm::calc", "--family DEBE SER GASES O LIQUIDOS"));
     s.family = *family;
-    if (!given(o, "--fluid")) usageError("--fluid is required");
+    if (!given(o, "--fluid")) usageError(QT_TRANSLATE_NOOP("velm::calc", "FALTA --fluid"));
     s.fluid = *given(o, "--fluid");
     s.units = unitsOf(o);
     s.wall = choice(o, "--tube-condition", {{"temperature", WallCondition::Temperature}, {"flux", WallCondition::Flux}},
@@ -127,11 +150,14 @@ Request parse(const Options& o) {
                     TubeCorrelation::Gnielinski);
     if (given(o, "--vary") != nullptr) {
         r.vary = variableNamed(*given(o, "--vary"));
-        if (!r.vary) usageError("--vary must be velocity, length, diameter or surface-temp");
+        if (!r.vary)
+            usageError(QT_TRANSLATE_NOOP("velm::calc", "--vary DEBE SER velocity, length, diameter O surface-temp"));
         if (!hasVariable(s.kase, *r.vary))
-            usageError(std::string(info(s.kase).name) + " has no " + std::string(variableName(*r.vary)) + " to vary");
+            usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 NO TIENE %2 QUE VARIAR"),
+                       {qs(info(s.kase).name), qs(variableName(*r.vary))});
     }
-    if ((given(o, "--vary") != nullptr) != (given(o, "--sweep") != nullptr)) usageError("--vary and --sweep go together");
+    if ((given(o, "--vary") != nullptr) != (given(o, "--sweep") != nullptr))
+        usageError(QT_TRANSLATE_NOOP("velm::calc", "--vary Y --sweep VAN JUNTAS"));
     if (r.vary) r.sweep = *given(o, "--sweep");
     takeInputs(o, r);
     r.csv = given(o, "--format") != nullptr;
@@ -146,12 +172,13 @@ std::optional<std::vector<double>> sweepValues(const std::string& text, bool dec
     for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
         parts.push_back(parseNumber(text.substr(start, colon - start), decimalComma));
     parts.push_back(parseNumber(text.substr(start), decimalComma));
-    if (parts.size() != 3) usageError("--sweep takes FROM:TO:STEP");
+    if (parts.size() != 3) usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep LLEVA DESDE:HASTA:PASO"));
     if (!parts[0] || !parts[1] || !parts[2]) return std::nullopt;
     const std::optional<double> steps = sweepSteps(*parts[0], *parts[1], *parts[2]);
-    if (!steps) usageError("--sweep: STEP must be non-zero and lead from FROM to TO");
+    if (!steps)
+        usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep: EL PASO NO PUEDE SER CERO Y DEBE LLEVAR DE DESDE A HASTA"));
     if (*steps + 1 > static_cast<double>(kMaxValues))
-        usageError("--sweep gives more than " + std::to_string(kMaxValues) + " values");
+        usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep DA MAS DE %1 VALORES"), {QString::number(kMaxValues)});
     return sweepTemperatures(*parts[0], *parts[2], sweepCount(*steps));
 }
 
@@ -164,7 +191,7 @@ int runConvection(const Options& options, std::ostream& out, std::ostream& err) 
     if (r.vary) {
         const std::optional<std::vector<double>> v = sweepValues(r.sweep, decimalComma);
         if (!v) {
-            err << velm::msg::kNotANumber << '\n';
+            err << velm::msg::tr(velm::msg::kNotANumber) << '\n';
             return 1;
         }
         values = *v;
@@ -229,31 +256,41 @@ std::string convectionUsage() {
         cases += word;
         column += word.size();
     }
-    return R"(Convection coefficients (the properties from the same engine and tables):
-  velmorantes-calc --family F --fluid NAME --convection CASE --surface-temp TS
+    return say(QT_TRANSLATE_NOOP("velm::calc", R"(Coeficientes de convección (las propiedades, del mismo motor y de las mismas tablas):
+  velmorantes-calc --family F --fluid NOMBRE --convection CASO --surface-temp TS
                    --fluid-temp TINF (--length L | --diameter D) [--velocity V]
                    [--pressure P] [--units SI|INGLES] [--scale ...]
-                   [--tube-condition temperature|flux] [--correlation gnielinski|dittus-boelter]
-                   [--vary velocity|length|diameter|surface-temp --sweep FROM:TO:STEP]
+                   [--tube-condition temperature|flux]
+                   [--correlation gnielinski|dittus-boelter]
+                   [--vary velocity|length|diameter|surface-temp --sweep DESDE:HASTA:PASO]
                    [--format csv]
 
-  --convection CASE         )" + cases + R"(
-  --surface-temp TS         the surface temperature, in the scale of --scale.
-  --fluid-temp TINF         the free-stream temperature (for tube, the mean fluid temperature).
-  --length L                the plate's length (vertical-plate: its height; horizontal plates:
-                            area over perimeter, or give --area A and --perimeter P).
+  --convection CASO         %1
+  --surface-temp TS         la temperatura de la superficie, en la escala de --scale.
+  --fluid-temp TINF         la temperatura del fluido lejos de la superficie (en tube, la
+                            temperatura media del fluido).
+  --length L                la longitud de la placa (vertical-plate: su altura; placas
+                            horizontales: área entre perímetro, o dé --area A y
+                            --perimeter P).
   --diameter D              cylinder, sphere, tube, horizontal-cylinder, sphere-free.
-  --velocity V              forced flow only (m/s, ft/s under INGLES); lengths in m or ft.
-  --tube-condition          laminar tube flow: uniform surface temperature (default) or flux.
-  --correlation             turbulent tube flow: gnielinski (default) or dittus-boelter.
-  --vary X --sweep F:T:S    one calculation per value of X, instead of the one given.
-  --format csv              CASO,CORRELACION,T_PROPIEDADES,DEN,CP,MIU,UN,K,ALFA,PR,BETA,MIU_S,
-                            RE,GR,RA,NU,H,Q: one row per calculation, full precision, in the
-                            units chosen (h in W/(m^2.K) or Btu/(h.ft^2.F), q in W/m^2 or
-                            Btu/(h.ft^2)); a field that does not apply is empty.
-Without --format the derivation is printed step by step. A correlation used outside its
-stated range is warned about on standard error, and still computed.
-)";
+  --velocity V              solo en convección forzada (m/s, pie/s en INGLES); las
+                            longitudes en m o pie.
+  --tube-condition          flujo laminar en un tubo: temperatura de la superficie
+                            uniforme (temperature, por omisión) o flujo de calor uniforme
+                            (flux).
+  --correlation             flujo turbulento en un tubo: gnielinski (por omisión) o
+                            dittus-boelter.
+  --vary X --sweep D:H:P    un cálculo por cada valor de X, en lugar del valor dado.
+  --format csv              CASO,CORRELACION,T_PROPIEDADES,DEN,CP,MIU,UN,K,ALFA,PR,
+                            BETA,MIU_S,RE,GR,RA,NU,H,Q: una fila por cálculo, con toda su
+                            precisión, en las unidades elegidas (h en W/(m^2.K) o
+                            Btu/(h.pie^2.ºF), q en W/m^2 o Btu/(h.pie^2)); un campo que no
+                            corresponde queda vacío.
+Sin --format se imprime la derivación paso a paso. Una correlación usada fuera de su rango
+declarado recibe un aviso en la salida de error, y se calcula de todos modos.
+)"),
+               {QString::fromStdString(cases)})
+        .toStdString();
 }
 
 }  // namespace velm

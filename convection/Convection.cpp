@@ -42,7 +42,9 @@ constexpr std::array<CorrelationText, 14> kCorrelations{{
     {"LAMINAR-Q-UNIFORME", "Nu = 4.36", "Re < 2300"},
     {"GNIELINSKI", "Nu = (f/8) (Re - 1000) Pr / [1 + 12.7 (f/8)^(1/2) (Pr^(2/3) - 1)], f = (0.790 ln Re - 1.64)^-2",
      "3000 <= Re <= 5E6, 0.5 <= Pr <= 2000"},
-    {"DITTUS-BOELTER", "Nu = 0.023 Re^(4/5) Pr^n, n = 0.4 (Ts > T) o 0.3", "Re >= 1E4, 0.6 <= Pr <= 160"},
+    // The one formula with a word in it, translated where it is shown.
+    {"DITTUS-BOELTER", QT_TRANSLATE_NOOP("velm::convection", "Nu = 0.023 Re^(4/5) Pr^n, n = 0.4 (Ts > T) o 0.3"),
+     "Re >= 1E4, 0.6 <= Pr <= 160"},
     {"CHURCHILL-CHU", "Nu = {0.825 + 0.387 Ra^(1/6) / [1 + (0.492/Pr)^(9/16)]^(8/27)}^2", ""},
     {"CHURCHILL-CHU", "Nu = {0.60 + 0.387 Ra^(1/6) / [1 + (0.559/Pr)^(9/16)]^(8/27)}^2", "Ra <= 1E12"},
     {"CHURCHILL", "Nu = 2 + 0.589 Ra^(1/4) / [1 + (0.469/Pr)^(9/16)]^(4/9)", "Ra <= 1E11, Pr >= 0.7"},
@@ -262,7 +264,7 @@ FluidProperties::At FluidProperties::compute(double T) {
     At a;
     if (gas() && !(pressure_ > 0)) {
         a.stop = Stop::ZeroPressure;
-        a.message = std::string(velm::msg::kZeroPressure);
+        a.message = velm::msg::tr(velm::msg::kZeroPressure);
         return a;
     }
     const bool inRange = builtIn_ && builtIn_->inRange(T);
@@ -295,7 +297,7 @@ void FluidProperties::fromTable(double T, bool warned, At& a) {
     switch (line.step) {
         case TableStep::TooFewPoints:
             a.stop = Stop::TooFewPoints;
-            a.message = std::string(velm::msg::kTooFewPoints);
+            a.message = velm::msg::tr(velm::msg::kTooFewPoints);
             return;
         case TableStep::Exact:
             a.value = atPressure(*s.exact, gas(), P);
@@ -317,7 +319,7 @@ void FluidProperties::fromTable(double T, bool warned, At& a) {
 Outcome calculate(FluidProperties& fluid, const Inputs& in) {
     const CaseInfo& c = info(in.kase);
     if (in.surface < 0 || in.fluid < 0)
-        return stopped(Stop::DoesNotExist, std::string(refusal(TemperatureOutcome::DoesNotExist)));
+        return stopped(Stop::DoesNotExist, refusal(TemperatureOutcome::DoesNotExist));
     if (!(in.length > 0))
         return stopped(Stop::NotPositive, c.length == LengthKind::Diameter ? msg::diameterNotPositive()
                                                                            : msg::lengthNotPositive());
@@ -354,7 +356,7 @@ Outcome calculate(FluidProperties& fluid, const Inputs& in) {
 
     bool finite = std::isfinite(r.Nu) && std::isfinite(r.h) && std::isfinite(r.q);
     for (const PropertyInfo& p : propertiesOf(fluid.family())) finite = finite && std::isfinite(r.value(p.id));
-    if (!finite) return stopped(Stop::NotComputable, std::string(velm::msg::kNotComputable));
+    if (!finite) return stopped(Stop::NotComputable, velm::msg::tr(velm::msg::kNotComputable));
     return o;
 }
 

@@ -70,8 +70,8 @@ Entry acceptEntry(const Setting& s, const EntryValues& v) {
         e.message = std::move(message);
         return e;
     };
-    const std::string notANumber(velm::msg::kNotANumber);
-    const std::string doesNotExist(refusal(TemperatureOutcome::DoesNotExist));
+    const std::string notANumber = velm::msg::tr(velm::msg::kNotANumber);
+    const std::string doesNotExist = refusal(TemperatureOutcome::DoesNotExist);
 
     const CaseInfo& c = info(s.kase);
     Inputs& in = e.inputs;
@@ -106,7 +106,7 @@ Entry acceptEntry(const Setting& s, const EntryValues& v) {
         Module1 scratch;
         scratch.UNIDADES = s.units.english ? kEnglish : kSI;
         const PressureOutcome p = acceptPressure(scratch, v.pressure);
-        if (p != PressureOutcome::Accepted) return refuse(Field::Pressure, std::string(refusal(p)));
+        if (p != PressureOutcome::Accepted) return refuse(Field::Pressure, refusal(p));
         e.pressure = *scratch.PRESION;
     }
     return e;
@@ -145,14 +145,14 @@ RangeEntry acceptRange(std::string_view from, std::string_view to, std::string_v
         r.message = std::move(message);
         return r;
     };
-    const std::string notANumber(velm::msg::kNotANumber);
+    const std::string notANumber = velm::msg::tr(velm::msg::kNotANumber);
     const std::optional<double> first = parseNumber(from, decimalComma);
     if (!first) return refuse(RangeField::From, notANumber);
     const std::optional<double> last = parseNumber(to, decimalComma);
     if (!last) return refuse(RangeField::To, notANumber);
     if (*first > *last) return refuse(RangeField::To, msg::fromAboveTo());
     const std::optional<double> by = parseNumber(step, decimalComma);
-    if (!by || !(*by > 0)) return refuse(RangeField::Step, std::string(velm::msg::kBadStep));
+    if (!by || !(*by > 0)) return refuse(RangeField::Step, velm::msg::tr(velm::msg::kBadStep));
     const std::optional<double> steps = sweepSteps(*first, *last, *by);
     if (!steps || *steps + 1 > static_cast<double>(kMaxValues))
         return refuse(RangeField::Step, msg::tooManyValues(kMaxValues));

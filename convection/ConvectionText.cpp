@@ -2,8 +2,8 @@
 
 #include "engine/Entry.h"
 #include "engine/SweepText.h"
+#include "i18n/Text.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -12,17 +12,24 @@
 namespace velm::convection {
 namespace {
 
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+constexpr const char* kContext = "velm::convection";
+
+QString say(const char* source, std::initializer_list<QString> values = {}) {
+    return translated(kContext, source, values);
+}
+// A unit or symbol as the interface shows it ("pie" is "ft" in English).
+QString shownUnit(const char* unit) { return translated("velm::units", unit); }
 // A number for reading, six significant digits.
 QString num(double v) { return QString::number(v, 'g', 6); }
 
-QString lengthUnit(const Units& u) { return u.english ? QStringLiteral("pie") : QStringLiteral("m"); }
-QString velocityUnit(const Units& u) { return u.english ? QStringLiteral("pie/s") : QStringLiteral("m/s"); }
 QString hUnit(const Units& u) {
-    return u.english ? QStringLiteral("Btu/(h.pie^2.ºF)") : QStringLiteral("W/(m^2.K)");
+    return u.english ? shownUnit(QT_TRANSLATE_NOOP("velm::units", "Btu/(h.pie^2.ºF)")) : QStringLiteral("W/(m^2.K)");
 }
-QString qUnit(const Units& u) { return u.english ? QStringLiteral("Btu/(h.pie^2)") : QStringLiteral("W/m^2"); }
+QString qUnit(const Units& u) {
+    return u.english ? shownUnit(QT_TRANSLATE_NOOP("velm::units", "Btu/(h.pie^2)")) : QStringLiteral("W/m^2");
+}
 QString pressureUnit(const Units& u) { return u.english ? QStringLiteral("psi") : QStringLiteral("KPa"); }
+QString symbol(Property p) { return shownUnit(std::string(info(p).symbol).c_str()); }
 
 double metresShown(double metres, const Units& u) { return u.english ? metres / kMetresPerFoot : metres; }
 
@@ -31,44 +38,40 @@ void inputLines(QStringList& out, const Derivation& d) {
     const Setting& s = d.setting;
     const Units& u = s.units;
     const CaseInfo& c = info(s.kase);
-    const QString scale = utf8(u.scale);
-    out << QCoreApplication::translate("velm::convection", "CASO: %1 (%2)")
-               .arg(caseTitle(s.kase), utf8(c.name));
+    const QString scale = qs(u.scale);
+    out << say(QT_TRANSLATE_NOOP("velm::convection", "CASO: %1 (%2)"), {caseTitle(s.kase), qs(c.name)});
     if (s.family == Family::Gases) {
         const double P = u.english ? d.pressure * kPsiPerAtmosphere / kReferencePressure : d.pressure;
-        out << QCoreApplication::translate("velm::convection", "FLUIDO: %1 (%2) A UNA PRESION ABSOLUTA DE %3 %4")
-                   .arg(utf8(s.fluid), utf8(familyName(s.family)), num(P), pressureUnit(u));
+        out << say(QT_TRANSLATE_NOOP("velm::convection", "FLUIDO: %1 (GASES) A UNA PRESION ABSOLUTA DE %2 %3"),
+                   {qs(s.fluid), num(P), pressureUnit(u)});
     } else {
-        out << QCoreApplication::translate("velm::convection", "FLUIDO: %1 (%2)")
-                   .arg(utf8(s.fluid), utf8(familyName(s.family)));
+        out << say(QT_TRANSLATE_NOOP("velm::convection", "FLUIDO: %1 (LIQUIDOS)"), {qs(s.fluid)});
     }
-    out << QCoreApplication::translate("velm::convection", "TEMPERATURA DE LA SUPERFICIE TS = %1 %2")
-               .arg(num(fromKelvin(d.inputs.surface, u.scale)), scale);
-    out << (s.kase == Case::Tube
-                ? QCoreApplication::translate("velm::convection", "TEMPERATURA MEDIA DEL FLUIDO TINF = %1 %2")
-                : QCoreApplication::translate("velm::convection", "TEMPERATURA DEL FLUIDO TINF = %1 %2"))
-               .arg(num(fromKelvin(d.inputs.fluid, u.scale)), scale);
+    out << say(QT_TRANSLATE_NOOP("velm::convection", "TEMPERATURA DE LA SUPERFICIE TS = %1 %2"),
+               {num(fromKelvin(d.inputs.surface, u.scale)), scale});
+    out << say(s.kase == Case::Tube ? QT_TRANSLATE_NOOP("velm::convection", "TEMPERATURA MEDIA DEL FLUIDO TINF = %1 %2")
+                                    : QT_TRANSLATE_NOOP("velm::convection", "TEMPERATURA DEL FLUIDO TINF = %1 %2"),
+               {num(fromKelvin(d.inputs.fluid, u.scale)), scale});
     const QString L = num(metresShown(d.inputs.length, u));
     switch (c.length) {
         case LengthKind::Length:
-            out << QCoreApplication::translate("velm::convection", "LONGITUD L = %1 %2").arg(L, lengthUnit(u));
+            out << say(QT_TRANSLATE_NOOP("velm::convection", "LONGITUD L = %1 %2"), {L, lengthUnit(u)});
             break;
         case LengthKind::Diameter:
-            out << QCoreApplication::translate("velm::convection", "DIAMETRO D = %1 %2").arg(L, lengthUnit(u));
+            out << say(QT_TRANSLATE_NOOP("velm::convection", "DIAMETRO D = %1 %2"), {L, lengthUnit(u)});
             break;
         case LengthKind::AreaOverPerimeter:
-            out << QCoreApplication::translate("velm::convection", "LONGITUD CARACTERISTICA L = A/P = %1 %2")
-                       .arg(L, lengthUnit(u));
+            out << say(QT_TRANSLATE_NOOP("velm::convection", "LONGITUD CARACTERISTICA L = A/P = %1 %2"),
+                       {L, lengthUnit(u)});
             break;
     }
     if (c.forced)
-        out << QCoreApplication::translate("velm::convection", "VELOCIDAD V = %1 %2")
-                   .arg(num(metresShown(d.inputs.velocity, u)), velocityUnit(u));
+        out << say(QT_TRANSLATE_NOOP("velm::convection", "VELOCIDAD V = %1 %2"),
+                   {num(metresShown(d.inputs.velocity, u)), velocityUnit(u)});
     if (s.kase == Case::Tube)
-        out << (d.inputs.wall == WallCondition::Flux
-                    ? QCoreApplication::translate("velm::convection", "CONDICION EN LA PARED: FLUJO DE CALOR UNIFORME")
-                    : QCoreApplication::translate("velm::convection",
-                                                  "CONDICION EN LA PARED: TEMPERATURA UNIFORME"));
+        out << say(d.inputs.wall == WallCondition::Flux
+                       ? QT_TRANSLATE_NOOP("velm::convection", "CONDICION EN LA PARED: FLUJO DE CALOR UNIFORME")
+                       : QT_TRANSLATE_NOOP("velm::convection", "CONDICION EN LA PARED: TEMPERATURA UNIFORME"));
 }
 
 // The property temperature and every property with its unit.
@@ -76,24 +79,22 @@ void propertyLines(QStringList& out, const Derivation& d, const Shown& v) {
     const Setting& s = d.setting;
     const Units& u = s.units;
     const Result& r = *d.result;
-    const QString T = num(v.propertyTemperature), scale = utf8(u.scale);
-    out << (info(s.kase).atFilm
-                ? QCoreApplication::translate("velm::convection",
-                                              "PROPIEDADES A LA TEMPERATURA DE PELICULA TF = (TS + TINF) / 2 = %1 %2")
-                : QCoreApplication::translate("velm::convection",
-                                              "PROPIEDADES A LA TEMPERATURA DEL FLUIDO TINF = %1 %2"))
-               .arg(T, scale);
+    out << say(info(s.kase).atFilm
+                   ? QT_TRANSLATE_NOOP("velm::convection",
+                                       "PROPIEDADES A LA TEMPERATURA DE PELICULA TF = (TS + TINF) / 2 = %1 %2")
+                   : QT_TRANSLATE_NOOP("velm::convection", "PROPIEDADES A LA TEMPERATURA DEL FLUIDO TINF = %1 %2"),
+               {num(v.propertyTemperature), qs(u.scale)});
     for (const PropertyInfo& p : kProperties) {
-        const QString heading = utf8(p.heading(u.english));
+        const QString heading = qs(p.shownHeading(u.english));
         const QString value = num(v.property[index(p.id)]);
         if (p.id == Property::BETA && s.family == Family::Gases)
-            out << QCoreApplication::translate("velm::convection", "   %1 = 1 / T = %2 (GAS IDEAL)").arg(heading, value);
+            out << say(QT_TRANSLATE_NOOP("velm::convection", "   %1 = 1 / T = %2 (GAS IDEAL)"), {heading, value});
         else
-            out << QStringLiteral("   %1 = %2").arg(heading, value);
+            out << filled(QStringLiteral("   %1 = %2"), {heading, value});
     }
     if (r.surfaceViscosity)
-        out << QCoreApplication::translate("velm::convection", "   %1 A LA TEMPERATURA DE LA SUPERFICIE = %2")
-                   .arg(utf8(info(Property::MIU).heading(u.english)), num(*v.surfaceViscosity));
+        out << say(QT_TRANSLATE_NOOP("velm::convection", "   %1 A LA TEMPERATURA DE LA SUPERFICIE = %2"),
+                   {qs(info(Property::MIU).shownHeading(u.english)), num(*v.surfaceViscosity)});
 }
 
 // The groups, the correlation, Nu, h and q.
@@ -101,21 +102,22 @@ void resultLines(QStringList& out, const Derivation& d, const Shown& v) {
     const Units& u = d.setting.units;
     const Result& r = *d.result;
     const QString L = info(d.setting.kase).length == LengthKind::Diameter ? QStringLiteral("D") : QStringLiteral("L");
-    if (r.Re) out << QStringLiteral("Re = V %1 / V.CI. = %2").arg(L, num(*r.Re));
+    const QString nu = symbol(Property::UN);
+    if (r.Re) out << filled(QStringLiteral("Re = V %1 / %2 = %3"), {L, nu, num(*r.Re)});
     if (r.Gr) {
-        out << QStringLiteral("Gr = g BETA |TS - TINF| %1^3 / V.CI.^2 = %2   (g = 9.80665 m/s^2)").arg(L, num(*r.Gr));
-        out << QStringLiteral("Ra = Gr Pr = %1").arg(num(*r.Ra));
+        out << filled(QStringLiteral("Gr = g BETA |TS - TINF| %1^3 / %2^2 = %3   (g = 9.80665 m/s^2)"),
+                      {L, nu, num(*r.Gr)});
+        out << filled(QStringLiteral("Ra = Gr Pr = %1"), {num(*r.Ra)});
     }
-    out << QStringLiteral("Pr = %1").arg(num(r.Pr));
-    out << QCoreApplication::translate("velm::convection", "CORRELACION: %1").arg(utf8(correlationName(r.correlation)));
-    out << QStringLiteral("   %1").arg(utf8(correlationFormula(r.correlation)));
+    out << filled(QStringLiteral("Pr = %1"), {num(r.Pr)});
+    out << say(QT_TRANSLATE_NOOP("velm::convection", "CORRELACION: %1"), {qs(correlationName(r.correlation))});
+    out << QStringLiteral("   ") + say(std::string(correlationFormula(r.correlation)).c_str());
     if (!correlationRange(r.correlation).empty())
-        out << QCoreApplication::translate("velm::convection", "   RANGO: %1").arg(utf8(correlationRange(r.correlation)));
-    out << QStringLiteral("Nu = %1").arg(num(r.Nu));
-    out << QStringLiteral("h = Nu K / %1 = %2 %3").arg(L, num(v.h), hUnit(u));
-    out << QStringLiteral("q = h (TS - TINF) = %1 %2").arg(num(v.q), qUnit(u));
-    for (const std::string& w : r.warnings)
-        out << QCoreApplication::translate("velm::convection", "AVISO: %1").arg(utf8(w));
+        out << say(QT_TRANSLATE_NOOP("velm::convection", "   RANGO: %1"), {qs(correlationRange(r.correlation))});
+    out << filled(QStringLiteral("Nu = %1"), {num(r.Nu)});
+    out << filled(QStringLiteral("h = Nu K / %1 = %2 %3"), {L, num(v.h), hUnit(u)});
+    out << filled(QStringLiteral("q = h (TS - TINF) = %1 %2"), {num(v.q), qUnit(u)});
+    for (const std::string& w : r.warnings) out << say(QT_TRANSLATE_NOOP("velm::convection", "AVISO: %1"), {qs(w)});
 }
 
 std::string full(double v) { return shortestText(v); }
@@ -125,23 +127,31 @@ std::string optionalField(const std::optional<double>& v) { return v ? shortestT
 
 QString caseTitle(Case c) {
     switch (c) {
-        case Case::FlatPlate: return QCoreApplication::translate("velm::convection", "PLACA PLANA EN FLUJO PARALELO");
-        case Case::Cylinder: return QCoreApplication::translate("velm::convection", "CILINDRO EN FLUJO CRUZADO");
-        case Case::Sphere: return QCoreApplication::translate("velm::convection", "ESFERA EN FLUJO EXTERNO");
-        case Case::Tube: return QCoreApplication::translate("velm::convection", "FLUJO INTERNO EN UN TUBO");
+        case Case::FlatPlate: return say(QT_TRANSLATE_NOOP("velm::convection", "PLACA PLANA EN FLUJO PARALELO"));
+        case Case::Cylinder: return say(QT_TRANSLATE_NOOP("velm::convection", "CILINDRO EN FLUJO CRUZADO"));
+        case Case::Sphere: return say(QT_TRANSLATE_NOOP("velm::convection", "ESFERA EN FLUJO EXTERNO"));
+        case Case::Tube: return say(QT_TRANSLATE_NOOP("velm::convection", "FLUJO INTERNO EN UN TUBO"));
         case Case::VerticalPlate:
-            return QCoreApplication::translate("velm::convection", "PLACA VERTICAL, CONVECCION LIBRE");
+            return say(QT_TRANSLATE_NOOP("velm::convection", "PLACA VERTICAL, CONVECCION LIBRE"));
         case Case::HorizontalCylinder:
-            return QCoreApplication::translate("velm::convection", "CILINDRO HORIZONTAL, CONVECCION LIBRE");
-        case Case::SphereFree: return QCoreApplication::translate("velm::convection", "ESFERA, CONVECCION LIBRE");
+            return say(QT_TRANSLATE_NOOP("velm::convection", "CILINDRO HORIZONTAL, CONVECCION LIBRE"));
+        case Case::SphereFree: return say(QT_TRANSLATE_NOOP("velm::convection", "ESFERA, CONVECCION LIBRE"));
         case Case::HorizontalPlateUp:
-            return QCoreApplication::translate("velm::convection",
-                                               "PLACA HORIZONTAL, CARA HACIA ARRIBA, CONVECCION LIBRE");
+            return say(QT_TRANSLATE_NOOP("velm::convection", "PLACA HORIZONTAL, CARA HACIA ARRIBA, CONVECCION LIBRE"));
         case Case::HorizontalPlateDown:
-            return QCoreApplication::translate("velm::convection",
-                                               "PLACA HORIZONTAL, CARA HACIA ABAJO, CONVECCION LIBRE");
+            return say(QT_TRANSLATE_NOOP("velm::convection", "PLACA HORIZONTAL, CARA HACIA ABAJO, CONVECCION LIBRE"));
     }
     return {};
+}
+
+QString lengthUnit(const Units& u) {
+    return u.english ? shownUnit(QT_TRANSLATE_NOOP("velm::units", "pie")) : QStringLiteral("m");
+}
+QString areaUnit(const Units& u) {
+    return u.english ? shownUnit(QT_TRANSLATE_NOOP("velm::units", "pie^2")) : QStringLiteral("m^2");
+}
+QString velocityUnit(const Units& u) {
+    return u.english ? shownUnit(QT_TRANSLATE_NOOP("velm::units", "pie/s")) : QStringLiteral("m/s");
 }
 
 Shown shown(const Result& r, const Units& u) {
@@ -189,12 +199,11 @@ std::string variableHeading(Variable v, const Units& u) {
 
 PlotData plotData(const Setting& s, const Sweep& sweep) {
     PlotData d;
-    d.title = (caseTitle(s.kase) + QStringLiteral(" - ") + utf8(s.fluid)).toStdString();
+    d.title = (caseTitle(s.kase) + QStringLiteral(" - ") + qs(s.fluid)).toStdString();
     d.xTitle = variableHeading(sweep.variable, s.units);
     d.yTitle = "h (" + hUnit(s.units).toStdString() + ")";
     d.lineName = "h";
-    d.extrapolatedName =
-        QCoreApplication::translate("velm::convection", "FUERA DEL RANGO DE LA CORRELACION").toStdString();
+    d.extrapolatedName = say(QT_TRANSLATE_NOOP("velm::convection", "FUERA DEL RANGO DE LA CORRELACION")).toStdString();
     double lo = std::numeric_limits<double>::infinity(), hi = -lo, left = lo, right = hi;
     PlotRun* run = nullptr;
     for (std::size_t i = 0; i < sweep.rows.size(); ++i) {

@@ -16,6 +16,11 @@ namespace velm::convection {
 // "PLACA PLANA EN FLUJO PARALELO", translated.
 QString caseTitle(Case c);
 
+// The units of the inputs as the interface shows them: "m" or "pie" (in English "ft").
+QString lengthUnit(const Units& u);
+QString areaUnit(const Units& u);
+QString velocityUnit(const Units& u);
+
 // The values in the units shown: the properties with the program's factors, h and q with
 // exact ones, the property temperature in the scale given.
 struct Shown {

@@ -17,6 +17,133 @@
     </message>
 </context>
 <context>
+    <name>frmCONVECCION</name>
+    <message>
+        <source>Co&amp;piar</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Guardar grá&amp;fica</source>
+        <translation>Save &amp;plot</translation>
+    </message>
+    <message>
+        <source>&amp;CERRAR</source>
+        <translation>C&amp;LOSE</translation>
+    </message>
+    <message>
+        <source>PRESION ABSOLUTA</source>
+        <translation>ABSOLUTE PRESSURE</translation>
+    </message>
+    <message>
+        <source>PERIMETRO</source>
+        <translation>PERIMETER</translation>
+    </message>
+    <message>
+        <source>VELOCIDAD</source>
+        <translation>VELOCITY</translation>
+    </message>
+    <message>
+        <source>CONDICION EN LA PARED</source>
+        <translation>WALL CONDITION</translation>
+    </message>
+    <message>
+        <source>CORRELACION (TURBULENTO)</source>
+        <translation>CORRELATION (TURBULENT)</translation>
+    </message>
+    <message>
+        <source>CALCULA&amp;R</source>
+        <translation>C&amp;ALCULATE</translation>
+    </message>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>INGLES</source>
+        <translation>ENGLISH</translation>
+    </message>
+    <message>
+        <source>TEMPERATURA UNIFORME</source>
+        <translation>UNIFORM TEMPERATURE</translation>
+    </message>
+    <message>
+        <source>FLUJO DE CALOR UNIFORME</source>
+        <translation>UNIFORM HEAT FLUX</translation>
+    </message>
+    <message>
+        <source>CASO</source>
+        <translation>CASE</translation>
+    </message>
+    <message>
+        <source>FAMILIA</source>
+        <translation>FAMILY</translation>
+    </message>
+    <message>
+        <source>FLUIDO</source>
+        <translation>FLUID</translation>
+    </message>
+    <message>
+        <source>UNIDADES</source>
+        <translation>UNITS</translation>
+    </message>
+    <message>
+        <source>ESCALA</source>
+        <translation>SCALE</translation>
+    </message>
+    <message>
+        <source>TS (SUPERFICIE)</source>
+        <translation>TS (SURFACE)</translation>
+    </message>
+    <message>
+        <source>TINF (FLUIDO)</source>
+        <translation>TINF (FLUID)</translation>
+    </message>
+    <message>
+        <source>&amp;GRAFICAR h</source>
+        <translation>PL&amp;OT h</translation>
+    </message>
+    <message>
+        <source>h CONTRA</source>
+        <translation>h AGAINST</translation>
+    </message>
+    <message>
+        <source>DESDE</source>
+        <translation>FROM</translation>
+    </message>
+    <message>
+        <source>HASTA</source>
+        <translation>TO</translation>
+    </message>
+    <message>
+        <source>PASO</source>
+        <translation>STEP</translation>
+    </message>
+    <message>
+        <source>CONVECCION</source>
+        <translation>CONVECTION</translation>
+    </message>
+    <message>
+        <source>DIAMETRO</source>
+        <translation>DIAMETER</translation>
+    </message>
+    <message>
+        <source>AREA</source>
+        <translation>AREA</translation>
+    </message>
+    <message>
+        <source>LONGITUD</source>
+        <translation>LENGTH</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagen SVG (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>frmDATOS</name>
     <message>
         <source>TITULO DE LA TABLA</source>
@@ -438,6 +565,10 @@ The property data come from the tables of Incropera, DeWitt, Bergman and Lavine,
         <source>¿DESEA AGREGAR ESTOS RESULTADOS AL ARCHIVO?</source>
         <translation>DO YOU WANT TO ADD THESE RESULTS TO THE FILE?</translation>
     </message>
+    <message>
+        <source>Convección (flu&amp;jo de calor)</source>
+        <translation>Convection (heat flu&amp;x)</translation>
+    </message>
 </context>
 <context>
     <name>velm::calc</name>
@@ -639,6 +770,288 @@ fluid. Messages go to standard error.
 Exit status: 0 every value computed; 1 an entry refused or a value not computed; 2 a usage
 error.
 </translation>
+    </message>
+    <message>
+        <source>%1 NO SE USA CON --convection</source>
+        <translation>%1 is not taken with --convection</translation>
+    </message>
+    <message>
+        <source>--format CON --convection DEBE SER csv</source>
+        <translation>--format with --convection must be csv</translation>
+    </message>
+    <message>
+        <source>%1 DEBE SER %2</source>
+        <translation>%1 must be %2</translation>
+    </message>
+    <message>
+        <source>%1 SE VARIA CON --vary: INDIQUELO SOLO ALLI</source>
+        <translation>%1 is varied by --vary: give it only there</translation>
+    </message>
+    <message>
+        <source>%1 NECESITA %2</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>%1 NO SE USA CON %2</source>
+        <translation>%1 is not taken by %2</translation>
+    </message>
+    <message>
+        <source>%1 NO SE USA EN CONVECCION LIBRE</source>
+        <translation>%1 is not taken in free convection</translation>
+    </message>
+    <message>
+        <source>--vary length VARIA L MISMA, NO --area NI --perimeter</source>
+        <translation>--vary length varies L itself, not --area or --perimeter</translation>
+    </message>
+    <message>
+        <source>%1 NO SE USA CON --area Y --perimeter</source>
+        <translation>%1 is not taken with --area and --perimeter</translation>
+    </message>
+    <message>
+        <source>%1 ES SOLO PARA tube</source>
+        <translation>%1 is for tube only</translation>
+    </message>
+    <message>
+        <source>--convection LLEVA %1</source>
+        <translation>--convection takes %1</translation>
+    </message>
+    <message>
+        <source>--vary DEBE SER velocity, length, diameter O surface-temp</source>
+        <translation>--vary must be velocity, length, diameter or surface-temp</translation>
+    </message>
+    <message>
+        <source>%1 NO TIENE %2 QUE VARIAR</source>
+        <translation>%1 has no %2 to vary</translation>
+    </message>
+    <message>
+        <source>--vary Y --sweep VAN JUNTAS</source>
+        <translation>--vary and --sweep go together</translation>
+    </message>
+    <message>
+        <source>--sweep DA MAS DE %1 VALORES</source>
+        <translation>--sweep gives more than %1 values</translation>
+    </message>
+    <message>
+        <source>Coeficientes de convección (las propiedades, del mismo motor y de las mismas tablas):
+  velmorantes-calc --family F --fluid NOMBRE --convection CASO --surface-temp TS
+                   --fluid-temp TINF (--length L | --diameter D) [--velocity V]
+                   [--pressure P] [--units SI|INGLES] [--scale ...]
+                   [--tube-condition temperature|flux]
+                   [--correlation gnielinski|dittus-boelter]
+                   [--vary velocity|length|diameter|surface-temp --sweep DESDE:HASTA:PASO]
+                   [--format csv]
+
+  --convection CASO         %1
+  --surface-temp TS         la temperatura de la superficie, en la escala de --scale.
+  --fluid-temp TINF         la temperatura del fluido lejos de la superficie (en tube, la
+                            temperatura media del fluido).
+  --length L                la longitud de la placa (vertical-plate: su altura; placas
+                            horizontales: área entre perímetro, o dé --area A y
+                            --perimeter P).
+  --diameter D              cylinder, sphere, tube, horizontal-cylinder, sphere-free.
+  --velocity V              solo en convección forzada (m/s, pie/s en INGLES); las
+                            longitudes en m o pie.
+  --tube-condition          flujo laminar en un tubo: temperatura de la superficie
+                            uniforme (temperature, por omisión) o flujo de calor uniforme
+                            (flux).
+  --correlation             flujo turbulento en un tubo: gnielinski (por omisión) o
+                            dittus-boelter.
+  --vary X --sweep D:H:P    un cálculo por cada valor de X, en lugar del valor dado.
+  --format csv              CASO,CORRELACION,T_PROPIEDADES,DEN,CP,MIU,UN,K,ALFA,PR,
+                            BETA,MIU_S,RE,GR,RA,NU,H,Q: una fila por cálculo, con toda su
+                            precisión, en las unidades elegidas (h en W/(m^2.K) o
+                            Btu/(h.pie^2.ºF), q en W/m^2 o Btu/(h.pie^2)); un campo que no
+                            corresponde queda vacío.
+Sin --format se imprime la derivación paso a paso. Una correlación usada fuera de su rango
+declarado recibe un aviso en la salida de error, y se calcula de todos modos.
+</source>
+        <translation>Convection coefficients (the properties from the same engine and tables):
+  velmorantes-calc --family F --fluid NAME --convection CASE --surface-temp TS
+                   --fluid-temp TINF (--length L | --diameter D) [--velocity V]
+                   [--pressure P] [--units SI|INGLES] [--scale ...]
+                   [--tube-condition temperature|flux]
+                   [--correlation gnielinski|dittus-boelter]
+                   [--vary velocity|length|diameter|surface-temp --sweep FROM:TO:STEP]
+                   [--format csv]
+
+  --convection CASE         %1
+  --surface-temp TS         the surface temperature, in the scale of --scale.
+  --fluid-temp TINF         the free-stream temperature (for tube, the mean fluid
+                            temperature).
+  --length L                the plate&apos;s length (vertical-plate: its height; horizontal
+                            plates: area over perimeter, or give --area A and
+                            --perimeter P).
+  --diameter D              cylinder, sphere, tube, horizontal-cylinder, sphere-free.
+  --velocity V              forced flow only (m/s, ft/s under INGLES); lengths in m or
+                            ft.
+  --tube-condition          laminar tube flow: uniform surface temperature (temperature,
+                            the default) or uniform heat flux (flux).
+  --correlation             turbulent tube flow: gnielinski (the default) or
+                            dittus-boelter.
+  --vary X --sweep F:T:S    one calculation per value of X, instead of the one given.
+  --format csv              CASO,CORRELACION,T_PROPIEDADES,DEN,CP,MIU,UN,K,ALFA,PR,
+                            BETA,MIU_S,RE,GR,RA,NU,H,Q: one row per calculation, to full
+                            precision, in the units chosen (h in W/(m^2.K) or
+                            Btu/(h.ft^2.ºF), q in W/m^2 or Btu/(h.ft^2)); a field that
+                            does not apply is empty.
+Without --format the derivation is printed step by step. A correlation used outside its
+stated range is warned about on standard error, and computed all the same.
+</translation>
+    </message>
+</context>
+<context>
+    <name>velm::convection</name>
+    <message>
+        <source>Nu = 0.023 Re^(4/5) Pr^n, n = 0.4 (Ts &gt; T) o 0.3</source>
+        <translation>Nu = 0.023 Re^(4/5) Pr^n, n = 0.4 (Ts &gt; T) or 0.3</translation>
+    </message>
+    <message>
+        <source>LA LONGITUD DEBE SER MAYOR QUE CERO</source>
+        <translation>THE LENGTH MUST BE GREATER THAN ZERO</translation>
+    </message>
+    <message>
+        <source>EL DIAMETRO DEBE SER MAYOR QUE CERO</source>
+        <translation>THE DIAMETER MUST BE GREATER THAN ZERO</translation>
+    </message>
+    <message>
+        <source>EL AREA DEBE SER MAYOR QUE CERO</source>
+        <translation>THE AREA MUST BE GREATER THAN ZERO</translation>
+    </message>
+    <message>
+        <source>EL PERIMETRO DEBE SER MAYOR QUE CERO</source>
+        <translation>THE PERIMETER MUST BE GREATER THAN ZERO</translation>
+    </message>
+    <message>
+        <source>LA VELOCIDAD DEBE SER MAYOR QUE CERO</source>
+        <translation>THE VELOCITY MUST BE GREATER THAN ZERO</translation>
+    </message>
+    <message>
+        <source>EL VALOR INICIAL (DESDE) ES MAYOR QUE EL FINAL (HASTA)</source>
+        <translation>THE FIRST VALUE (FROM) IS GREATER THAN THE LAST (TO)</translation>
+    </message>
+    <message>
+        <source>SON MAS DE %1 VALORES   AUMENTE EL PASO O REDUZCA EL RANGO</source>
+        <translation>MORE THAN %1 VALUES   INCREASE THE STEP OR NARROW THE RANGE</translation>
+    </message>
+    <message>
+        <source>%1 = %2 SE ENCUENTRA FUERA DEL RANGO DE LA CORRELACION %3 ( %4 ) ,   SE CALCULARA DE TODOS MODOS (POCO RECOMENDABLE)</source>
+        <translation>%1 = %2 LIES OUTSIDE THE RANGE OF THE CORRELATION %3 ( %4 ) ,   IT WILL BE COMPUTED ANYWAY (NOT RECOMMENDED)</translation>
+    </message>
+    <message>
+        <source>CASO: %1 (%2)</source>
+        <translation>CASE: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>FLUIDO: %1 (GASES) A UNA PRESION ABSOLUTA DE %2 %3</source>
+        <translation>FLUID: %1 (GASES) AT AN ABSOLUTE PRESSURE OF %2 %3</translation>
+    </message>
+    <message>
+        <source>FLUIDO: %1 (LIQUIDOS)</source>
+        <translation>FLUID: %1 (LIQUIDS)</translation>
+    </message>
+    <message>
+        <source>TEMPERATURA DE LA SUPERFICIE TS = %1 %2</source>
+        <translation>SURFACE TEMPERATURE TS = %1 %2</translation>
+    </message>
+    <message>
+        <source>TEMPERATURA MEDIA DEL FLUIDO TINF = %1 %2</source>
+        <translation>MEAN FLUID TEMPERATURE TINF = %1 %2</translation>
+    </message>
+    <message>
+        <source>TEMPERATURA DEL FLUIDO TINF = %1 %2</source>
+        <translation>FLUID TEMPERATURE TINF = %1 %2</translation>
+    </message>
+    <message>
+        <source>LONGITUD L = %1 %2</source>
+        <translation>LENGTH L = %1 %2</translation>
+    </message>
+    <message>
+        <source>DIAMETRO D = %1 %2</source>
+        <translation>DIAMETER D = %1 %2</translation>
+    </message>
+    <message>
+        <source>LONGITUD CARACTERISTICA L = A/P = %1 %2</source>
+        <translation>CHARACTERISTIC LENGTH L = A/P = %1 %2</translation>
+    </message>
+    <message>
+        <source>VELOCIDAD V = %1 %2</source>
+        <translation>VELOCITY V = %1 %2</translation>
+    </message>
+    <message>
+        <source>CONDICION EN LA PARED: FLUJO DE CALOR UNIFORME</source>
+        <translation>WALL CONDITION: UNIFORM HEAT FLUX</translation>
+    </message>
+    <message>
+        <source>CONDICION EN LA PARED: TEMPERATURA UNIFORME</source>
+        <translation>WALL CONDITION: UNIFORM TEMPERATURE</translation>
+    </message>
+    <message>
+        <source>PROPIEDADES A LA TEMPERATURA DE PELICULA TF = (TS + TINF) / 2 = %1 %2</source>
+        <translation>PROPERTIES AT THE FILM TEMPERATURE TF = (TS + TINF) / 2 = %1 %2</translation>
+    </message>
+    <message>
+        <source>PROPIEDADES A LA TEMPERATURA DEL FLUIDO TINF = %1 %2</source>
+        <translation>PROPERTIES AT THE FLUID TEMPERATURE TINF = %1 %2</translation>
+    </message>
+    <message>
+        <source>   %1 = 1 / T = %2 (GAS IDEAL)</source>
+        <translation>   %1 = 1 / T = %2 (IDEAL GAS)</translation>
+    </message>
+    <message>
+        <source>   %1 A LA TEMPERATURA DE LA SUPERFICIE = %2</source>
+        <translation>   %1 AT THE SURFACE TEMPERATURE = %2</translation>
+    </message>
+    <message>
+        <source>CORRELACION: %1</source>
+        <translation>CORRELATION: %1</translation>
+    </message>
+    <message>
+        <source>   RANGO: %1</source>
+        <translation>   RANGE: %1</translation>
+    </message>
+    <message>
+        <source>AVISO: %1</source>
+        <translation>WARNING: %1</translation>
+    </message>
+    <message>
+        <source>PLACA PLANA EN FLUJO PARALELO</source>
+        <translation>FLAT PLATE IN PARALLEL FLOW</translation>
+    </message>
+    <message>
+        <source>CILINDRO EN FLUJO CRUZADO</source>
+        <translation>CYLINDER IN CROSS FLOW</translation>
+    </message>
+    <message>
+        <source>ESFERA EN FLUJO EXTERNO</source>
+        <translation>SPHERE IN EXTERNAL FLOW</translation>
+    </message>
+    <message>
+        <source>FLUJO INTERNO EN UN TUBO</source>
+        <translation>INTERNAL FLOW IN A TUBE</translation>
+    </message>
+    <message>
+        <source>PLACA VERTICAL, CONVECCION LIBRE</source>
+        <translation>VERTICAL PLATE, FREE CONVECTION</translation>
+    </message>
+    <message>
+        <source>CILINDRO HORIZONTAL, CONVECCION LIBRE</source>
+        <translation>HORIZONTAL CYLINDER, FREE CONVECTION</translation>
+    </message>
+    <message>
+        <source>ESFERA, CONVECCION LIBRE</source>
+        <translation>SPHERE, FREE CONVECTION</translation>
+    </message>
+    <message>
+        <source>PLACA HORIZONTAL, CARA HACIA ARRIBA, CONVECCION LIBRE</source>
+        <translation>HORIZONTAL PLATE, FACE UP, FREE CONVECTION</translation>
+    </message>
+    <message>
+        <source>PLACA HORIZONTAL, CARA HACIA ABAJO, CONVECCION LIBRE</source>
+        <translation>HORIZONTAL PLATE, FACE DOWN, FREE CONVECTION</translation>
+    </message>
+    <message>
+        <source>FUERA DEL RANGO DE LA CORRELACION</source>
+        <translation>OUTSIDE THE RANGE OF THE CORRELATION</translation>
     </message>
 </context>
 <context>
@@ -1329,6 +1742,26 @@ QT_SCALE_FACTOR ...) are.
     <message>
         <source>Btu/(h.pie.ºF)</source>
         <translation>Btu/(h.ft.ºF)</translation>
+    </message>
+    <message>
+        <source>Btu/(h.pie^2.ºF)</source>
+        <translation>Btu/(h.ft^2.ºF)</translation>
+    </message>
+    <message>
+        <source>Btu/(h.pie^2)</source>
+        <translation>Btu/(h.ft^2)</translation>
+    </message>
+    <message>
+        <source>pie</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>pie^2</source>
+        <translation>ft^2</translation>
+    </message>
+    <message>
+        <source>pie/s</source>
+        <translation>ft/s</translation>
     </message>
 </context>
 </TS>

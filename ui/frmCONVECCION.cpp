@@ -3,6 +3,7 @@
 #include "convection/ConvectionText.h"
 #include "engine/Entry.h"
 #include "engine/UserError.h"
+#include "i18n/Text.h"
 #include "plot/Chart.h"
 #include "store/FluidStore.h"
 #include "ui/Screens.h"
@@ -20,12 +21,6 @@
 
 using namespace velm;
 using namespace velm::convection;
-
-namespace {
-
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-}  // namespace
 
 frmCONVECCION::frmCONVECCION(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
@@ -103,8 +98,10 @@ QWidget* frmCONVECCION::makeEntry() {
     cmdCALCULAR->setText(tr("CALCULA&R"));
 
     for (const CaseInfo& c : cases()) cboCASO->addItem(caseTitle(c.id), int(c.id));
-    for (const Family f : kFamilies) cboFAMILIA->addItem(utf8(familyName(f)));
-    cboUNIDADES->addItems({QString::fromLatin1(kSI), QString::fromLatin1(kEnglish)});
+    for (const Family f : kFamilies) cboFAMILIA->addItem(qs(familyName(f)));
+    // Shown in the interface's language; the units themselves are the program's names for them.
+    cboUNIDADES->addItem(tr("SI"), QString::fromLatin1(kSI));
+    cboUNIDADES->addItem(tr("INGLES"), QString::fromLatin1(kEnglish));
     cboCONDICION->addItem(tr("TEMPERATURA UNIFORME"), int(WallCondition::Temperature));
     cboCONDICION->addItem(tr("FLUJO DE CALOR UNIFORME"), int(WallCondition::Flux));
     cboCORRELACION->addItem(QStringLiteral("GNIELINSKI"), int(TubeCorrelation::Gnielinski));
@@ -214,7 +211,7 @@ Setting frmCONVECCION::setting() const {
     s.kase = Case(cboCASO->currentData().toInt());
     s.family = familyNamed(cboFAMILIA->currentText().toStdString()).value_or(Family::Gases);
     s.fluid = cboFLUIDO->currentText().toStdString();
-    s.units.english = cboUNIDADES->currentText() == QLatin1String(kEnglish);
+    s.units.english = cboUNIDADES->currentData().toString() == QLatin1String(kEnglish);
     s.units.scale = cboESCALA->currentText().toStdString();
     s.wall = WallCondition(cboCONDICION->currentData().toInt());
     s.tube = TubeCorrelation(cboCORRELACION->currentData().toInt());
@@ -266,18 +263,19 @@ void frmCONVECCION::cboFAMILIA_Click() {
 }
 
 void frmCONVECCION::cboUNIDADES_Click() {
-    const bool english = cboUNIDADES->currentText() == QLatin1String(kEnglish);
+    const bool english = cboUNIDADES->currentData().toString() == QLatin1String(kEnglish);
     const QString scale = cboESCALA->currentText();
     cboESCALA->clear();
     if (english) cboESCALA->addItem(QStringLiteral("ºF"));
     else cboESCALA->addItems({QStringLiteral("K"), QStringLiteral("ºC")});
     cboESCALA->setCurrentIndex(std::max(0, cboESCALA->findText(scale)));
+    const Units units = setting().units;
     const bool plate = info(setting().kase).length == LengthKind::AreaOverPerimeter;
+    const auto inBrackets = [](const QString& unit) { return QLatin1Char('(') + unit + QLatin1Char(')'); };
     lblPRESUNIDAD->setText(english ? QStringLiteral("(psi)") : QStringLiteral("(KPa)"));
-    lblLONGITUDUNIDAD->setText(english ? (plate ? QStringLiteral("(pie^2)") : QStringLiteral("(pie)"))
-                                       : (plate ? QStringLiteral("(m^2)") : QStringLiteral("(m)")));
-    lblPERIMETROUNIDAD->setText(english ? QStringLiteral("(pie)") : QStringLiteral("(m)"));
-    lblVELOCIDADUNIDAD->setText(english ? QStringLiteral("(pie/s)") : QStringLiteral("(m/s)"));
+    lblLONGITUDUNIDAD->setText(inBrackets(plate ? areaUnit(units) : lengthUnit(units)));
+    lblPERIMETROUNIDAD->setText(inBrackets(lengthUnit(units)));
+    lblVELOCIDADUNIDAD->setText(inBrackets(velocityUnit(units)));
     fillVariables();
 }
 

@@ -139,11 +139,11 @@ TEST_F(ConvectionCli, WarnsRefusesAndExplainsItsUsage) {
     const Row rows[] = {
         // Outside a correlation's range: a warning, exit 0.
         {{"--velocity", "0.0001"}, 0, ""},
-        {{}, 2, usage + "cylinder needs --velocity"},
-        {{"--velocity", "1", "--length", "1"}, 2, usage + "--length is not taken by cylinder"},
-        {{"--velocity", "1", "--vary", "velocity", "--sweep", "1:2:1"}, 2, usage + "--velocity is varied by --vary"},
-        {{"--velocity", "1", "--format", "tsv"}, 2, usage + "--format with --convection must be csv"},
-        {{"--velocity", "1", "--correlation", "gnielinski"}, 2, usage + "--correlation is for tube only"},
+        {{}, 2, usage + "cylinder NECESITA --velocity"},
+        {{"--velocity", "1", "--length", "1"}, 2, usage + "--length NO SE USA CON cylinder"},
+        {{"--velocity", "1", "--vary", "velocity", "--sweep", "1:2:1"}, 2, usage + "--velocity SE VARIA CON --vary"},
+        {{"--velocity", "1", "--format", "tsv"}, 2, usage + "--format CON --convection DEBE SER csv"},
+        {{"--velocity", "1", "--correlation", "gnielinski"}, 2, usage + "--correlation ES SOLO PARA tube"},
         {{"--velocity", "x"}, 1, std::string(velm::msg::kNotANumber)},
         {{"--velocity", "-1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
         {{"--vary", "velocity", "--sweep", "-1:5:1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
