@@ -208,10 +208,7 @@ std::optional<std::string> option(const Options& o, const char* name) {
 std::string scaleFor(const Options& o, bool english) {
     const auto given = option(o, "--scale");
     if (!given) return english ? "ºF" : "K";
-    std::string s = *given;
-    if (s == "C" || s == "°C") s = "ºC";
-    if (s == "F" || s == "°F") s = "ºF";
-    if (english ? s == "ºF" : (s == "K" || s == "ºC")) return s;
+    if (const auto s = scaleNamed(*given); s && (*s == "ºF") == english) return std::string(*s);
     throw usageError(english ? QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES INGLES (USE ºF)") : QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES SI (USE K O ºC)"), {qs(*given)});
 }
 

@@ -73,12 +73,10 @@ Units unitsOf(const Options& o) {
     const std::string* scale = given(o, "--scale");
     u.scale = u.english ? "ºF" : "K";
     if (!scale) return u;
-    for (const auto& [spelling, meant] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"K", "K"}, {"ºC", "ºC"}, {"C", "ºC"}, {"°C", "ºC"}, {"ºF", "ºF"}, {"F", "ºF"}, {"°F", "ºF"}})
-        if (*scale == spelling && (u.english == (std::string(meant) == "ºF"))) {
-            u.scale = meant;
-            return u;
-        }
+    if (const auto s = scaleNamed(*scale); s && (*s == "ºF") == u.english) {
+        u.scale = std::string(*s);
+        return u;
+    }
     usageError(u.english ? QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES INGLES (USE ºF)")
                          : QT_TRANSLATE_NOOP("velm::calc", "--scale %1 NO SE OFRECE EN UNIDADES SI (USE K O ºC)"),
                {qs(*scale)});
