@@ -6,6 +6,7 @@
 #include "i18n/Text.h"
 #include "plot/Chart.h"
 #include "store/FluidStore.h"
+#include "ui/PlotFile.h"
 #include "ui/Screens.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/QtPlatform.h"
@@ -13,7 +14,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QSplitter>
@@ -374,17 +374,8 @@ void frmCONVECCION::cmdCOPIAR_Click() { tk.platform.clipboard.setText(txtDERIVAC
 
 void frmCONVECCION::cmdGUARDARGRAFICA_Click() {
     if (!plotted_) return;
-    const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
-        lastPlotFile_, {tr("Imagen PNG (*.png)"), tr("Imagen SVG (*.svg)")});
-    if (!choice) return;
-    const ImageFormat format = choice->kind == 0 ? ImageFormat::Png : ImageFormat::Svg;
-    lastPlotFile_ = QFileInfo(choice->fileName).suffix().isEmpty() ? choice->fileName + imageSuffix(format)
-                                                                   : choice->fileName;
-    try {
-        saveChart(*plotted_, lastPlotFile_, format, chtGRAFICA->size());
-    } catch (const UserError& e) {
-        tk.platform.messages.information(QString::fromUtf8(e.what()));
-    }
+    savePlotAs(tk, lastPlotFile_, {tr("Imagen PNG (*.png)"), tr("Imagen SVG (*.svg)")},
+               [this] { return *plotted_; }, chtGRAFICA->size());
 }
 
 void frmCONVECCION::cmdCERRAR_Click() { tk.screens.hide(objectName()); }

@@ -9,6 +9,7 @@
 #include "plot/Chart.h"
 #include "store/FluidStore.h"
 #include "store/ResultsFile.h"
+#include "ui/PlotFile.h"
 #include "ui/Screens.h"
 #include "ui/SweepModel.h"
 #include "ui/toolkit/Controls.h"
@@ -18,7 +19,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,11 +30,6 @@ using namespace velm;
 namespace {
 
 QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-// The file's name with the ending of the kind chosen, unless it has one already.
-QString withSuffix(const QString& name, const QString& suffix) {
-    return QFileInfo(name).suffix().isEmpty() ? name + suffix : name;
-}
 
 }  // namespace
 
@@ -355,17 +350,10 @@ void frmGRAFICAS::cmdGUARDARTABLA_Click() {
 void frmGRAFICAS::cmdGUARDARGRAFICA_Click() {
     const SweepTable* t = model->table().get();
     if (!t) return;
-    const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
-        lastPlotFile_, {tr("Imagen PNG (*.png)"), tr("Imagen SVG (*.svg)")});
-    if (!choice) return;
-    const ImageFormat format = choice->kind == 0 ? ImageFormat::Png : ImageFormat::Svg;
-    lastPlotFile_ = withSuffix(choice->fileName, imageSuffix(format));
-    try {
-        saveChart(plotData(*t, Property(cboPROPIEDAD->currentData().toInt()), chkLOG->isChecked()),
-                  lastPlotFile_, format, chtGRAFICA->size());
-    } catch (const UserError& e) {
-        tk.platform.messages.information(QString::fromUtf8(e.what()));
-    }
+    savePlotAs(
+        tk, lastPlotFile_, {tr("Imagen PNG (*.png)"), tr("Imagen SVG (*.svg)")},
+        [&] { return plotData(*t, Property(cboPROPIEDAD->currentData().toInt()), chkLOG->isChecked()); },
+        chtGRAFICA->size());
 }
 
 void frmGRAFICAS::cmdCOPIAR_Click() {
