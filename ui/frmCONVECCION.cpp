@@ -30,12 +30,9 @@ frmCONVECCION::frmCONVECCION(Toolkit& toolkit) : Screen(toolkit) {
     txtDERIVACION->setFont(boxFont());
     txtDERIVACION->setReadOnly(true);
     txtDERIVACION->setLineWrapMode(QPlainTextEdit::NoWrap);
-    cmdCOPIAR = control<QPushButton>(this, "cmdCOPIAR");
-    cmdCOPIAR->setText(tr("Co&piar"));
-    cmdGUARDARGRAFICA = control<QPushButton>(this, "cmdGUARDARGRAFICA");
-    cmdGUARDARGRAFICA->setText(tr("Guardar grá&fica"));
-    cmdCERRAR = control<QPushButton>(this, "cmdCERRAR");
-    cmdCERRAR->setText(tr("&CERRAR"));
+    cmdCOPIAR = control<QPushButton>(this, "cmdCOPIAR", tr("Co&piar"));
+    cmdGUARDARGRAFICA = control<QPushButton>(this, "cmdGUARDARGRAFICA", tr("Guardar grá&fica"));
+    cmdCERRAR = control<QPushButton>(this, "cmdCERRAR", tr("&CERRAR"));
 
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(txtDERIVACION);
@@ -66,11 +63,7 @@ frmCONVECCION::frmCONVECCION(Toolkit& toolkit) : Screen(toolkit) {
 // Three rows: the case and the fluid; the temperatures, length and velocity; a tube's choices.
 QWidget* frmCONVECCION::makeEntry() {
     auto* entry = new QWidget(this);
-    const auto label = [entry](const char* name, const QString& caption) {
-        auto* l = control<QLabel>(entry, name);
-        l->setText(caption);
-        return l;
-    };
+    const auto label = [entry](const char* name, const QString& caption) { return control<QLabel>(entry, name, caption); };
     cboCASO = control<QComboBox>(entry, "cboCASO");
     cboFAMILIA = control<QComboBox>(entry, "cboFAMILIA");
     cboFLUIDO = control<QComboBox>(entry, "cboFLUIDO");
@@ -94,8 +87,7 @@ QWidget* frmCONVECCION::makeEntry() {
     lblVELOCIDADUNIDAD = label("lblVELOCIDADUNIDAD", QString());
     lblCONDICION = label("lblCONDICION", tr("CONDICION EN LA PARED"));
     lblCORRELACION = label("lblCORRELACION", tr("CORRELACION (TURBULENTO)"));
-    cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR");
-    cmdCALCULAR->setText(tr("CALCULA&R"));
+    cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", tr("CALCULA&R"));
 
     for (const CaseInfo& c : cases()) cboCASO->addItem(caseTitle(c.id), int(c.id));
     for (const Family f : kFamilies) cboFAMILIA->addItem(qs(familyName(f)));
@@ -148,8 +140,7 @@ QWidget* frmCONVECCION::makePlotSide() {
     txtDESDE = control<QLineEdit>(side, "txtDESDE");
     txtHASTA = control<QLineEdit>(side, "txtHASTA");
     txtPASO = control<QLineEdit>(side, "txtPASO");
-    cmdGRAFICAR = control<QPushButton>(side, "cmdGRAFICAR");
-    cmdGRAFICAR->setText(tr("&GRAFICAR h"));
+    cmdGRAFICAR = control<QPushButton>(side, "cmdGRAFICAR", tr("&GRAFICAR h"));
     chtGRAFICA = new QChartView(side);
     chtGRAFICA->setObjectName(QStringLiteral("chtGRAFICA"));
     chtGRAFICA->setRenderHint(QPainter::Antialiasing);
