@@ -215,19 +215,17 @@ std::string scaleFor(const Options& o, bool english) {
 // The temperatures of FROM:TO:STEP; nullopt: a part is not a number (the entry is refused,
 // not misused).
 std::optional<std::vector<double>> parseSweep(const std::string& text, bool decimalComma) {
-    const auto a = text.find(':');
-    const auto b = a == std::string::npos ? a : text.find(':', a + 1);
-    if (b == std::string::npos || text.find(':', b + 1) != std::string::npos)
-        throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep LLEVA DESDE:HASTA:PASO"));
-    const auto from = parseNumber(text.substr(0, a), decimalComma);
-    const auto to = parseNumber(text.substr(a + 1, b - a - 1), decimalComma);
-    const auto step = parseNumber(text.substr(b + 1), decimalComma);
-    if (!from || !to || !step) return std::nullopt;
-    const std::optional<double> steps = sweepSteps(*from, *to, *step);
-    if (!steps) throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep: EL PASO NO PUEDE SER CERO Y DEBE LLEVAR DE DESDE A HASTA"));
-    if (*steps + 1 > static_cast<double>(kMaxSweep))
-        throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep DA MAS DE %1 TEMPERATURAS"), {QString::number(kMaxSweep)});
-    return sweepTemperatures(*from, *step, sweepCount(*steps));
+    RangeText r = readRange(text, decimalComma, kMaxSweep);
+    switch (r.problem) {
+        case RangeProblem::None: break;
+        case RangeProblem::NotANumber: return std::nullopt;
+        case RangeProblem::Form: throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep LLEVA DESDE:HASTA:PASO"));
+        case RangeProblem::Direction:
+            throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep: EL PASO NO PUEDE SER CERO Y DEBE LLEVAR DE DESDE A HASTA"));
+        case RangeProblem::TooMany:
+            throw usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep DA MAS DE %1 TEMPERATURAS"), {QString::number(kMaxSweep)});
+    }
+    return std::move(r.values);
 }
 
 enum class Format { Lines, Csv, Tsv, Results };

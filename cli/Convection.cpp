@@ -165,19 +165,17 @@ Request parse(const Options& o) {
 
 // The values of FROM:TO:STEP; nullopt when a part is not a number.
 std::optional<std::vector<double>> sweepValues(const std::string& text, bool decimalComma) {
-    std::vector<std::optional<double>> parts;
-    std::size_t start = 0;
-    for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
-        parts.push_back(parseNumber(text.substr(start, colon - start), decimalComma));
-    parts.push_back(parseNumber(text.substr(start), decimalComma));
-    if (parts.size() != 3) usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep LLEVA DESDE:HASTA:PASO"));
-    if (!parts[0] || !parts[1] || !parts[2]) return std::nullopt;
-    const std::optional<double> steps = sweepSteps(*parts[0], *parts[1], *parts[2]);
-    if (!steps)
-        usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep: EL PASO NO PUEDE SER CERO Y DEBE LLEVAR DE DESDE A HASTA"));
-    if (*steps + 1 > static_cast<double>(kMaxValues))
-        usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep DA MAS DE %1 VALORES"), {QString::number(kMaxValues)});
-    return sweepTemperatures(*parts[0], *parts[2], sweepCount(*steps));
+    RangeText r = readRange(text, decimalComma, kMaxValues);
+    switch (r.problem) {
+        case RangeProblem::None: break;
+        case RangeProblem::NotANumber: return std::nullopt;
+        case RangeProblem::Form: usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep LLEVA DESDE:HASTA:PASO"));
+        case RangeProblem::Direction:
+            usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep: EL PASO NO PUEDE SER CERO Y DEBE LLEVAR DE DESDE A HASTA"));
+        case RangeProblem::TooMany:
+            usageError(QT_TRANSLATE_NOOP("velm::calc", "--sweep DA MAS DE %1 VALORES"), {QString::number(kMaxValues)});
+    }
+    return std::move(r.values);
 }
 
 }  // namespace

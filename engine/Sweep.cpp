@@ -308,6 +308,25 @@ std::vector<double> sweepTemperatures(double from, double step, std::size_t coun
     return t;
 }
 
+RangeText readRange(std::string_view text, bool decimalComma, std::size_t most) {
+    RangeText r;
+    const auto a = text.find(':');
+    const auto b = a == std::string_view::npos ? a : text.find(':', a + 1);
+    if (b == std::string_view::npos || text.find(':', b + 1) != std::string_view::npos) {
+        r.problem = RangeProblem::Form;
+        return r;
+    }
+    const auto from = parseNumber(text.substr(0, a), decimalComma);
+    const auto to = parseNumber(text.substr(a + 1, b - a - 1), decimalComma);
+    const auto step = parseNumber(text.substr(b + 1), decimalComma);
+    const std::optional<double> steps = from && to && step ? sweepSteps(*from, *to, *step) : std::nullopt;
+    if (!from || !to || !step) r.problem = RangeProblem::NotANumber;
+    else if (!steps) r.problem = RangeProblem::Direction;
+    else if (*steps + 1 > static_cast<double>(most)) r.problem = RangeProblem::TooMany;
+    else r.values = sweepTemperatures(*from, *step, sweepCount(*steps));
+    return r;
+}
+
 SweepEntry acceptSweep(Family family, std::string_view fluid, bool english,
                        std::string_view scale, const SweepEntryTexts& texts, bool decimalComma) {
     SweepEntry e;

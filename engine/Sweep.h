@@ -98,6 +98,16 @@ std::size_t sweepCount(double steps);
 // FROM + i × STEP for i = 0 … count − 1.
 std::vector<double> sweepTemperatures(double from, double step, std::size_t count);
 
+// FROM:TO:STEP as a command line gives it: the values, or what is wrong with the text (not
+// three parts, a part that is no number, a step that is 0 or leads away from TO, more than
+// `most` values).
+enum class RangeProblem { None, Form, NotANumber, Direction, TooMany };
+struct RangeText {
+    RangeProblem problem = RangeProblem::None;
+    std::vector<double> values;
+};
+RangeText readRange(std::string_view text, bool decimalComma, std::size_t most);
+
 // The range as typed on the screen: the property screen's entry rules for DESDE, HASTA and
 // the pressure, and a step that leads from one to the other in at most kMaxSweep temperatures.
 enum class SweepField { None, From, To, Step, Pressure };
