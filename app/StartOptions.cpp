@@ -1,7 +1,7 @@
 #include "app/StartOptions.h"
 
-#include "i18n/Language.h"
-#include "i18n/Text.h"
+#include "i18n/qt/Translations.h"
+#include "i18n/qt/Text.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,8 +1,8 @@
 // VELMORANTES: the desktop program.
 #include "app/StartOptions.h"
 #include "engine/Module1.h"
-#include "i18n/Language.h"
-#include "i18n/Text.h"
+#include "i18n/qt/Translations.h"
+#include "i18n/qt/Text.h"
 #include "store/FluidStore.h"
 #include "ui/mdiGENERAL.h"
 #include "ui/toolkit/QtPlatform.h"

@@ -19,7 +19,7 @@ using namespace velm::bench;
 
 class Silent : public velm::Notifier {
 public:
-    void inform(const std::string&) override {}
+    void inform(const velm::Message&) override {}
 };
 
 void storedFluid(benchmark::State& state, double T) {

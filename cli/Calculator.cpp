@@ -4,14 +4,16 @@
 
 #include "engine/Catalogue.h"
 #include "engine/Entry.h"
-#include "engine/Messages.h"
 #include "engine/Properties.h"
 #include "engine/ResultsLine.h"
 #include "engine/Sweep.h"
 #include "engine/SweepPlot.h"
 #include "engine/SweepText.h"
 #include "engine/UserError.h"
-#include "i18n/Language.h"
+#include "i18n/MessageText.h"
+#include "i18n/Shown.h"
+#include "i18n/qt/Text.h"
+#include "i18n/qt/Translations.h"
 #include "plot/Chart.h"
 #include "store/FluidStore.h"
 #include "store/ResultsFile.h"
@@ -170,8 +172,8 @@ UsageError usageError(const char* source, std::initializer_list<QString> values 
 class StreamNotifier : public Notifier {
 public:
     explicit StreamNotifier(std::ostream& err) : err_(err) {}
-    void inform(const std::string& text) override { err_ << text << '\n'; }
-    void inform(std::string_view text) { inform(std::string(text)); }
+    void inform(const Message& m) override { inform(messageText(m)); }
+    void inform(const std::string& text) { err_ << text << '\n'; }
 
 private:
     std::ostream& err_;
@@ -372,20 +374,18 @@ int calculate(const Request& r, std::ostream& out, std::ostream& err) {
     if (r.sweep) {
         std::optional<std::vector<double>> temperatures = parseSweep(*r.sweep, decimalComma);
         if (!temperatures) {
-            notifier.inform(msg::tr(msg::kNotANumber));
+            notifier.inform(message(MessageId::NotANumber));
             return 1;
         }
         request.temperatures = std::move(*temperatures);
     }
     if (r.pressure) {
-        Module1 m;
-        m.UNIDADES = r.units;
-        const PressureOutcome p = acceptPressure(m, *r.pressure, decimalComma);
-        if (p != PressureOutcome::Accepted) {
-            notifier.inform(refusal(p));
+        const PressureRule p = pressureRule(*r.pressure, request.english, decimalComma);
+        if (p.outcome != PressureOutcome::Accepted) {
+            notifier.inform(refusal(p.outcome));
             return 1;
         }
-        request.pressure = *m.PRESION;
+        request.pressure = p.kPa;
         request.pressureText = *r.pressure;
     }
     if (r.temperature) {
@@ -408,7 +408,7 @@ int calculate(const Request& r, std::ostream& out, std::ostream& err) {
         lines.status = 1;
     if (r.plot && lines.headed) {
         try {
-            saveChart(plotData(table, r.plot->property, r.plot->logAxis), r.plot->file,
+            saveChart(shownPlotData(table, r.plot->property, r.plot->logAxis), r.plot->file,
                       r.plot->format, r.plot->size);
         } catch (const UserError& e) {
             notifier.inform(std::string(e.what()));

@@ -1,12 +1,12 @@
 #include "cli/Convection.h"
 
 #include "convection/ConvectionEntry.h"
-#include "convection/ConvectionText.h"
+#include "i18n/Derivation.h"
 #include "engine/Entry.h"
-#include "engine/Messages.h"
 #include "engine/Sweep.h"
 #include "engine/SweepText.h"
-#include "i18n/Text.h"
+#include "i18n/MessageText.h"
+#include "i18n/qt/Text.h"
 #include "store/FluidStore.h"
 
 #include <QString>
@@ -187,7 +187,7 @@ int runConvection(const Options& options, std::ostream& out, std::ostream& err) 
     if (r.vary) {
         const std::optional<std::vector<double>> v = sweepValues(r.sweep, decimalComma);
         if (!v) {
-            err << velm::msg::tr(velm::msg::kNotANumber) << '\n';
+            err << messageText(message(MessageId::NotANumber)) << '\n';
             return 1;
         }
         values = *v;
@@ -199,7 +199,7 @@ int runConvection(const Options& options, std::ostream& out, std::ostream& err) 
     }
     const Entry e = acceptEntry(r.setting, r.texts, decimalComma);
     if (e.refused != Field::None) {
-        err << e.message << '\n';
+        err << messageText(e.message) << '\n';
         return 1;
     }
     StorePointSource source{DatabaseFiles(r.dbDir)};
@@ -216,10 +216,14 @@ int runConvection(const Options& options, std::ostream& out, std::ostream& err) 
         s.rows.push_back(std::move(o.result));
     }
     if (s.stop != Stop::None) {
-        err << s.message << '\n';
+        err << messageText(s.message) << '\n';
         return 1;
     }
-    for (const std::string& w : s.warnings) err << w << '\n';
+    // A sweep tells each warning once; a single calculation tells what it met, in order.
+    if (r.vary)
+        for (const std::string& w : distinctTexts(s.warnings)) err << w << '\n';
+    else
+        for (const Message& w : s.warnings) err << messageText(w) << '\n';
     if (r.csv) out << csvHeading();
     Inputs in = e.inputs;
     for (std::size_t i = 0; i < s.rows.size(); ++i) {

@@ -2,8 +2,8 @@
 
 #include "legacy/Conversion.h"
 #include "engine/UserError.h"
-#include "i18n/Language.h"
-#include "i18n/Text.h"
+#include "i18n/qt/Translations.h"
+#include "i18n/qt/Text.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 #include "cli/Import.h"
-#include "i18n/Language.h"
+#include "i18n/qt/Translations.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 #include "cli/Calculator.h"
-#include "i18n/Language.h"
+#include "i18n/qt/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>

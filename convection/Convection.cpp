@@ -1,10 +1,6 @@
 #include "convection/Convection.h"
 
-#include "convection/ConvectionMessages.h"
-#include "engine/Calcular.h"
 #include "engine/Entry.h"
-#include "engine/Messages.h"
-#include "engine/UserError.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,8 +38,8 @@ constexpr std::array<CorrelationText, 14> kCorrelations{{
     {"LAMINAR-Q-UNIFORME", "Nu = 4.36", "Re < 2300"},
     {"GNIELINSKI", "Nu = (f/8) (Re - 1000) Pr / [1 + 12.7 (f/8)^(1/2) (Pr^(2/3) - 1)], f = (0.790 ln Re - 1.64)^-2",
      "3000 <= Re <= 5E6, 0.5 <= Pr <= 2000"},
-    // The one formula with a word in it, translated where it is shown.
-    {"DITTUS-BOELTER", QT_TRANSLATE_NOOP("velm::convection", "Nu = 0.023 Re^(4/5) Pr^n, n = 0.4 (Ts > T) o 0.3"),
+    // The one formula with a word in it: the text layer translates it where it is shown.
+    {"DITTUS-BOELTER", "Nu = 0.023 Re^(4/5) Pr^n, n = 0.4 (Ts > T) o 0.3",
      "Re >= 1E4, 0.6 <= Pr <= 160"},
     {"CHURCHILL-CHU", "Nu = {0.825 + 0.387 Ra^(1/6) / [1 + (0.492/Pr)^(9/16)]^(8/27)}^2", ""},
     {"CHURCHILL-CHU", "Nu = {0.60 + 0.387 Ra^(1/6) / [1 + (0.559/Pr)^(9/16)]^(8/27)}^2", "Ra <= 1E12"},
@@ -74,9 +70,8 @@ struct Limit {
 void check(Result& r, std::initializer_list<Limit> limits) {
     for (const Limit& l : limits)
         if (!(l.value >= l.lo && l.value <= l.hi))
-            r.warnings.push_back(msg::outOfRange(QString::fromLatin1(l.group), QString::number(l.value, 'G', 4),
-                                                 QString::fromUtf8(correlationName(r.correlation).data()),
-                                                 QString::fromUtf8(correlationRange(r.correlation).data())));
+            r.warnings.push_back(message(MessageId::GroupOutOfRange, l.group, l.value, correlationName(r.correlation),
+                                         correlationRange(r.correlation)));
 }
 
 // Nu of a forced case from Re and Pr (and, for the sphere, μ/μs), with its range checked.
@@ -168,17 +163,25 @@ void free(Result& r, const Inputs& in) {
     }
 }
 
-Outcome stopped(Stop why, std::string message) {
+Outcome stopped(Stop why, Message m) {
     Outcome o;
     o.stop = why;
-    o.message = std::move(message);
+    o.message = std::move(m);
     return o;
 }
 
+Stop stopOf(MessageId id) {
+    switch (id) {
+        case MessageId::ZeroPressure: return Stop::ZeroPressure;
+        case MessageId::TooFewPoints: return Stop::TooFewPoints;
+        default: return Stop::Unreadable;
+    }
+}
+
 // Takes a property evaluation's warnings; false (with the outcome stopped) when it gave none.
-bool take(const FluidProperties::At& a, Outcome& o) {
-    if (a.stop != Stop::None) {
-        o = stopped(a.stop, a.message);
+bool take(const FluidValues& a, Outcome& o) {
+    if (a.stop) {
+        o = stopped(stopOf(a.stop->id), *a.stop);
         return false;
     }
     o.result.warnings.insert(o.result.warnings.end(), a.warnings.begin(), a.warnings.end());
@@ -242,78 +245,13 @@ double nuChurchillSphere(double Ra, double Pr) {
     return 2 + 0.589 * fourthRoot(Ra) / std::pow(1 + std::pow(0.469 / Pr, 9.0 / 16), 4.0 / 9);
 }
 
-FluidProperties::FluidProperties(Family family, std::string fluid, double pressure, PointSource& source)
-    : family_(family), fluid_(std::move(fluid)), pressure_(pressure), source_(source),
-      builtIn_(lookupBuiltIn(family, fluid_)), decimalComma_(regionalDecimalComma()) {
-    if (builtIn_) {
-        correlations_ = findCorrelations(gas() ? gasCorrelations() : liquidCorrelations(), fluid_);
-        if (!correlations_) throw std::logic_error("built-in fluid without correlations: " + fluid_);
-    }
-}
-
-const FluidProperties::At& FluidProperties::at(double T) {
+const FluidValues& FluidProperties::at(double T) {
     for (const std::optional<Kept>& k : kept_)
         if (k && k->T == T) return k->at;
     std::optional<Kept>& slot = kept_[next_];
     next_ ^= 1;
-    slot = Kept{T, compute(T)};
+    slot = Kept{T, fluid_.at(T)};
     return slot->at;
-}
-
-FluidProperties::At FluidProperties::compute(double T) {
-    At a;
-    if (gas() && !(pressure_ > 0)) {
-        a.stop = Stop::ZeroPressure;
-        a.message = velm::msg::tr(velm::msg::kZeroPressure);
-        return a;
-    }
-    const bool inRange = builtIn_ && builtIn_->inRange(T);
-    if (builtIn_ && !inRange) a.warnings.push_back(velm::msg::outOfCorrelationRange(fluid_, builtIn_->rangeText));
-    if (inRange) a.value = gas() ? gasValues(*correlations_, T, pressure_) : liquidValues(*correlations_, T);
-    else fromTable(T, builtIn_ != nullptr, a);
-    return a;
-}
-
-// The values at T from the stored table, read once, as the table step gives them. A built-in
-// fluid outside its range has been warned about already: its extrapolation is not warned again.
-void FluidProperties::fromTable(double T, bool warned, At& a) {
-    if (!tableRead_) {
-        tableRead_ = true;
-        try {
-            source_.readPoints(family_, fluid_, [this](const TablePoint& p) { points_.push_back(p); });
-            table_.emplace(points_);
-        } catch (const UserError& e) {
-            unreadable_ = e.what();
-        }
-    }
-    if (unreadable_) {
-        a.stop = Stop::Unreadable;
-        a.message = *unreadable_;
-        return;
-    }
-    const Selection s = table_->select(T);
-    const TableLine line = chooseLine(s);
-    const double P = gas() ? pressure_ : 0;
-    switch (line.step) {
-        case TableStep::TooFewPoints:
-            a.stop = Stop::TooFewPoints;
-            a.message = velm::msg::tr(velm::msg::kTooFewPoints);
-            return;
-        case TableStep::Exact:
-            a.value = atPressure(*s.exact, gas(), P);
-            return;
-        case TableStep::Above:
-        case TableStep::Below:
-            if (!warned) {
-                const std::string end = storedTemperatureText(line.end->TEMP, decimalComma_);
-                a.warnings.push_back(line.step == TableStep::Above ? velm::msg::aboveTable(fluid_, end)
-                                                                   : velm::msg::belowTable(fluid_, end));
-            }
-            break;
-        case TableStep::Between:
-            break;
-    }
-    a.value = atPressure(alongLine(*line.first, *line.second, T), gas(), P);
 }
 
 Outcome calculate(FluidProperties& fluid, const Inputs& in) {
@@ -321,21 +259,21 @@ Outcome calculate(FluidProperties& fluid, const Inputs& in) {
     if (in.surface < 0 || in.fluid < 0)
         return stopped(Stop::DoesNotExist, refusal(TemperatureOutcome::DoesNotExist));
     if (!(in.length > 0))
-        return stopped(Stop::NotPositive, c.length == LengthKind::Diameter ? msg::diameterNotPositive()
-                                                                           : msg::lengthNotPositive());
-    if (c.forced && !(in.velocity > 0)) return stopped(Stop::NotPositive, msg::velocityNotPositive());
+        return stopped(Stop::NotPositive, message(c.length == LengthKind::Diameter ? MessageId::DiameterNotPositive
+                                                                                   : MessageId::LengthNotPositive));
+    if (c.forced && !(in.velocity > 0)) return stopped(Stop::NotPositive, message(MessageId::VelocityNotPositive));
 
     Outcome o;
     Result& r = o.result;
     r.propertyTemperature = c.atFilm ? (in.surface + in.fluid) / 2 : in.fluid;
-    const FluidProperties::At& film = fluid.at(r.propertyTemperature);
+    const FluidValues& film = fluid.at(r.propertyTemperature);
     if (!take(film, o)) return o;
     r.property = film.value;
     double& beta = r.property[index(Property::BETA)];
     if (fluid.gas()) beta = 1 / r.propertyTemperature;  // an ideal gas
     double muRatio = 1;
     if (in.kase == Case::Sphere) {
-        const FluidProperties::At& surface = fluid.at(in.surface);
+        const FluidValues& surface = fluid.at(in.surface);
         if (!take(surface, o)) return o;
         r.surfaceViscosity = surface.value[index(Property::MIU)];
         muRatio = r.value(Property::MIU) / *r.surfaceViscosity;
@@ -356,7 +294,7 @@ Outcome calculate(FluidProperties& fluid, const Inputs& in) {
 
     bool finite = std::isfinite(r.Nu) && std::isfinite(r.h) && std::isfinite(r.q);
     for (const PropertyInfo& p : propertiesOf(fluid.family())) finite = finite && std::isfinite(r.value(p.id));
-    if (!finite) return stopped(Stop::NotComputable, velm::msg::tr(velm::msg::kNotComputable));
+    if (!finite) return stopped(Stop::NotComputable, message(MessageId::NotComputable));
     return o;
 }
 

@@ -4,12 +4,10 @@
 // they were fitted over, and the whole derivation from the property temperature to Nu, h and
 // q. Everything here is in SI units (K, m, m/s, kPa); ConvectionEntry.h converts.
 
-#include "correlation/Correlation.h"
 #include "correlation/Family.h"
-#include "engine/CalcularTabla.h"
-#include "engine/Catalogue.h"
+#include "engine/Fluid.h"
+#include "engine/Message.h"
 #include "engine/Properties.h"
-#include "engine/TableSelection.h"
 
 #include <array>
 #include <optional>
@@ -110,56 +108,37 @@ struct Result {
     std::optional<double> surfaceViscosity;  // μs at Ts, Pa·s (sphere)
     std::optional<double> Re, Gr, Ra;
     double Pr = 0, Nu = 0, h = 0, q = 0;  // h W/(m²·K), q W/m²
-    std::vector<std::string> warnings;    // in the order they arose
+    std::vector<Message> warnings;        // in the order they arose
 
     double value(Property p) const { return property[index(p)]; }
 };
 
 struct Outcome {
     Stop stop = Stop::None;
-    std::string message;  // the refusal, when stopped
+    Message message;  // the refusal, when stopped
     Result result;
 };
 
-// A fluid resolved once: a built-in one's correlations found, a stored table read once (when
-// a temperature first needs it, through `source`), its values at any temperature with the
-// program's usual warnings. The last two temperatures asked for are kept: a sweep of the
-// velocity or the length asks for the same ones again.
+// A fluid resolved once, its values at any temperature with the program's usual warnings.
+// The last two temperatures asked for are kept: a sweep of the velocity or the length asks
+// for the same ones again.
 class FluidProperties {
 public:
-    FluidProperties(Family family, std::string fluid, double pressure, PointSource& source);
+    FluidProperties(Family family, std::string fluid, double pressure, PointSource& source)
+        : fluid_(family, std::move(fluid), pressure, source) {}
 
-    struct At {
-        Stop stop = Stop::None;
-        std::string message;
-        std::array<double, kPropertyCount> value{};  // SI; a gas's BETA is 0
-        std::vector<std::string> warnings;
-    };
-    const At& at(double T);
+    const FluidValues& at(double T);
 
-    Family family() const { return family_; }
-    const std::string& fluid() const { return fluid_; }
-    double pressure() const { return pressure_; }
-    bool gas() const { return family_ == Family::Gases; }
+    Family family() const { return fluid_.family(); }
+    const std::string& fluid() const { return fluid_.fluid(); }
+    double pressure() const { return fluid_.pressure(); }
+    bool gas() const { return fluid_.gas(); }
 
 private:
-    At compute(double T);
-    void fromTable(double T, bool inRange, At& a);
-
-    Family family_;
-    std::string fluid_;
-    double pressure_;
-    PointSource& source_;
-    const BuiltInFluid* builtIn_;
-    const FluidCorrelations* correlations_ = nullptr;
-    bool decimalComma_;
-    bool tableRead_ = false;
-    std::optional<std::string> unreadable_;
-    std::vector<TablePoint> points_;
-    std::optional<TableIndex> table_;  // over points_
+    FluidEvaluator fluid_;
     struct Kept {
         double T;
-        At at;
+        FluidValues at;
     };
     std::optional<Kept> kept_[2];
     unsigned next_ = 0;

@@ -1,14 +1,11 @@
 #include "convection/ConvectionEntry.h"
 
-#include "convection/ConvectionMessages.h"
 #include "engine/Entry.h"
-#include "engine/Messages.h"
-#include "engine/Sweep.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
-#include <set>
 
 namespace velm::convection {
 namespace {
@@ -65,13 +62,13 @@ Entry acceptEntry(const Setting& s, const EntryTexts& t, bool decimalComma) {
 
 Entry acceptEntry(const Setting& s, const EntryValues& v) {
     Entry e;
-    const auto refuse = [&e](Field f, std::string message) {
+    const auto refuse = [&e](Field f, Message m) {
         e.refused = f;
-        e.message = std::move(message);
+        e.message = std::move(m);
         return e;
     };
-    const std::string notANumber = velm::msg::tr(velm::msg::kNotANumber);
-    const std::string doesNotExist = refusal(TemperatureOutcome::DoesNotExist);
+    const Message notANumber = refusal(TemperatureOutcome::NotANumber);
+    const Message doesNotExist = refusal(TemperatureOutcome::DoesNotExist);
 
     const CaseInfo& c = info(s.kase);
     Inputs& in = e.inputs;
@@ -88,26 +85,24 @@ Entry acceptEntry(const Setting& s, const EntryValues& v) {
     const bool areaGiven = c.length == LengthKind::AreaOverPerimeter && v.perimeter;
     if (!std::isfinite(v.length)) return refuse(Field::Length, notANumber);
     if (!(v.length > 0))
-        return refuse(Field::Length, areaGiven ? msg::areaNotPositive()
-                                     : c.length == LengthKind::Diameter ? msg::diameterNotPositive()
-                                                                        : msg::lengthNotPositive());
+        return refuse(Field::Length, message(areaGiven                          ? MessageId::AreaNotPositive
+                                             : c.length == LengthKind::Diameter ? MessageId::DiameterNotPositive
+                                                                                : MessageId::LengthNotPositive));
     in.length = toMetres(v.length, s.units);
     if (areaGiven) {
         if (!std::isfinite(*v.perimeter)) return refuse(Field::Perimeter, notANumber);
-        if (!(*v.perimeter > 0)) return refuse(Field::Perimeter, msg::perimeterNotPositive());
+        if (!(*v.perimeter > 0)) return refuse(Field::Perimeter, message(MessageId::PerimeterNotPositive));
         in.length = toSquareMetres(v.length, s.units) / toMetres(*v.perimeter, s.units);
     }
     if (c.forced) {
         if (!std::isfinite(v.velocity)) return refuse(Field::Velocity, notANumber);
-        if (!(v.velocity > 0)) return refuse(Field::Velocity, msg::velocityNotPositive());
+        if (!(v.velocity > 0)) return refuse(Field::Velocity, message(MessageId::VelocityNotPositive));
         setVariable(in, Variable::Velocity, v.velocity, s.units);
     }
     if (s.family == Family::Gases) {
-        Module1 scratch;
-        scratch.UNIDADES = s.units.english ? kEnglish : kSI;
-        const PressureOutcome p = acceptPressure(scratch, v.pressure);
-        if (p != PressureOutcome::Accepted) return refuse(Field::Pressure, refusal(p));
-        e.pressure = *scratch.PRESION;
+        const PressureRule p = pressureRule(v.pressure, s.units.english);
+        if (p.outcome != PressureOutcome::Accepted) return refuse(Field::Pressure, refusal(p.outcome));
+        e.pressure = p.kPa;
     }
     return e;
 }
@@ -119,7 +114,6 @@ Sweep runSweep(FluidProperties& fluid, const Inputs& base, Variable v, const std
     s.values.reserve(values.size());
     s.rows.reserve(values.size());
     s.outsideRange.reserve(values.size());
-    std::set<std::string> seen;
     Inputs in = base;
     for (const double value : values) {
         setVariable(in, v, value, u);
@@ -129,8 +123,8 @@ Sweep runSweep(FluidProperties& fluid, const Inputs& base, Variable v, const std
             s.message = std::move(o.message);
             break;
         }
-        for (const std::string& w : o.result.warnings)
-            if (seen.insert(w).second) s.warnings.push_back(w);
+        for (const Message& w : o.result.warnings)
+            if (std::find(s.warnings.begin(), s.warnings.end(), w) == s.warnings.end()) s.warnings.push_back(w);
         s.outsideRange.push_back(!o.result.warnings.empty());
         s.values.push_back(value);
         s.rows.push_back(std::move(o.result));
@@ -139,25 +133,7 @@ Sweep runSweep(FluidProperties& fluid, const Inputs& base, Variable v, const std
 }
 
 RangeEntry acceptRange(std::string_view from, std::string_view to, std::string_view step, bool decimalComma) {
-    RangeEntry r;
-    const auto refuse = [&r](RangeField f, std::string message) {
-        r.refused = f;
-        r.message = std::move(message);
-        return r;
-    };
-    const std::string notANumber = velm::msg::tr(velm::msg::kNotANumber);
-    const std::optional<double> first = parseNumber(from, decimalComma);
-    if (!first) return refuse(RangeField::From, notANumber);
-    const std::optional<double> last = parseNumber(to, decimalComma);
-    if (!last) return refuse(RangeField::To, notANumber);
-    if (*first > *last) return refuse(RangeField::To, msg::fromAboveTo());
-    const std::optional<double> by = parseNumber(step, decimalComma);
-    if (!by || !(*by > 0)) return refuse(RangeField::Step, velm::msg::tr(velm::msg::kBadStep));
-    const std::optional<double> steps = sweepSteps(*first, *last, *by);
-    if (!steps || *steps + 1 > static_cast<double>(kMaxValues))
-        return refuse(RangeField::Step, msg::tooManyValues(kMaxValues));
-    r.values = sweepTemperatures(*first, *by, sweepCount(*steps));
-    return r;
+    return velm::acceptRange(from, to, step, decimalComma, {MessageId::ValueFromAboveTo, MessageId::TooManyValues, kMaxValues, {}});
 }
 
 }  // namespace velm::convection

@@ -4,6 +4,7 @@
 // screen's refusals; and a sweep of one input over many values.
 
 #include "convection/Convection.h"
+#include "engine/Sweep.h"
 
 #include <cstddef>
 #include <optional>
@@ -66,7 +67,7 @@ enum class Field : unsigned char { None, Surface, Fluid, Length, Perimeter, Velo
 
 struct Entry {
     Field refused = Field::None;  // the box to empty and focus
-    std::string message;          // its message
+    Message message;              // its message
     Inputs inputs;                // SI, when nothing was refused
     double pressure = 0;          // kPa (gases)
 };
@@ -89,8 +90,8 @@ struct Sweep {
     std::vector<double> values;  // as given
     std::vector<Result> rows;
     Stop stop = Stop::None;
-    std::string message;
-    std::vector<std::string> warnings;
+    Message message;
+    std::vector<Message> warnings;
     std::vector<bool> outsideRange;  // a row with a warning
 };
 
@@ -101,12 +102,6 @@ Sweep runSweep(FluidProperties& fluid, const Inputs& base, Variable v, const std
 inline constexpr std::size_t kMaxValues = 100000;
 
 // DESDE, HASTA and PASO as typed on the screen: the values, or the box refused and why.
-enum class RangeField : unsigned char { None, From, To, Step };
-struct RangeEntry {
-    RangeField refused = RangeField::None;
-    std::string message;
-    std::vector<double> values;
-};
 RangeEntry acceptRange(std::string_view from, std::string_view to, std::string_view step, bool decimalComma);
 
 }  // namespace velm::convection

@@ -96,6 +96,36 @@ void pair(const FluidCorrelations& f, std::size_t count, const std::array<double
     pair(f, kLiquidCorrelations, T, [](const Pieces& p, const auto& t) { return liquid(p, t); }, out);
 }
 
+namespace {
+
+// Two temperatures at a time, the last one alone.
+template <class One, class Two>
+void many(std::span<const double> T, std::span<std::array<double, kPropertyCount>> out, One one, Two two) {
+    const std::size_t n = out.size();
+    std::size_t i = 0;
+    for (; i + 1 < n; i += 2) {
+        std::array<std::array<double, kPropertyCount>, 2> v;
+        two(std::array<double, 2>{T[i], T[i + 1]}, v);
+        out[i] = v[0];
+        out[i + 1] = v[1];
+    }
+    if (i < n) out[i] = one(T[i]);
+}
+
+}  // namespace
+
+void gasValues(const FluidCorrelations& f, std::span<const double> T, double P,
+               std::span<std::array<double, kPropertyCount>> out) {
+    many(T, out, [&](double t) { return gasValues(f, t, P); },
+         [&](const std::array<double, 2>& t, auto& v) { gasValues(f, t, P, v); });
+}
+
+void liquidValues(const FluidCorrelations& f, std::span<const double> T,
+                  std::span<std::array<double, kPropertyCount>> out) {
+    many(T, out, [&](double t) { return liquidValues(f, t); },
+         [&](const std::array<double, 2>& t, auto& v) { liquidValues(f, t, v); });
+}
+
 }  // namespace velm
 
 namespace {

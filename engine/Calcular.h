@@ -8,6 +8,7 @@
 #include "engine/Properties.h"
 
 #include <array>
+#include <span>
 
 // Gases: DEN, CP, MIU, UN, K, ALFA, PR at PRESION. Needs PRESION > 0.
 void CalcularGas(Module1& m);
@@ -28,5 +29,12 @@ void gasValues(const FluidCorrelations& gas, const std::array<double, 2>& T, dou
                std::array<std::array<double, kPropertyCount>, 2>& out);
 void liquidValues(const FluidCorrelations& liquid, const std::array<double, 2>& T,
                   std::array<std::array<double, kPropertyCount>, 2>& out);
+
+// The same for many temperatures (as many as `out` holds), each row the bits a single call
+// gives it.
+void gasValues(const FluidCorrelations& gas, std::span<const double> T, double P,
+               std::span<std::array<double, kPropertyCount>> out);
+void liquidValues(const FluidCorrelations& liquid, std::span<const double> T,
+                  std::span<std::array<double, kPropertyCount>> out);
 
 }  // namespace velm

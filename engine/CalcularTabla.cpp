@@ -1,25 +1,12 @@
 #include "engine/CalcularTabla.h"
 
-#include "correlation/Correlation.h"
-#include "engine/Entry.h"
-#include "engine/Messages.h"
-#include "engine/TableSelection.h"
+#include "engine/Fluid.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace velm {
-namespace {
-
-// The results of the state from values in SI units at the entered pressure.
-void store(Module1& m, const TablePoint& v, bool gas) {
-    const std::array<double, kPropertyCount> x = atPressure(v, gas, gas ? *m.PRESION : 0);
-    for (const PropertyInfo& p : propertiesOf(gas ? Family::Gases : Family::Liquids))
-        m.*p.field = x[index(p.id)];
-}
-
-}  // namespace
 
 std::string storedTemperatureText(double stored, bool decimalComma) {
     char buf[64];
@@ -38,33 +25,27 @@ std::string storedTemperatureText(double stored, bool decimalComma) {
 
 TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, PointSource& source,
                            Notifier& notifier) {
-    const bool gas = isGasFamily(m);
-    const std::string fluid = m.FLUIDO.value_or("");
-    Reading r;
-    r.T = *m.TEMP;
-    source.readPoints(familyOf(m), fluid, [&r](const TablePoint& p) { r.take(p); });
+    FluidEvaluator fluid(familyOf(m), m.FLUIDO.value_or(""), isGasFamily(m) ? m.PRESION.value_or(0) : 0, source);
+    return CalcularTabla(m, ENRANGO, fluid, notifier);
+}
 
-    const Selection s = r.selection();
-    if (s.exact) store(m, *s.exact, gas);
-    const TableLine line = chooseLine(s);
-    switch (line.step) {
-        case TableStep::TooFewPoints:
-            notifier.inform(msg::tr(msg::kTooFewPoints));
-            return TablaOutcome::TooFewPoints;
-        case TableStep::Exact:
-            return TablaOutcome::Computed;
-        case TableStep::Above:
-        case TableStep::Below:
-            if (ENRANGO != kNo) {
-                const std::string t = storedTemperatureText(line.end->TEMP, regionalDecimalComma());
-                notifier.inform(line.step == TableStep::Above ? msg::aboveTable(fluid, t)
-                                                              : msg::belowTable(fluid, t));
-            }
-            break;
-        case TableStep::Between:
-            break;
+TablaOutcome CalcularTabla(Module1& m, std::string_view ENRANGO, FluidEvaluator& fluid, Notifier& notifier) {
+    const FluidValues v = fluid.fromTable(*m.TEMP, ENRANGO != kNo);
+    const auto store = [&] {
+        for (const PropertyInfo& p : propertiesOf(fluid.family())) m.*p.field = v.value[index(p.id)];
+    };
+    for (const Message& w : v.warnings) notifier.inform(w);
+    if (v.stop) {
+        notifier.inform(*v.stop);
+        switch (v.stop->id) {
+            case MessageId::TooFewPoints:
+                if (v.source == RowSource::TablePoint) store();
+                return TablaOutcome::TooFewPoints;
+            case MessageId::ZeroPressure: return TablaOutcome::ZeroPressure;
+            default: return TablaOutcome::Unreadable;
+        }
     }
-    store(m, alongLine(*line.first, *line.second, r.T), gas);
+    store();
     return TablaOutcome::Computed;
 }
 

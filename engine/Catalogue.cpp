@@ -1,7 +1,6 @@
 #include "engine/Catalogue.h"
 
 #include "correlation/CorrelationLayout.h"
-#include "i18n/Text.h"
 
 #include <vector>
 
@@ -13,29 +12,14 @@ std::string kelvins(double k) { return std::to_string(static_cast<long long>(k))
 std::vector<BuiltInFluid> fromLayout(Family family) {
     std::vector<BuiltInFluid> fluids;
     for (const FluidLayout& f : correlationLayout())
-        if (f.family == family)
-            fluids.push_back({f.name, f.lowest, f.highest,
-                              " ( " + kelvins(f.lowest) + " <= T <= " + kelvins(f.highest) + " )"});
+        if (f.family == family) fluids.push_back({f.name, f.lowest, f.highest, rangeText(f.lowest, f.highest)});
     return fluids;
 }
 
-// The built-in fluids' titles, translated into the title with the English name beside it.
-[[maybe_unused]] constexpr const char* kShownNames[] = {
-    QT_TRANSLATE_NOOP("velm::fluids", "AIRE"),      QT_TRANSLATE_NOOP("velm::fluids", "AMONIACO"),
-    QT_TRANSLATE_NOOP("velm::fluids", "CO"),        QT_TRANSLATE_NOOP("velm::fluids", "CO2"),
-    QT_TRANSLATE_NOOP("velm::fluids", "HELIO"),     QT_TRANSLATE_NOOP("velm::fluids", "HIDROGENO"),
-    QT_TRANSLATE_NOOP("velm::fluids", "NITROGENO"), QT_TRANSLATE_NOOP("velm::fluids", "OXIGENO"),
-    QT_TRANSLATE_NOOP("velm::fluids", "VAPOR"),     QT_TRANSLATE_NOOP("velm::fluids", "ACEITE"),
-    QT_TRANSLATE_NOOP("velm::fluids", "AGUA"),      QT_TRANSLATE_NOOP("velm::fluids", "FREON12"),
-    QT_TRANSLATE_NOOP("velm::fluids", "GLICERINA"), QT_TRANSLATE_NOOP("velm::fluids", "GLICOL"),
-    QT_TRANSLATE_NOOP("velm::fluids", "MERCURIO"),  QT_TRANSLATE_NOOP("velm::fluids", "SO2"),
-};
-
 }  // namespace
 
-std::string shownFluidName(Family family, std::string_view title) {
-    const BuiltInFluid* f = lookupBuiltIn(family, title);
-    return f ? translatedText("velm::fluids", std::string(f->name).c_str()) : std::string(title);
+std::string rangeText(double lowest, double highest) {
+    return " ( " + kelvins(lowest) + " <= T <= " + kelvins(highest) + " )";
 }
 
 std::span<const BuiltInFluid> builtInFluids(Family family) {

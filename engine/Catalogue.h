@@ -30,9 +30,7 @@ inline bool isBuiltIn(Family family, std::string_view name) {
     return lookupBuiltIn(family, name) != nullptr;
 }
 
-// A stored table's title as the fluid lists show it: a built-in fluid's title with, in
-// English, its English name beside it ("AIRE (air)"); any other title as it is. Only the
-// title is stored, typed and saved.
-std::string shownFluidName(Family family, std::string_view title);
+// A closed kelvin range as the warnings quote it: " ( 100K <= T <= 3000K )".
+std::string rangeText(double lowest, double highest);
 
 }  // namespace velm

@@ -2,15 +2,13 @@
 
 #include "correlation/Correlation.h"
 #include "engine/Catalogue.h"
-#include "engine/Messages.h"
-
-#include <QLocale>
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace velm {
 namespace {
@@ -154,8 +152,6 @@ double leadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-bool regionalDecimalComma() { return QLocale().decimalPoint() == QLatin1Char(','); }
-
 double toKelvin(double value, std::string_view scale) { return toKelvin(value, scaleOf(scale)); }
 
 Scale scaleOf(std::string_view scale) {
@@ -171,6 +167,20 @@ std::optional<std::string_view> scaleNamed(std::string_view text) {
     return std::nullopt;
 }
 
+TemperatureRule temperatureRule(double value, std::string_view scale, Family family, std::string_view fluid) {
+    TemperatureRule r;
+    r.kelvin = toKelvin(value, scale);
+    if (r.kelvin < 0) {
+        r.outcome = TemperatureOutcome::DoesNotExist;
+        return r;
+    }
+    r.outcome = TemperatureOutcome::Accepted;
+    const BuiltInFluid* builtIn = lookupBuiltIn(family, fluid);
+    if (builtIn && !builtIn->inRange(r.kelvin))
+        r.outOfRange = message(MessageId::OutOfCorrelationRange, fluid, builtIn->lowest, builtIn->highest);
+    return r;
+}
+
 TemperatureAcceptance acceptTemperature(Module1& m, std::string_view text,
                                         std::string_view scale, bool decimalComma) {
     const std::optional<double> number = parseNumber(text, decimalComma);
@@ -179,21 +189,28 @@ TemperatureAcceptance acceptTemperature(Module1& m, std::string_view text,
 }
 
 TemperatureAcceptance acceptTemperature(Module1& m, double value, std::string_view scale) {
-    TemperatureAcceptance result;
+    TemperatureRule rule = temperatureRule(value, scale, familyOf(m), m.FLUIDO.value_or(""));
     m.TEMPENT = value;
     m.ESCALA = std::string(scale);
-    m.TEMP = toKelvin(value, m.ESCALA);
-    if (*m.TEMP < 0) {
-        result.outcome = TemperatureOutcome::DoesNotExist;
-        return result;
-    }
-    result.outcome = TemperatureOutcome::Accepted;
-    const BuiltInFluid* fluid = lookupBuiltIn(familyOf(m), m.FLUIDO.value_or(""));
-    if (fluid && !fluid->inRange(*m.TEMP)) {
-        result.warning = msg::outOfCorrelationRange(*m.FLUIDO, fluid->rangeText);
-        result.ENRANGO = "NO";
+    m.TEMP = rule.kelvin;
+    TemperatureAcceptance result;
+    result.outcome = rule.outcome;
+    if (rule.outOfRange) {
+        result.warning = std::move(rule.outOfRange);
+        result.ENRANGO = kNo;
     }
     return result;
+}
+
+PressureRule pressureRule(double value, bool english) {
+    if (!std::isfinite(value)) return {};
+    const double kPa = english ? (value * kReferencePressure) / kPsiPerAtmosphere : value;
+    return {kPa < 0 ? PressureOutcome::Negative : PressureOutcome::Accepted, kPa};
+}
+
+PressureRule pressureRule(std::string_view text, bool english, bool decimalComma) {
+    const std::optional<double> number = parseNumber(text, decimalComma);
+    return number ? pressureRule(*number, english) : PressureRule{};
 }
 
 PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma) {
@@ -203,28 +220,27 @@ PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalCo
 }
 
 PressureOutcome acceptPressure(Module1& m, double value) {
-    if (!std::isfinite(value)) return PressureOutcome::NotANumber;
-    m.PRESION = value;
-    if (isEnglish(m)) m.PRESION = (*m.PRESION * kReferencePressure) / kPsiPerAtmosphere;
-    return *m.PRESION < 0 ? PressureOutcome::Negative : PressureOutcome::Accepted;
+    const PressureRule rule = pressureRule(value, isEnglish(m));
+    if (rule.outcome != PressureOutcome::NotANumber) m.PRESION = rule.kPa;
+    return rule.outcome;
 }
 
-std::string refusal(TemperatureOutcome outcome) {
+Message refusal(TemperatureOutcome outcome) {
     switch (outcome) {
-        case TemperatureOutcome::NotANumber: return msg::tr(msg::kNotANumber);
-        case TemperatureOutcome::DoesNotExist: return msg::tr(msg::kTemperatureDoesNotExist);
+        case TemperatureOutcome::NotANumber: return message(MessageId::NotANumber);
+        case TemperatureOutcome::DoesNotExist: return message(MessageId::TemperatureDoesNotExist);
         case TemperatureOutcome::Accepted: break;
     }
-    return {};
+    throw std::logic_error("an accepted temperature is not refused");
 }
 
-std::string refusal(PressureOutcome outcome) {
+Message refusal(PressureOutcome outcome) {
     switch (outcome) {
-        case PressureOutcome::NotANumber: return msg::tr(msg::kNotANumber);
-        case PressureOutcome::Negative: return msg::tr(msg::kNegativePressure);
+        case PressureOutcome::NotANumber: return message(MessageId::NotANumber);
+        case PressureOutcome::Negative: return message(MessageId::NegativePressure);
         case PressureOutcome::Accepted: break;
     }
-    return {};
+    throw std::logic_error("an accepted pressure is not refused");
 }
 
 }  // namespace velm

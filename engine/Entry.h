@@ -3,6 +3,7 @@
 // command-line calculator): the numeric test, the conversion to kelvin and kPa, the range
 // check against the catalogue. Widget-free: the screen only shows what these decide.
 
+#include "engine/Message.h"
 #include "engine/Module1.h"
 
 #include <optional>
@@ -22,9 +23,6 @@ std::optional<double> parseNumber(std::string_view text, bool decimalComma);
 // exponent introduced by E, or a hexadecimal (&H) or octal (&O) integer. Reading stops at the
 // first character that does not fit; a text with no leading number gives 0.
 double leadingNumber(std::string_view text);
-
-// Whether the user's regional settings write numbers with a decimal comma.
-bool regionalDecimalComma();
 
 // Kelvin from a value in the scale shown by the scale box: "ºC" adds 273, "ºF" takes
 // (F − 32) × 5 / 9 + 273, and any other text (K included) leaves the value as it is.
@@ -50,10 +48,20 @@ inline constexpr double kPsiPerAtmosphere = 14.696;
 
 enum class TemperatureOutcome { NotANumber, DoesNotExist, Accepted };
 
+// The temperature rule, a plain function of its inputs: the value in its scale to kelvin,
+// refused below 0 K; for a built-in fluid outside its correlation's range, the warning that
+// its stored table will be used.
+struct TemperatureRule {
+    TemperatureOutcome outcome = TemperatureOutcome::NotANumber;
+    double kelvin = 0;
+    std::optional<Message> outOfRange;
+};
+TemperatureRule temperatureRule(double value, std::string_view scale, Family family, std::string_view fluid);
+
 struct TemperatureAcceptance {
     TemperatureOutcome outcome = TemperatureOutcome::NotANumber;
     std::string ENRANGO = "SI";
-    std::string warning;  // the out-of-range warning; empty inside the range
+    std::optional<Message> warning;  // the out-of-range warning; none inside the range
 };
 
 // Accepts a temperature into TEMP, TEMPENT and ESCALA. A text that is not a number leaves the
@@ -65,13 +73,22 @@ TemperatureAcceptance acceptTemperature(Module1& m, double value, std::string_vi
 
 enum class PressureOutcome { NotANumber, Negative, Accepted };
 
+// The pressure rule: a value under SI (kPa) or English units (psi) to kPa; one that is not
+// finite is not a number, one below 0 is refused.
+struct PressureRule {
+    PressureOutcome outcome = PressureOutcome::NotANumber;
+    double kPa = 0;
+};
+PressureRule pressureRule(double value, bool english);
+PressureRule pressureRule(std::string_view text, bool english, bool decimalComma);
+
 // Accepts a pressure into PRESION, in kPa (psi are converted under English units).
 PressureOutcome acceptPressure(Module1& m, std::string_view text, bool decimalComma);
-// The same for a number already read; one that is not finite is not a number.
+// The same for a number already read.
 PressureOutcome acceptPressure(Module1& m, double value);
 
-// What the user is told when an entry is refused; empty for one accepted.
-std::string refusal(TemperatureOutcome outcome);
-std::string refusal(PressureOutcome outcome);
+// What the user is told when an entry is refused (not for an accepted one).
+Message refusal(TemperatureOutcome outcome);
+Message refusal(PressureOutcome outcome);
 
 }  // namespace velm

@@ -1,10 +1,7 @@
 #include "engine/Evaluation.h"
 
-#include "engine/Calcular.h"
-#include "engine/Catalogue.h"
-#include "engine/Messages.h"
+#include "engine/Fluid.h"
 #include "engine/Properties.h"
-#include "engine/UserError.h"
 
 #include <cmath>
 
@@ -17,37 +14,40 @@ bool allFinite(const Module1& m) {
     return true;
 }
 
+EvaluationOutcome outcomeOf(TablaOutcome t) {
+    switch (t) {
+        case TablaOutcome::TooFewPoints: return EvaluationOutcome::TooFewPoints;
+        case TablaOutcome::ZeroPressure: return EvaluationOutcome::ZeroPressure;
+        case TablaOutcome::Unreadable: return EvaluationOutcome::Unreadable;
+        case TablaOutcome::Computed: break;
+    }
+    return EvaluationOutcome::Shown;
+}
+
 }  // namespace
 
 Evaluation runEvaluation(Module1& m, std::string_view ENRANGO, PointSource& source,
                          Notifier& notifier) {
     Evaluation e;
     const bool gas = isGasFamily(m);
-    const bool inRange = ENRANGO == kSI;
     if (gas && !(m.PRESION && *m.PRESION > 0)) {
-        notifier.inform(msg::tr(msg::kZeroPressure));
+        notifier.inform(message(MessageId::ZeroPressure));
         e.outcome = EvaluationOutcome::ZeroPressure;
         return e;
     }
 
-    if (gas && inRange) CalcularGas(m);
-    if (!gas && inRange) CalcularLiquido(m);
-    if (!isBuiltIn(familyOf(m), m.FLUIDO.value_or("")) || !inRange) {
-        try {
-            if (CalcularTabla(m, ENRANGO, source, notifier) == TablaOutcome::TooFewPoints) {
-                e.outcome = EvaluationOutcome::TooFewPoints;
-                return e;
-            }
-        } catch (const UserError& error) {
-            notifier.inform(error.what());
-            e.outcome = EvaluationOutcome::Unreadable;
-            return e;
-        }
+    FluidEvaluator fluid(familyOf(m), m.FLUIDO.value_or(""), gas ? *m.PRESION : 0, source);
+    if (fluid.builtIn() && ENRANGO == kSI) {
+        const PropertyValues v = fluid.correlationValues(*m.TEMP);
+        for (const PropertyInfo& p : propertiesOf(fluid.family())) m.*p.field = v[index(p.id)];
+    } else if (const TablaOutcome t = CalcularTabla(m, ENRANGO, fluid, notifier); t != TablaOutcome::Computed) {
+        e.outcome = outcomeOf(t);
+        return e;
     }
 
     if (isEnglish(m)) convertToEnglish(m);
     if (!allFinite(m)) {
-        notifier.inform(msg::tr(msg::kNotComputable));
+        notifier.inform(message(MessageId::NotComputable));
         return e;
     }
     e.texts = resultTexts(m);

@@ -15,10 +15,10 @@ namespace velm {
 
 enum class EvaluationOutcome {
     Shown,         // results computed, converted and formatted
-    TooFewPoints,  // the stored table has fewer than two points (message shown)
-    ZeroPressure,  // a gas at a pressure of 0 cannot be evaluated (message shown)
-    Unreadable,    // the stored table could not be read (message shown)
-    NotComputable, // a result is not a finite number (message shown)
+    TooFewPoints,  // the stored table has fewer than two points (message told)
+    ZeroPressure,  // a gas at a pressure of 0 cannot be evaluated (message told)
+    Unreadable,    // the stored table could not be read (message told)
+    NotComputable, // a result is not a finite number (message told)
 };
 
 struct Evaluation {

@@ -9,8 +9,6 @@
 #include "correlation/Family.h"
 #include "engine/Module1.h"
 
-#include <QtGlobal>
-
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -39,27 +37,24 @@ struct PropertyInfo {
     std::string_view unit(bool english) const { return english ? englishUnit : siUnit; }
     std::string_view pattern(Family f) const { return f == Family::Gases ? gasPattern : liquidPattern; }
     // "V.AB. (Pa.s)"; a property without a unit is its symbol alone ("Pr"). Data: the same in
-    // every language.
+    // every language (the screens' captions are the text layer's).
     std::string heading(bool english) const;
-    // The heading, or a unit, as the screens caption them, in the interface's language.
-    std::string shownHeading(bool english) const;
-    std::string shownUnit(bool english) const;
 };
 
 inline constexpr std::string_view kScientific = "#.####E+##";
 
 inline constexpr std::array<PropertyInfo, kPropertyCount> kProperties{{
-    {Property::DEN, "DEN", &Module1::DEN, "D", "Kg/m^3", QT_TRANSLATE_NOOP("velm::units", "Lb/pie^3"), 0.062428, " ##0.#####",
+    {Property::DEN, "DEN", &Module1::DEN, "D", "Kg/m^3", "Lb/pie^3", 0.062428, " ##0.#####",
      "##0.0#"},
     {Property::CP, "CP", &Module1::CP, "Cp", "KJ/(Kg.K)", "Btu/(Lb.ºF)", 0.238846, "##0.####",
      "##0.0####"},
-    {Property::MIU, "MIU", &Module1::MIU, QT_TRANSLATE_NOOP("velm::units", "V.AB."), "Pa.s", QT_TRANSLATE_NOOP("velm::units", "Lbf.s/pie^2"), 0.02089, kScientific,
+    {Property::MIU, "MIU", &Module1::MIU, "V.AB.", "Pa.s", "Lbf.s/pie^2", 0.02089, kScientific,
      kScientific},
-    {Property::UN, "UN", &Module1::UN, QT_TRANSLATE_NOOP("velm::units", "V.CI."), "m^2/s", QT_TRANSLATE_NOOP("velm::units", "pie^2/s"), 10.76, kScientific,
+    {Property::UN, "UN", &Module1::UN, "V.CI.", "m^2/s", "pie^2/s", 10.76, kScientific,
      kScientific},
-    {Property::K, "K", &Module1::K, "K", "W/(m.K)", QT_TRANSLATE_NOOP("velm::units", "Btu/(h.pie.ºF)"), 0.577789, kScientific,
+    {Property::K, "K", &Module1::K, "K", "W/(m.K)", "Btu/(h.pie.ºF)", 0.577789, kScientific,
      kScientific},
-    {Property::ALFA, "ALFA", &Module1::ALFA, "ALFA", "m^2/s", QT_TRANSLATE_NOOP("velm::units", "pie^2/s"), 10.76, kScientific,
+    {Property::ALFA, "ALFA", &Module1::ALFA, "ALFA", "m^2/s", "pie^2/s", 10.76, kScientific,
      kScientific},
     {Property::PR, "PR", &Module1::PR, "Pr", "", "", 1, "##0.####", "##0.0####"},
     {Property::BETA, "BETA", &Module1::BETA, "BETA", "1/K", "1/ºF", 0.555555, "", kScientific},

@@ -6,6 +6,8 @@
 
 #include "correlation/Family.h"
 #include "engine/CalcularTabla.h"
+#include "engine/Fluid.h"
+#include "engine/Message.h"
 #include "engine/Properties.h"
 
 #include <array>
@@ -18,9 +20,6 @@
 #include <vector>
 
 namespace velm {
-
-// Where a row's values came from.
-enum class RowSource : unsigned char { Correlation, TablePoint, Interpolated, Extrapolated };
 
 enum class RowOutcome : unsigned char {
     Computed,
@@ -51,7 +50,7 @@ struct SweepTable {
     std::vector<RowOutcome> outcome;
     std::vector<bool> outsideCorrelation;   // a built-in fluid taken from its table
     SweepStop stop = SweepStop::None;
-    std::string stopMessage;
+    Message stopMessage;                    // why it stopped, when it did
     std::vector<TablePoint> tablePoints;    // the stored table as read (empty if never read)
 
     std::size_t rows() const { return entered.size(); }
@@ -80,8 +79,8 @@ struct SweepColumns {
 };
 
 struct ColumnsOutcome {
-    std::optional<std::string> refusal;  // the message that ended the sweep; none: all computed
-    std::vector<std::string> warnings;   // every other message, each once, in the order told
+    std::optional<Message> refusal;  // the message that ended the sweep; none: all computed
+    std::vector<Message> warnings;   // every other message, each once, in the order told
 };
 
 // Reads `temperatures`, not `request.temperatures`; `request.pressure` is accepted already.
@@ -108,8 +107,25 @@ struct RangeText {
 };
 RangeText readRange(std::string_view text, bool decimalComma, std::size_t most);
 
-// The range as typed on the screen: the property screen's entry rules for DESDE, HASTA and
-// the pressure, and a step that leads from one to the other in at most kMaxSweep temperatures.
+// DESDE, HASTA and PASO as typed on a screen: the values FROM, FROM + STEP, ... TO, or the
+// box refused and why. `words` says what the values are: temperatures (each also refused below
+// 0 K in `scale`) or any other values.
+enum class RangeField { None, From, To, Step };
+struct RangeWords {
+    MessageId fromAboveTo = MessageId::FromAboveTo;
+    MessageId tooMany = MessageId::TooManyTemperatures;
+    std::size_t most = kMaxSweep;
+    std::optional<std::string> temperatureScale;  // temperatures in this scale
+};
+struct RangeEntry {
+    RangeField refused = RangeField::None;
+    Message message;
+    std::vector<double> values;
+};
+RangeEntry acceptRange(std::string_view from, std::string_view to, std::string_view step, bool decimalComma,
+                       const RangeWords& words);
+
+// The range of temperatures as typed on the tables screen, with the pressure of a gas.
 enum class SweepField { None, From, To, Step, Pressure };
 
 struct SweepEntryTexts {
@@ -118,7 +134,7 @@ struct SweepEntryTexts {
 
 struct SweepEntry {
     SweepField refused = SweepField::None;  // the box to empty and focus
-    std::string message;                    // its message
+    Message message;                        // its message
     SweepRequest request;                   // when nothing was refused
 };
 

@@ -1,7 +1,5 @@
 #include "engine/SweepPlot.h"
 
-#include "i18n/Text.h"
-
 #include "engine/Catalogue.h"
 #include "engine/ResultsLine.h"
 #include "engine/TableSelection.h"
@@ -12,12 +10,6 @@
 
 namespace velm {
 namespace {
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
 
 // The value axis: round numbers around the values (whole powers of ten on a log axis).
 void setValueRange(PlotData& d, double lo, double hi) {
@@ -47,23 +39,6 @@ struct Extent {
 
 // A value that can be drawn: a number, and above 0 on a log axis.
 bool drawable(double y, bool logAxis) { return std::isfinite(y) && (!logAxis || y > 0); }
-
-// The title, the axes' titles and the names in the legend.
-void nameParts(PlotData& d, const SweepRequest& r, const PropertyInfo& p, bool builtIn) {
-    const auto say = [](const char* source, std::initializer_list<QString> values = {}) {
-        return translatedText("velm::plot", source, values);
-    };
-    d.title = r.fluid;
-    if (r.family == Family::Gases)
-        d.title = say(QT_TRANSLATE_NOOP("velm::plot", "%1 A %2 %3"),
-                     {qs(r.fluid), qs(trimmed(r.pressureText)), r.english ? QStringLiteral("psi") : QStringLiteral("KPa")});
-    d.xTitle = temperatureHeading(r.english, r.scale);
-    d.yTitle = p.shownHeading(r.english);
-    d.lineName = builtIn ? say(QT_TRANSLATE_NOOP("velm::plot", "CORRELACION")) : say(QT_TRANSLATE_NOOP("velm::plot", "INTERPOLADO"));
-    d.extrapolatedName = say(QT_TRANSLATE_NOOP("velm::plot", "EXTRAPOLADO"));
-    d.markerName = say(QT_TRANSLATE_NOOP("velm::plot", "PUNTOS DE TABLA"));
-    d.rangeName = say(QT_TRANSLATE_NOOP("velm::plot", "RANGO DE LA ECUACION"));
-}
 
 // The rows as runs of one kind, broken where a value cannot be drawn. `x` takes in every
 // row's temperature, `y` the values drawn.
@@ -142,7 +117,6 @@ PlotData plotData(const SweepTable& t, Property property, bool logAxis) {
     const BuiltInFluid* builtIn = lookupBuiltIn(r.family, r.fluid);
     PlotData d;
     d.logAxis = logAxis;
-    nameParts(d, r, info(property), builtIn != nullptr);
 
     Extent x, y;
     addRuns(d, t, property, x, y);

@@ -27,6 +27,7 @@ struct PlotRun {
 };
 
 struct PlotData {
+    // Words: the text layer's, in the interface's language (empty as plotData leaves them).
     std::string title, xTitle, yTitle;
     std::string lineName, extrapolatedName, markerName, rangeName;
     bool logAxis = false;
@@ -49,6 +50,7 @@ NiceAxis niceAxis(double lo, double hi, int maxTicks = 8);
 // A kelvin temperature in a scale, the inverse of the entry's conversion.
 double fromKelvin(double kelvin, std::string_view scale);
 
+// The numbers of the plot; its words are the text layer's (shownPlotData).
 PlotData plotData(const SweepTable& t, Property property, bool logAxis);
 
 }  // namespace velm

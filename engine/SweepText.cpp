@@ -1,8 +1,6 @@
 #include "engine/SweepText.h"
 
-#include "engine/Catalogue.h"
 #include "engine/DisplayPattern.h"
-#include "engine/Messages.h"
 #include "engine/ResultsLine.h"
 
 #include <charconv>
@@ -71,10 +69,10 @@ std::vector<std::string> sweepHeadings(Family family, bool english, std::string_
 
 std::string_view sourceText(RowSource s) {
     switch (s) {
-        case RowSource::Correlation: return QT_TRANSLATE_NOOP("velm::sweep", "CORRELACION");
-        case RowSource::TablePoint: return QT_TRANSLATE_NOOP("velm::sweep", "PUNTO DE TABLA");
-        case RowSource::Interpolated: return QT_TRANSLATE_NOOP("velm::sweep", "INTERPOLADO");
-        case RowSource::Extrapolated: return QT_TRANSLATE_NOOP("velm::sweep", "EXTRAPOLADO");
+        case RowSource::Correlation: return "CORRELACION";
+        case RowSource::TablePoint: return "PUNTO DE TABLA";
+        case RowSource::Interpolated: return "INTERPOLADO";
+        case RowSource::Extrapolated: return "EXTRAPOLADO";
     }
     return {};
 }
@@ -82,23 +80,10 @@ std::string_view sourceText(RowSource s) {
 std::string_view rowSourceText(const SweepTable& t, std::size_t row) {
     switch (t.outcome[row]) {
         case RowOutcome::Computed: return sourceText(t.source[row]);
-        case RowOutcome::DoesNotExist: return QT_TRANSLATE_NOOP("velm::sweep", "NO EXISTE");
-        case RowOutcome::NotComputable: return QT_TRANSLATE_NOOP("velm::sweep", "NO CALCULABLE");
+        case RowOutcome::DoesNotExist: return "NO EXISTE";
+        case RowOutcome::NotComputable: return "NO CALCULABLE";
     }
     return {};
-}
-
-std::string shownCellText(const SweepTable& t, std::size_t row, std::size_t column) {
-    const std::string text = cellText(t, row, column);
-    return columnProperty(t.request.family, column) || column == 0 ? text
-                                                                     : translatedText("velm::sweep", text.c_str());
-}
-
-std::vector<std::string> shownSweepHeadings(Family family, bool english, std::string_view scale) {
-    std::vector<std::string> h{temperatureHeading(english, scale)};
-    for (const PropertyInfo& p : propertiesOf(family)) h.push_back(p.shownHeading(english));
-    h.emplace_back(translatedText("velm::sweep", QT_TRANSLATE_NOOP("velm::sweep", "ORIGEN")));
-    return h;
 }
 
 std::string cellText(const SweepTable& t, std::size_t row, std::size_t column) {
@@ -127,24 +112,6 @@ std::string resultsFileText(const SweepTable& t) {
     for (std::size_t row = 0; row < t.rows(); ++row)
         if (t.computed(row)) out += toFileLine(valuesLine(r.family, t.entered[row], t.values[row]));
     return out;
-}
-
-std::string summaryText(const SweepTable& t) {
-    const SweepRequest& r = t.request;
-    std::string s;
-    const auto add = [&s](const std::string& part) {
-        if (!s.empty()) s += "   ";
-        s += part;
-    };
-    const BuiltInFluid* builtIn = lookupBuiltIn(r.family, r.fluid);
-    if (builtIn) {
-        if (const std::size_t n = t.countOutsideCorrelation())
-            add(msg::outsideCorrelation(n, r.fluid, builtIn->rangeText));
-    } else if (const std::size_t n = t.count(RowSource::Extrapolated)) {
-        add(msg::outsideTable(n, r.fluid));
-    }
-    if (const std::size_t n = t.count(RowOutcome::NotComputable)) add(msg::notComputed(n));
-    return s;
 }
 
 }  // namespace velm

@@ -18,20 +18,17 @@ std::size_t sweepColumnCount(Family family);
 // The properties' columns are 1 … n; nullopt for the temperature and the source columns.
 std::optional<Property> columnProperty(Family family, std::size_t column);
 // "T (K)", the results file's headings, "ORIGEN": the exports' heading row, the same in every
-// language.
+// language. (The screen's captions are the text layer's.)
 std::vector<std::string> sweepHeadings(Family family, bool english, std::string_view scale);
-// The same as the screen's table captions them, in the interface's language.
-std::vector<std::string> shownSweepHeadings(Family family, bool english, std::string_view scale);
 
-// "CORRELACION", "PUNTO DE TABLA", "INTERPOLADO", "EXTRAPOLADO"; or why there are no values.
+// "CORRELACION", "PUNTO DE TABLA", "INTERPOLADO", "EXTRAPOLADO"; or why there are no values
+// ("NO EXISTE", "NO CALCULABLE"): data, as the exports write them.
 std::string_view rowSourceText(const SweepTable& t, std::size_t row);
 std::string_view sourceText(RowSource s);
 
 // A cell as the screen shows it: the temperature in the results file's number format, each
 // property with its display pattern (empty when not computed), the source.
 std::string cellText(const SweepTable& t, std::size_t row, std::size_t column);
-// The same with the source in the interface's language (the exports keep cellText's).
-std::string shownCellText(const SweepTable& t, std::size_t row, std::size_t column);
 
 // The shortest decimal text that reads back to the same double, "." as the decimal point.
 std::string shortestText(double value);
@@ -43,9 +40,5 @@ std::string tsvText(const SweepTable& t, bool decimalComma);
 // The results file as the Archivo menu writes a new one: Latin-1, CR LF, the heading line
 // and a values line for every temperature computed.
 std::string resultsFileText(const SweepTable& t);
-
-// The line under the table: temperatures outside the correlation's range and taken from the
-// stored table, beyond the stored table's ends, or not computed; empty when none.
-std::string summaryText(const SweepTable& t);
 
 }  // namespace velm

@@ -4,7 +4,7 @@
 // temperatures both go through here, so that they choose the same points and compute the
 // same bits.
 
-#include "engine/CalcularTabla.h"
+#include "engine/PointSource.h"
 
 #include <array>
 #include <optional>

@@ -1,17 +1,12 @@
 #pragma once
 // The language of the interface: Spanish (the source texts) or English (the translation),
-// chosen from the user's locale or from --language, and the translators that make it so.
-
-#include <QString>
-#include <QStringList>
+// chosen from the user's locale or from --language. (The translators that make it so on the
+// desktop are in i18n/qt/Translations.h.)
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-class QTranslator;
 
 namespace velm {
 
@@ -41,37 +36,9 @@ struct LanguageOption {
 };
 LanguageOption takeLanguageOption(std::vector<std::string>& args);
 
-// What is wrong with a wrong --language, in the interface's language: made once the
-// translators are in place.
-std::string languageProblem(const LanguageOption& option);
-
 // The language of a program: --language when given right, else the locale's.
 inline Language chosenLanguage(const LanguageOption& option) {
     return option.language ? *option.language : languageOfEnvironment();
 }
-
-// The translation a language needs, installed into the running application for as long as
-// the object lives: for Spanish Qt's own (standard buttons, file dialogs, context menus), for
-// English the program's. Needs a QCoreApplication.
-class Translations {
-public:
-    explicit Translations(Language language);
-    ~Translations();
-    Translations(const Translations&) = delete;
-    Translations& operator=(const Translations&) = delete;
-
-    Language language() const { return language_; }
-    // False when a file the language needs could not be loaded (the texts then stay Spanish).
-    bool complete() const { return complete_; }
-
-private:
-    Language language_;
-    bool complete_ = true;
-    std::vector<std::unique_ptr<QTranslator>> installed_;
-};
-
-// Where the program's shared files are: <prefix>/share/velmorantes beside <prefix>/bin, which
-// in the build tree is <build>/share/velmorantes. Needs a QCoreApplication.
-QString sharedFolder();
 
 }  // namespace velm

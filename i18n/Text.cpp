@@ -1,16 +1,35 @@
 #include "i18n/Text.h"
 
-namespace velm {
+#include <fmt/format.h>
 
-QString filled(const QString& pattern, std::initializer_list<QString> values) {
-    if (values.size() == 0) return pattern;
-    QString out;
+#include <cmath>
+
+namespace velm {
+namespace {
+
+Translate gTranslate = nullptr;
+DecimalComma gDecimalComma = nullptr;
+
+}  // namespace
+
+void setTextHooks(Translate translate, DecimalComma decimalComma) {
+    gTranslate = translate;
+    gDecimalComma = decimalComma;
+}
+
+std::string localized(const char* context, const char* source) {
+    return gTranslate ? gTranslate(context, source) : std::string(source);
+}
+
+std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    if (values.size() == 0) return std::string(pattern);
+    std::string out;
     out.reserve(pattern.size());
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (c == QLatin1Char('%') && i + 1 < pattern.size()) {
-            const int n = pattern[i + 1].digitValue();
-            if (n >= 1 && static_cast<std::size_t>(n) <= values.size()) {
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size()) {
+            const int n = pattern[i + 1] - '0';
+            if (n >= 1 && n <= 9 && static_cast<std::size_t>(n) <= values.size()) {
                 out += *(values.begin() + (n - 1));
                 ++i;
                 continue;
@@ -20,5 +39,19 @@ QString filled(const QString& pattern, std::initializer_list<QString> values) {
     }
     return out;
 }
+
+std::string localized(const char* context, const char* source, std::initializer_list<std::string_view> values) {
+    return fill(localized(context, source), values);
+}
+
+bool regionalDecimalComma() { return gDecimalComma && gDecimalComma(); }
+
+std::string generalText(double value, int precision, bool upper) {
+    if (std::isnan(value)) return upper ? "NAN" : "nan";
+    if (std::isinf(value)) return std::string(value < 0 ? "-" : "") + (upper ? "INF" : "inf");
+    return upper ? fmt::format("{:.{}G}", value, precision) : fmt::format("{:.{}g}", value, precision);
+}
+
+std::string countText(double n) { return fmt::format("{}", static_cast<long long>(n)); }
 
 }  // namespace velm

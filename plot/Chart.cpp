@@ -1,6 +1,6 @@
 #include "plot/Chart.h"
 
-#include "engine/Messages.h"
+#include "store/StoreMessages.h"
 #include "engine/UserError.h"
 #include "store/ResultsFile.h"
 

@@ -4,13 +4,14 @@
 // the engine's, the store's or the convection layer's; here are only the arrays.
 #include "convection/Convection.h"
 #include "convection/ConvectionEntry.h"
-#include "convection/ConvectionText.h"
+#include "i18n/Derivation.h"
 #include "engine/Catalogue.h"
 #include "engine/Entry.h"
-#include "engine/Messages.h"
 #include "engine/Properties.h"
 #include "engine/Sweep.h"
 #include "engine/SweepText.h"
+#include "i18n/MessageText.h"
+#include "i18n/qt/Text.h"
 #include "store/FluidStore.h"
 
 #include <QByteArray>
@@ -40,8 +41,20 @@ py::str text(const std::string& message) {
         PyUnicode_DecodeUTF8(message.data(), py::ssize_t(message.size()), "surrogateescape"));
 }
 
+// An instance of `kind` with the message and its code (None for a refusal of the module's own).
+py::object withCode(PyObject* kind, const std::string& message, const std::optional<std::string_view>& code) {
+    py::object e = py::reinterpret_borrow<py::object>(kind)(text(message));
+    if (code) e.attr("code") = py::str(code->data(), code->size());
+    return e;
+}
+
 [[noreturn]] void raise(const std::string& message) {
-    PyErr_SetObject(gError, text(message).ptr());
+    PyErr_SetObject(gError, withCode(gError, message, std::nullopt).ptr());
+    throw py::error_already_set();
+}
+
+[[noreturn]] void raise(const Message& m) {
+    PyErr_SetObject(gError, withCode(gError, messageText(m), messageCode(m.id)).ptr());
     throw py::error_already_set();
 }
 
@@ -123,12 +136,14 @@ py::array textColumn(std::span<const std::string_view> words, std::size_t n, Whi
     return column;
 }
 
-// Each warning once, in the order given.
-void warn(const std::vector<std::string>& warnings) {
-    std::set<std::string_view> seen;
-    for (const std::string& w : warnings)
-        if (seen.insert(w).second && PyErr_WarnEx(gRangeWarning, w.c_str(), 1) < 0)  // always UTF-8
-            throw py::error_already_set();
+// Each warning once, in the order given, with its code.
+void warn(const std::vector<Message>& warnings) {
+    static const auto* const warnFunction = new py::object(py::module_::import("warnings").attr("warn"));
+    std::set<std::string> seen;
+    for (const Message& m : warnings) {
+        const std::string w = messageText(m);
+        if (seen.insert(w).second) (*warnFunction)(withCode(gRangeWarning, w, messageCode(m.id)), py::arg("stacklevel") = 1);
+    }
 }
 
 bool englishOrRaise(const std::string& units) {
@@ -158,11 +173,9 @@ SweepRequest requestOf(const std::string& family, const std::string& fluid, cons
     r.scale = std::string(scaleNamedOrRaise(scale));
     if (r.family == Family::Gases) {
         if (pressure.is_none()) raise("a gas needs a pressure (kPa, or psi under INGLES)");
-        Module1 m;
-        m.UNIDADES = units;
-        const PressureOutcome p = acceptPressure(m, pressure.cast<double>());
-        if (p != PressureOutcome::Accepted) raise(std::string(refusal(p)));
-        r.pressure = *m.PRESION;
+        const PressureRule p = pressureRule(pressure.cast<double>(), r.english);
+        if (p.outcome != PressureOutcome::Accepted) raise(refusal(p.outcome));
+        r.pressure = p.kPa;
     } else if (!pressure.is_none()) {
         raise("pressure is for gases only");
     }
@@ -324,7 +337,7 @@ ConvectionArgs argsOf(const conv::Setting& s, const py::object& surfaceTemp, con
         a.vary = variable;
         a.swept.assign(n.array.data(), n.array.data() + count);
         for (const double v : a.swept)
-            if (!std::isfinite(v)) raise(std::string(velm::msg::kNotANumber));
+            if (!std::isfinite(v)) raise(message(MessageId::NotANumber));
         into = a.swept.front();  // refused as the first value, as the calculator does
     };
     conv::EntryValues& v = a.values;
@@ -445,19 +458,30 @@ convection() gives convection coefficients from those properties, as velmorantes
 --convection does. fluids() lists the fluids of a family. The program's refusals raise
 Error, its warnings are RangeWarning; the messages are the program's own, in Spanish.)";
     m.attr("__version__") = VELM_VERSION;
+    // The decimal separator of the messages' numbers is the user's locale's, as in the programs.
+    useQtForText();
 
+    // Both carry the program's identifier of the message as `code` ("ZERO_PRESSURE" ...), None
+    // on the class and on a refusal of an argument by the module itself.
+    const auto codeNone = [] {
+        py::dict d;
+        d["code"] = py::none();
+        return d;
+    };
     gError = PyErr_NewExceptionWithDoc(
         "velmorantes.Error",
         "A state the program refuses (an unknown fluid, a pressure of zero, a temperature below "
         "0 K or not a number, a table that cannot be read ...) or an argument it does not take. "
-        "The message is the program's.",
-        PyExc_ValueError, nullptr);
+        "The message is the program's; `code` is its identifier (\"ZERO_PRESSURE\" ...), None "
+        "for an argument the module refuses itself.",
+        PyExc_ValueError, codeNone().ptr());
     gRangeWarning = PyErr_NewExceptionWithDoc(
         "velmorantes.RangeWarning",
         "A temperature outside the range of a fluid's correlation or beyond the ends of its "
         "stored table: the values are extrapolated; or a convection correlation used outside "
-        "its stated range: the values are still computed. Issued once per call and message.",
-        PyExc_UserWarning, nullptr);
+        "its stated range: the values are still computed. Issued once per call and message; "
+        "`code` is the message's identifier (\"OUT_OF_CORRELATION_RANGE\" ...).",
+        PyExc_UserWarning, codeNone().ptr());
     if (!gError || !gRangeWarning) throw py::error_already_set();
     m.attr("Error") = py::handle(gError);
     m.attr("RangeWarning") = py::handle(gRangeWarning);
@@ -465,7 +489,7 @@ Error, its warnings are RangeWarning; the messages are the program's own, in Spa
         try {
             if (p) std::rethrow_exception(p);
         } catch (const UserError& e) {
-            PyErr_SetObject(gError, text(e.what()).ptr());
+            PyErr_SetObject(gError, withCode(gError, e.what(), std::nullopt).ptr());
         }
     });
 

@@ -1,30 +1,34 @@
 #!/usr/bin/env bash
 # Fails when an include runs upward: each folder may include only from the folders below it
-# (and from itself), includes of the project are written from the repository's root, and
-# nothing below the screens includes a widget, chart or other drawing header.
+# (and from itself), includes of the project are written from the repository's root, nothing
+# below the screens includes a widget, chart or other drawing header, and the core and its
+# text layer (correlation, engine, convection, i18n) include no Qt header at all.
 # Usage: check-layers.sh [REPOSITORY_ROOT]
 set -u
 cd "${1:-$(dirname "$0")/..}" || exit 2
 
 # folder: the folders its files may include from, besides its own
+core="correlation engine convection i18n"
 declare -A allowed=(
-  [i18n]=""
-  [correlation]="i18n"
-  [engine]="i18n correlation"
-  [store]="i18n correlation engine"
-  [legacy]="i18n correlation engine store"
-  [plot]="i18n correlation engine store"
-  [convection]="i18n correlation engine store"
-  [ui/toolkit]="i18n correlation engine store"
-  [ui]="i18n correlation engine store legacy plot convection ui/toolkit"
-  [cli]="i18n correlation engine store legacy plot convection"
-  [app]="i18n correlation engine store legacy plot convection ui ui/toolkit"
-  [python]="i18n correlation engine store convection"
+  [correlation]=""
+  [engine]="correlation"
+  [convection]="correlation engine"
+  [i18n]="correlation engine convection"
+  [i18n/qt]="$core"
+  [store]="$core i18n/qt"
+  [legacy]="$core i18n/qt store"
+  [plot]="$core i18n/qt store"
+  [ui/toolkit]="$core i18n/qt store"
+  [ui]="$core i18n/qt store legacy plot ui/toolkit"
+  [cli]="$core i18n/qt store legacy plot"
+  [app]="$core i18n/qt store legacy plot ui ui/toolkit"
+  [python]="$core i18n/qt store"
   [tools]="correlation"
 )
-below_screens=" i18n correlation engine store legacy convection python "
-# The project's folders an include may name, ui/toolkit before ui.
-project_dirs=(ui/toolkit i18n correlation engine store legacy plot convection ui cli python app tools tests bench)
+below_screens=" correlation engine convection i18n i18n/qt store legacy python "
+plain=" $core "
+# The project's folders an include may name, each subfolder before its parent.
+project_dirs=(ui/toolkit i18n/qt i18n correlation engine store legacy plot convection ui cli python app tools tests bench)
 qt_roots=(/usr/include/*/qt6 /usr/include/qt6)
 
 layer_of() {
@@ -69,9 +73,12 @@ while IFS= read -r hit; do
     elif [[ $to != "$from" && " ${allowed[$from]} " != *" $to "* ]]; then
       echo "$file: $from may not include $target"; bad=1
     fi
-  elif [[ $line =~ $angled && $below_screens == *" $from "* ]]; then
-    if is_drawing_header "${BASH_REMATCH[1]}"; then
-      echo "$file: $from lies below the screens and may not include <${BASH_REMATCH[1]}>"; bad=1
+  elif [[ $line =~ $angled ]]; then
+    header=${BASH_REMATCH[1]}
+    if [[ $plain == *" $from "* && $header == Q* ]]; then
+      echo "$file: $from is plain C++ and may not include <$header>"; bad=1
+    elif [[ $below_screens == *" $from "* ]] && is_drawing_header "$header"; then
+      echo "$file: $from lies below the screens and may not include <$header>"; bad=1
     fi
   fi
 done < <(grep -rHE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include' "${dirs[@]}")

@@ -16,6 +16,7 @@ packages=(
   help2man locales dpkg-dev file lintian desktop-file-utils appstream  # locales: the Spanish man pages
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-numpy python3-pytest
+  libfmt-dev  # the text layer's numbers, header-only (the web page builds it too)
 )
 
 missing=()

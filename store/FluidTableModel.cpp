@@ -1,8 +1,10 @@
 #include "store/FluidTableModel.h"
 
 #include "engine/Entry.h"
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
+#include "store/StoreMessages.h"
 #include "engine/UserError.h"
+#include "i18n/MessageText.h"
 #include "store/StoreMessages.h"
 
 namespace velm {
@@ -66,7 +68,7 @@ bool FluidTableModel::setData(const QModelIndex& index, const QVariant& value, i
             break;
     }
     if (!number) {
-        emit failed(QString::fromStdString(msg::tr(msg::kNotANumber)));
+        emit failed(QString::fromStdString(messageText(message(MessageId::NotANumber))));
         return false;
     }
     const std::size_t column = std::size_t(index.column());

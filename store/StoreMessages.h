@@ -1,14 +1,21 @@
 #pragma once
 // Every text the store shows the user. A file is named by its full path when the trouble is
 // the file itself (where it lies matters), by its bare name when the trouble is a table in it.
-// Sources and context as in engine/Messages.h.
+// The Spanish texts are the translation's source texts, in the context "velm::msg" that the
+// core's messages (i18n/MessageText.cpp) and the legacy reader's share.
 
-#include "engine/Messages.h"
+#include "i18n/qt/Text.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace velm::msg {
+
+inline constexpr const char* kContext = "velm::msg";
+
+// A constant message in the interface's language.
+inline std::string tr(std::string_view source) { return translatedText(kContext, source.data()); }
 
 namespace detail {
 inline std::string text(const char* source, std::initializer_list<QString> values) {
@@ -127,6 +134,14 @@ inline constexpr std::string_view kIncompleteLine =
 
 inline std::string shippedTableUnreadable(std::string_view name) {
     return detail::text(QT_TRANSLATE_NOOP("velm::msg", "NO SE PUEDE LEER LA TABLA INCORPORADA AL PROGRAMA %1"), {qs(name)});
+}
+
+// A file of the table or the plot that could not be written (the old file stands).
+inline std::string cannotSaveTable(std::string_view path) {
+    return detail::text(QT_TRANSLATE_NOOP("velm::msg", "NO SE PUDO GUARDAR LA TABLA EN EL ARCHIVO %1"), {qs(path)});
+}
+inline std::string cannotSavePlot(std::string_view path) {
+    return detail::text(QT_TRANSLATE_NOOP("velm::msg", "NO SE PUDO GUARDAR LA GRAFICA EN EL ARCHIVO %1"), {qs(path)});
 }
 
 }  // namespace velm::msg

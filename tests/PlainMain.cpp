@@ -1,11 +1,8 @@
-// For the tests that need no application object.
-#include <QLocale>
-
+// For the tests of the core, which needs no Qt (nor any locale: its text layer writes "." until
+// a program plugs in the user's decimal separator).
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    // The machine's locale plays no part in a verdict: a test that wants one sets it.
-    QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
 }

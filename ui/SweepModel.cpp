@@ -1,6 +1,7 @@
 #include "ui/SweepModel.h"
 
 #include "engine/SweepText.h"
+#include "i18n/Shown.h"
 
 namespace velm {
 

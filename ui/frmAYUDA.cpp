@@ -1,7 +1,7 @@
 #include "ui/frmAYUDA.h"
 
-#include "i18n/Language.h"
-#include "i18n/Text.h"
+#include "i18n/qt/Translations.h"
+#include "i18n/qt/Text.h"
 #include "ui/toolkit/QtPlatform.h"
 
 #include <QUrl>

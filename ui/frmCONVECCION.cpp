@@ -1,9 +1,10 @@
 #include "ui/frmCONVECCION.h"
 
-#include "convection/ConvectionText.h"
 #include "engine/Entry.h"
 #include "engine/UserError.h"
-#include "i18n/Text.h"
+#include "i18n/Derivation.h"
+#include "i18n/MessageText.h"
+#include "i18n/qt/Text.h"
 #include "plot/Chart.h"
 #include "store/FluidStore.h"
 #include "ui/PlotFile.h"
@@ -89,7 +90,7 @@ QWidget* frmCONVECCION::makeEntry() {
     lblCORRELACION = label("lblCORRELACION", tr("CORRELACION (TURBULENTO)"));
     cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", tr("CALCULA&R"));
 
-    for (const CaseInfo& c : cases()) cboCASO->addItem(caseTitle(c.id), int(c.id));
+    for (const CaseInfo& c : cases()) cboCASO->addItem(qs(caseTitle(c.id)), int(c.id));
     for (const Family f : kFamilies) cboFAMILIA->addItem(qs(familyName(f)));
     // Shown in the interface's language; the units themselves are the program's names for them.
     cboUNIDADES->addItem(tr("SI"), QString::fromLatin1(kSI));
@@ -264,14 +265,14 @@ void frmCONVECCION::cboUNIDADES_Click() {
     const bool plate = info(setting().kase).length == LengthKind::AreaOverPerimeter;
     const auto inBrackets = [](const QString& unit) { return QLatin1Char('(') + unit + QLatin1Char(')'); };
     lblPRESUNIDAD->setText(english ? QStringLiteral("(psi)") : QStringLiteral("(KPa)"));
-    lblLONGITUDUNIDAD->setText(inBrackets(plate ? areaUnit(units) : lengthUnit(units)));
-    lblPERIMETROUNIDAD->setText(inBrackets(lengthUnit(units)));
-    lblVELOCIDADUNIDAD->setText(inBrackets(velocityUnit(units)));
+    lblLONGITUDUNIDAD->setText(inBrackets(qs(plate ? areaUnit(units) : lengthUnit(units))));
+    lblPERIMETROUNIDAD->setText(inBrackets(qs(lengthUnit(units))));
+    lblVELOCIDADUNIDAD->setText(inBrackets(qs(velocityUnit(units))));
     fillVariables();
 }
 
-void frmCONVECCION::refuse(QLineEdit* box, const std::string& message) {
-    tk.platform.messages.information(QString::fromStdString(message));
+void frmCONVECCION::refuse(QLineEdit* box, const Message& message) {
+    tk.platform.messages.information(QString::fromStdString(messageText(message)));
     box->clear();
     box->setFocus();
 }
@@ -317,12 +318,15 @@ void frmCONVECCION::cmdCALCULAR_Click() {
     FluidProperties fluid(s.family, s.fluid, e->pressure, source);
     const Outcome o = calculate(fluid, e->inputs);
     if (o.stop != Stop::None) {
-        tk.platform.messages.information(QString::fromStdString(o.message));
+        tk.platform.messages.information(QString::fromStdString(messageText(o.message)));
         return;
     }
     txtDERIVACION->setPlainText(QString::fromStdString(derivationText({s, e->inputs, e->pressure, &o.result})));
     cmdCOPIAR->setEnabled(true);
-    tell(o.result.warnings);
+    // What this calculation met, in order.
+    std::vector<std::string> warnings;
+    for (const Message& w : o.result.warnings) warnings.push_back(messageText(w));
+    tell(warnings);
 }
 
 void frmCONVECCION::cmdGRAFICAR_Click() {
@@ -344,12 +348,12 @@ void frmCONVECCION::cmdGRAFICAR_Click() {
     tk.platform.busy.setBusy(false);
     if (sweep.stop != Stop::None) {
         showPlot(nullptr);
-        tk.platform.messages.information(QString::fromStdString(sweep.message));
+        tk.platform.messages.information(QString::fromStdString(messageText(sweep.message)));
         return;
     }
-    const PlotData plot = plotData(s, sweep);
+    const PlotData plot = shownPlotData(s, sweep);
     showPlot(&plot);
-    tell(sweep.warnings);
+    tell(distinctTexts(sweep.warnings));
 }
 
 void frmCONVECCION::showPlot(const PlotData* plot) {

@@ -54,7 +54,7 @@ private:
     void connectHandlers();
     velm::convection::Setting setting() const;
     std::optional<velm::convection::Entry> accepted();
-    void refuse(QLineEdit* box, const std::string& message);
+    void refuse(QLineEdit* box, const velm::Message& message);
     void tell(const std::vector<std::string>& warnings);
     void fillFluids();
     void fillVariables();

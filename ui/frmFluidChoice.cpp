@@ -5,6 +5,7 @@
 #include "ui/AccessConversion.h"
 #include "engine/Module1.h"
 #include "engine/UserError.h"
+#include "i18n/Shown.h"
 #include "store/FluidStore.h"
 #include "ui/Screens.h"
 #include "ui/toolkit/Controls.h"

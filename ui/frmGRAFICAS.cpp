@@ -2,7 +2,9 @@
 
 #include "engine/Catalogue.h"
 #include "engine/Entry.h"
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
+#include "i18n/Shown.h"
+#include "store/StoreMessages.h"
 #include "engine/SweepPlot.h"
 #include "engine/SweepText.h"
 #include "engine/UserError.h"
@@ -255,7 +257,7 @@ void frmGRAFICAS::fillProperties(Family f) {
     const SweepTable* t = model->table().get();
     const bool inEnglish = t ? t->request.english : english();
     for (const PropertyInfo& p : propertiesOf(f))
-        cboPROPIEDAD->addItem(QString::fromStdString(p.shownHeading(inEnglish)), int(index(p.id)));
+        cboPROPIEDAD->addItem(QString::fromStdString(shownHeading(p, inEnglish)), int(index(p.id)));
     cboPROPIEDAD->setCurrentIndex(std::max(0, cboPROPIEDAD->findData(chosen)));
 }
 
@@ -275,9 +277,9 @@ void frmGRAFICAS::cboUNIDADES_Click() {
     if (!model->table()) fillProperties(family());
 }
 
-void frmGRAFICAS::refuse(QLineEdit* box, std::string_view message) {
+void frmGRAFICAS::refuse(QLineEdit* box, const Message& message) {
     showTable(nullptr);
-    tk.platform.messages.information(utf8(message));
+    tk.platform.messages.information(QString::fromStdString(messageText(message)));
     box->clear();
     box->setFocus();
 }
@@ -302,7 +304,7 @@ void frmGRAFICAS::cmdCALCULAR_Click() {
     if (table->stop != SweepStop::None) {
         // The table cannot give this range: its message once, and no rows.
         showTable(nullptr);
-        tk.platform.messages.information(QString::fromStdString(table->stopMessage));
+        tk.platform.messages.information(QString::fromStdString(messageText(table->stopMessage)));
         return;
     }
     showTable(std::move(table));
@@ -324,7 +326,7 @@ void frmGRAFICAS::plot() {
     const SweepTable* t = model->table().get();
     if (t && t->rows() > 0) {
         const auto property = Property(cboPROPIEDAD->currentData().toInt());
-        chtGRAFICA->setChart(makeChart(plotData(*t, property, chkLOG->isChecked())));
+        chtGRAFICA->setChart(makeChart(shownPlotData(*t, property, chkLOG->isChecked())));
     } else {
         chtGRAFICA->setChart(new QChart);
     }
@@ -352,7 +354,7 @@ void frmGRAFICAS::cmdGUARDARGRAFICA_Click() {
     if (!t) return;
     savePlotAs(
         tk, lastPlotFile_, {tr("Imagen PNG (*.png)"), tr("Imagen SVG (*.svg)")},
-        [&] { return plotData(*t, Property(cboPROPIEDAD->currentData().toInt()), chkLOG->isChecked()); },
+        [&] { return shownPlotData(*t, Property(cboPROPIEDAD->currentData().toInt()), chkLOG->isChecked()); },
         chtGRAFICA->size());
 }
 

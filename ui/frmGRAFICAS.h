@@ -67,7 +67,7 @@ private:
     void fillProperties(velm::Family family);
     void showTable(std::shared_ptr<const velm::SweepTable> table);
     void plot();
-    void refuse(QLineEdit* box, std::string_view message);
+    void refuse(QLineEdit* box, const velm::Message& message);
 
     QString lastTableFile_, lastPlotFile_;
 };

@@ -4,6 +4,7 @@
 #include "engine/Module1.h"
 #include "engine/Properties.h"
 #include "engine/UserError.h"
+#include "i18n/Shown.h"
 #include "store/FluidStore.h"
 #include "ui/Screens.h"
 #include "ui/toolkit/Controls.h"
@@ -28,7 +29,7 @@ frmPRUEBA::frmPRUEBA(Toolkit& toolkit) : Screen(toolkit) {
     layout->setVerticalSpacing(2);
     for (int i = 0; i < int(std::size(captions)); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const std::string unitText = i == 0 ? std::string("K") : kProperties[at - 1].shownUnit(false);
+        const std::string unitText = i == 0 ? std::string("K") : shownUnit(kProperties[at - 1], false);
         auto* name = new QLabel(tr(captions[at]), this);
         auto* unit = new QLabel(QString::fromUtf8(unitText.data(), qsizetype(unitText.size())), this);
         name->setObjectName(i == 8 ? QStringLiteral("Label16") : QStringLiteral("lblField%1").arg(i + 1));

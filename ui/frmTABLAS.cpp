@@ -1,6 +1,6 @@
 #include "ui/frmTABLAS.h"
 
-#include "i18n/Text.h"
+#include "i18n/qt/Text.h"
 
 #include "engine/Module1.h"
 #include "engine/UserError.h"

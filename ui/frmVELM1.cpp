@@ -2,7 +2,9 @@
 
 #include "engine/Entry.h"
 #include "engine/Evaluation.h"
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
+#include "i18n/Shown.h"
+#include "i18n/Text.h"
 #include "store/FluidStore.h"
 #include "ui/Screens.h"
 #include "ui/toolkit/Controls.h"
@@ -92,7 +94,7 @@ void frmVELM1::makeResultRows() {
         results->addWidget(resultName[i], int(i), 0);
         results->addWidget(resultBox[i], int(i), 1);
         if (row.unitObject) {
-            resultUnit[i] = control<QLabel>(Frame2, row.unitObject, QString::fromStdString(info(row.property).shownUnit(false)));
+            resultUnit[i] = control<QLabel>(Frame2, row.unitObject, QString::fromStdString(shownUnit(info(row.property), false)));
             results->addWidget(resultUnit[i], int(i), 2);
         }
     }
@@ -137,7 +139,7 @@ void frmVELM1::Form_Activate() {
         Combo1->addItem(QStringLiteral("ºF"));
         Label17->setText(QStringLiteral("(psi)"));
         for (const PropertyInfo& p : kProperties)
-            if (QLabel* unit = resultUnit[index(p.id)]) unit->setText(QString::fromStdString(p.shownUnit(true)));
+            if (QLabel* unit = resultUnit[index(p.id)]) unit->setText(QString::fromStdString(shownUnit(p, true)));
     }
     Combo1->setCurrentIndex(0);
     txtTEMP->setFocus();
@@ -151,8 +153,8 @@ void frmVELM1::Form_Activate() {
         w->setVisible(liquid);
 }
 
-void frmVELM1::refuse(QLineEdit* box, QPushButton* button, std::string_view message) {
-    tk.platform.messages.information(utf8(message));
+void frmVELM1::refuse(QLineEdit* box, QPushButton* button, const Message& message) {
+    tk.platform.messages.information(QString::fromStdString(messageText(message)));
     box->setEnabled(true);
     button->setEnabled(true);
     box->clear();
@@ -165,7 +167,7 @@ void frmVELM1::cmdACEPTAR_Click() {
         regionalDecimalComma());
     ENRANGO = a.ENRANGO;
     if (a.outcome != TemperatureOutcome::Accepted) return refuse(txtTEMP, cmdACEPTAR, refusal(a.outcome));
-    if (!a.warning.empty()) tk.platform.messages.information(QString::fromStdString(a.warning));
+    if (a.warning) tk.platform.messages.information(QString::fromStdString(messageText(*a.warning)));
 
     if (!liquids()) {
         txtPRES->setEnabled(true);

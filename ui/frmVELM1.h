@@ -1,6 +1,7 @@
 #pragma once
 // The property screen: temperature and pressure entry, the evaluation, the results.
 
+#include "engine/Message.h"
 #include "engine/Properties.h"
 #include "ui/toolkit/ScreenRegistry.h"
 
@@ -47,7 +48,7 @@ public:
 private:
     void makeResultRows();
     void layOut();
-    void refuse(QLineEdit* box, QPushButton* button, std::string_view message);
+    void refuse(QLineEdit* box, QPushButton* button, const velm::Message& message);
     void showResults(const std::vector<std::string>& texts);
     void emptyResults();
     bool liquids() const;

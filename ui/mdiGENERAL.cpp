@@ -3,7 +3,7 @@
 #include "engine/Module1.h"
 #include "engine/ResultsLine.h"
 #include "engine/UserError.h"
-#include "i18n/Text.h"
+#include "i18n/qt/Text.h"
 #include "store/FluidStore.h"
 #include "store/ResultsFile.h"
 #include "ui/Screens.h"

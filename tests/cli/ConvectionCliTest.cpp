@@ -3,7 +3,7 @@
 #include "cli/Calculator.h"
 
 #include "convection/ConvectionEntry.h"
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
 #include "engine/SweepText.h"
 #include "store/FluidStore.h"
 
@@ -144,7 +144,7 @@ TEST_F(ConvectionCli, WarnsRefusesAndExplainsItsUsage) {
         {{"--velocity", "1", "--vary", "velocity", "--sweep", "1:2:1"}, 2, usage + "--velocity SE VARIA CON --vary"},
         {{"--velocity", "1", "--format", "tsv"}, 2, usage + "--format CON --convection DEBE SER csv"},
         {{"--velocity", "1", "--correlation", "gnielinski"}, 2, usage + "--correlation ES SOLO PARA tube"},
-        {{"--velocity", "x"}, 1, std::string(velm::msg::kNotANumber)},
+        {{"--velocity", "x"}, 1, velm::messageText(velm::message(velm::MessageId::NotANumber))},
         {{"--velocity", "-1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
         {{"--vary", "velocity", "--sweep", "-1:5:1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
         {{"--vary", "velocity", "--sweep", "5:-1:-1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
@@ -162,5 +162,5 @@ TEST_F(ConvectionCli, WarnsRefusesAndExplainsItsUsage) {
                                 "0.1", "--fluid-temp", "300"},
                                {"--surface-temp", "-1"}));
     EXPECT_EQ(temp.status, 1);
-    EXPECT_EQ(temp.err, std::string(velm::msg::kTemperatureDoesNotExist) + "\n");
+    EXPECT_EQ(temp.err, velm::messageText(velm::message(velm::MessageId::TemperatureDoesNotExist)) + "\n");
 }

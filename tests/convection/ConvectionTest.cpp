@@ -2,9 +2,9 @@
 // regime and property temperature of each case, β, L = A/P, the English factors, fluids from
 // a stored table, and every warning and refusal.
 #include "convection/ConvectionEntry.h"
-#include "convection/ConvectionText.h"
+#include "i18n/Derivation.h"
 #include "engine/Calcular.h"
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
 #include "engine/UserError.h"
 
 #include <gtest/gtest.h>
@@ -132,7 +132,7 @@ TEST(Cases, ChooseTheirRegimeAndPropertyTemperature) {
     FluidProperties fluid(Family::Liquids, "AGUA PROPIA", 0, table);
     for (const Row& row : rows) {
         const Outcome o = calculate(fluid, row.in);
-        ASSERT_EQ(o.stop, Stop::None) << row.what << ": " << o.message;
+        ASSERT_EQ(o.stop, Stop::None) << row.what << ": " << messageText(o.message);
         const Result& r = o.result;
         EXPECT_EQ(r.correlation, row.want) << row.what;
         EXPECT_EQ(r.propertyTemperature, row.propertyTemperature) << row.what;
@@ -166,7 +166,7 @@ TEST(Cases, TakeABuiltInFluidsCorrelationsAndTheSurfaceViscosityAtTs) {
     Table unused;
     FluidProperties air(Family::Gases, "AIRE", 101.3, unused);
     const Outcome o = calculate(air, inputs(Case::Sphere, 350, 300, 0.01, 10));
-    ASSERT_EQ(o.stop, Stop::None) << o.message;
+    ASSERT_EQ(o.stop, Stop::None) << messageText(o.message);
     const FluidCorrelations& c = *findCorrelations(gasCorrelations(), "AIRE");
     const auto at300 = gasValues(c, 300, 101.3), at350 = gasValues(c, 350, 101.3);
     EXPECT_EQ(o.result.value(Property::MIU), at300[index(Property::MIU)]);
@@ -174,7 +174,7 @@ TEST(Cases, TakeABuiltInFluidsCorrelationsAndTheSurfaceViscosityAtTs) {
     EXPECT_DOUBLE_EQ(*o.result.Re, 10 * 0.01 / at300[index(Property::UN)]);
     EXPECT_EQ(unused.reads, 0);
     EXPECT_TRUE(std::any_of(o.result.warnings.begin(), o.result.warnings.end(),
-                            [](const std::string& w) { return w.rfind("MIU/MIU_S = 0.", 0) == 0; }))
+                            [](const Message& w) { return messageText(w).rfind("MIU/MIU_S = 0.", 0) == 0; }))
         << "air is more viscous at Ts: below Whitaker's 1 <= MIU/MIU_S";
 }
 
@@ -184,14 +184,14 @@ TEST(Cases, TakeAStoredTableWithTheUsualWarnings) {
     FluidProperties outside(Family::Gases, "AIRE", 101.3, air);
     const Outcome o = calculate(outside, inputs(Case::Cylinder, 20, 30, 0.01, 1));
     ASSERT_EQ(o.stop, Stop::None);
-    EXPECT_EQ(o.result.warnings.front(), velm::msg::outOfCorrelationRange("AIRE", lookupBuiltIn(Family::Gases, "AIRE")->rangeText));
+    EXPECT_EQ(o.result.warnings.front(), message(MessageId::OutOfCorrelationRange, "AIRE", 100, 3000));
     EXPECT_DOUBLE_EQ(o.result.value(Property::DEN), 1000);
     // Any other fluid beyond its table: extrapolated, with the table's warning.
     Table other;
     FluidProperties mine(Family::Liquids, "MIO", 0, other);
     const Outcome beyond = calculate(mine, inputs(Case::Cylinder, 700, 650, 0.01, 1));
     ASSERT_EQ(beyond.stop, Stop::None);
-    EXPECT_EQ(beyond.result.warnings.front(), velm::msg::aboveTable("MIO", "600"));
+    EXPECT_EQ(beyond.result.warnings.front(), message(MessageId::AboveTable, "MIO", 600));
 }
 
 // Every correlation's stated range: the warning names the correlation and its range, and the
@@ -223,7 +223,7 @@ TEST(Cases, WarnOutsideEveryStatedRange) {
         ASSERT_EQ(o.stop, Stop::None) << name;
         EXPECT_EQ(o.result.correlation, row.correlation) << name;
         ASSERT_EQ(o.result.warnings.size(), 1u) << name;
-        const std::string& w = o.result.warnings[0];
+        const std::string w = messageText(o.result.warnings[0]);
         EXPECT_EQ(w.rfind(row.starts, 0), 0u) << w;
         EXPECT_NE(w.find("DE LA CORRELACION " + name + " ( " + range + " )"), std::string::npos) << w;
         EXPECT_TRUE(std::isfinite(o.result.h)) << name;
@@ -232,8 +232,8 @@ TEST(Cases, WarnOutsideEveryStatedRange) {
     Table thin({point(200), point(600)});
     for (TablePoint& p : thin.points) p.value[index(Property::PR)] = 0.01;
     FluidProperties metal(Family::Liquids, "METAL", 0, thin);
-    EXPECT_EQ(calculate(metal, inputs(Case::FlatPlate, 400, 300, 1, 0.1)).result.warnings.at(0).rfind("Pr = 0.01 ", 0), 0u);
-    EXPECT_EQ(calculate(metal, inputs(Case::Cylinder, 400, 300, 1e-3, 1e-3)).result.warnings.at(0).rfind("Re Pr = 0.01 ", 0),
+    EXPECT_EQ(messageText(calculate(metal, inputs(Case::FlatPlate, 400, 300, 1, 0.1)).result.warnings.at(0)).rfind("Pr = 0.01 ", 0), 0u);
+    EXPECT_EQ(messageText(calculate(metal, inputs(Case::Cylinder, 400, 300, 1e-3, 1e-3)).result.warnings.at(0)).rfind("Re Pr = 0.01 ", 0),
               0u);
 }
 
@@ -248,19 +248,20 @@ TEST(Cases, RefuseWhatCannotBeComputed) {
         FluidProperties* fluid;
         Inputs in;
         Stop stop;
-        std::string message;
+        Message message;
     };
     const Row rows[] = {
-        {&fluid, inputs(Case::Cylinder, -1, 300, 1, 1), Stop::DoesNotExist, std::string(velm::msg::kTemperatureDoesNotExist)},
-        {&fluid, inputs(Case::Cylinder, 300, 300, 0, 1), Stop::NotPositive, "EL DIAMETRO DEBE SER MAYOR QUE CERO"},
-        {&fluid, inputs(Case::FlatPlate, 300, 300, 1, 0), Stop::NotPositive, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
-        {&one, inputs(Case::FlatPlate, 350, 300, 1, 1), Stop::TooFewPoints, std::string(velm::msg::kTooFewPoints)},
-        {&unreadable, inputs(Case::FlatPlate, 350, 300, 1, 1), Stop::Unreadable, "NO SE PUEDE LEER LA TABLA"},
-        {&vacuum, inputs(Case::FlatPlate, 350, 300, 1, 1), Stop::ZeroPressure, std::string(velm::msg::kZeroPressure)},
+        {&fluid, inputs(Case::Cylinder, -1, 300, 1, 1), Stop::DoesNotExist, message(MessageId::TemperatureDoesNotExist)},
+        {&fluid, inputs(Case::Cylinder, 300, 300, 0, 1), Stop::NotPositive, message(MessageId::DiameterNotPositive)},
+        {&fluid, inputs(Case::FlatPlate, 300, 300, 1, 0), Stop::NotPositive, message(MessageId::VelocityNotPositive)},
+        {&one, inputs(Case::FlatPlate, 350, 300, 1, 1), Stop::TooFewPoints, message(MessageId::TooFewPoints)},
+        {&unreadable, inputs(Case::FlatPlate, 350, 300, 1, 1), Stop::Unreadable,
+         message(MessageId::TableUnreadable, "NO SE PUEDE LEER LA TABLA")},
+        {&vacuum, inputs(Case::FlatPlate, 350, 300, 1, 1), Stop::ZeroPressure, message(MessageId::ZeroPressure)},
     };
     for (const Row& row : rows) {
         const Outcome o = calculate(*row.fluid, row.in);
-        EXPECT_EQ(o.stop, row.stop) << row.message;
+        EXPECT_EQ(o.stop, row.stop) << messageText(row.message);
         EXPECT_EQ(o.message, row.message);
     }
 }
@@ -268,12 +269,12 @@ TEST(Cases, RefuseWhatCannotBeComputed) {
 TEST(Entry, RefusesEveryBadBoxAsThePropertyScreenDoes) {
     Setting gas{Case::FlatPlate, Family::Gases, "AIRE", {}, {}, {}};
     Setting plate{Case::HorizontalPlateUp, Family::Liquids, "AGUA", {}, {}, {}};
-    const std::string nan(velm::msg::kNotANumber), no(velm::msg::kTemperatureDoesNotExist);
+    const Message nan = message(MessageId::NotANumber), no = message(MessageId::TemperatureDoesNotExist);
     struct Row {
         const Setting* s;
         EntryTexts t;
         Field field;
-        std::string message;
+        Message message;
     };
     const Row rows[] = {
         {&gas, {"x", "300", "1", "", "1", "101.3"}, Field::Surface, nan},
@@ -281,16 +282,16 @@ TEST(Entry, RefusesEveryBadBoxAsThePropertyScreenDoes) {
         {&gas, {"300", "", "1", "", "1", "101.3"}, Field::Fluid, nan},
         {&gas, {"300", "-1", "1", "", "1", "101.3"}, Field::Fluid, no},
         {&gas, {"300", "300", "1,5", "", "1", "101.3"}, Field::Length, nan},
-        {&gas, {"300", "300", "0", "", "1", "101.3"}, Field::Length, "LA LONGITUD DEBE SER MAYOR QUE CERO"},
-        {&gas, {"300", "300", "1", "", "-2", "101.3"}, Field::Velocity, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
-        {&gas, {"300", "300", "1", "", "1", "-1"}, Field::Pressure, std::string(velm::msg::kNegativePressure)},
-        {&plate, {"300", "300", "0", "4", "", ""}, Field::Length, "EL AREA DEBE SER MAYOR QUE CERO"},
+        {&gas, {"300", "300", "0", "", "1", "101.3"}, Field::Length, message(MessageId::LengthNotPositive)},
+        {&gas, {"300", "300", "1", "", "-2", "101.3"}, Field::Velocity, message(MessageId::VelocityNotPositive)},
+        {&gas, {"300", "300", "1", "", "1", "-1"}, Field::Pressure, message(MessageId::NegativePressure)},
+        {&plate, {"300", "300", "0", "4", "", ""}, Field::Length, message(MessageId::AreaNotPositive)},
         {&plate, {"300", "300", "2", "x", "", ""}, Field::Perimeter, nan},
-        {&plate, {"300", "300", "2", "0", "", ""}, Field::Perimeter, "EL PERIMETRO DEBE SER MAYOR QUE CERO"},
+        {&plate, {"300", "300", "2", "0", "", ""}, Field::Perimeter, message(MessageId::PerimeterNotPositive)},
     };
     for (const Row& row : rows) {
         const Entry e = acceptEntry(*row.s, row.t, false);
-        EXPECT_EQ(e.refused, row.field) << row.message;
+        EXPECT_EQ(e.refused, row.field) << messageText(row.message);
         EXPECT_EQ(e.message, row.message);
     }
 }

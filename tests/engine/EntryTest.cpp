@@ -57,7 +57,7 @@ TEST(Entry, TemperatureIsConvertedWithTheOffset273AndCheckedAgainstTheRange) {
         EXPECT_EQ(*m.TEMPENT, std::stod(c.typed)) << row;
         EXPECT_EQ(m.ESCALA, c.scale) << row;
         EXPECT_EQ(a.ENRANGO, c.enrango) << row;
-        EXPECT_EQ(a.warning.empty(), std::string(c.enrango) == "SI") << row;
+        EXPECT_EQ(!a.warning, std::string(c.enrango) == "SI") << row;
     }
     // a text that is no number leaves the state as it was (the family's ranges are the catalogue's)
     Module1 m;

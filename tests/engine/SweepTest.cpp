@@ -4,7 +4,6 @@
 #include "tests/engine/SweepTesting.h"
 
 #include "engine/Catalogue.h"
-#include "engine/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -49,11 +48,11 @@ TEST(CalcularTabla, PointsInAnyOrderAndSharingATemperatureNeverDivideByZero) {
         const TablaOutcome outcome = CalcularTabla(m, "NO", source, messages);
         if (std::isnan(c.den)) {
             EXPECT_EQ(outcome, TablaOutcome::TooFewPoints) << c.what;
-            EXPECT_EQ(messages.texts, std::vector<std::string>{std::string(msg::kTooFewPoints)}) << c.what;
+            EXPECT_EQ(messages.told, std::vector<Message>{message(MessageId::TooFewPoints)}) << c.what;
         } else {
             EXPECT_EQ(outcome, TablaOutcome::Computed) << c.what;
             EXPECT_DOUBLE_EQ(*m.DEN, c.den) << c.what;
-            EXPECT_TRUE(messages.texts.empty()) << c.what;
+            EXPECT_TRUE(messages.told.empty()) << c.what;
         }
     }
     // as the extrapolation messages write a stored temperature
@@ -125,11 +124,11 @@ TEST(Sweep, StopsAndKeepsTheRowsBefore) {
     };
     SweepRequest zero = request(Family::Gases, "AIRE", {300, 400});
     zero.pressure = 0;
-    EXPECT_EQ(stopOf(zero, Rows(kAwkward)), std::tuple(SweepStop::ZeroPressure, 0u, std::string(msg::kZeroPressure)));
+    EXPECT_EQ(stopOf(zero, Rows(kAwkward)), std::tuple(SweepStop::ZeroPressure, 0u, message(MessageId::ZeroPressure)));
     EXPECT_EQ(stopOf(request(Family::Gases, "AIRE", {2999, 3000, 3001, 3002}), Rows(kAwkward, true)),
-              std::tuple(SweepStop::Unreadable, 2u, std::string("LA TABLA NO SE PUEDE LEER")));
+              std::tuple(SweepStop::Unreadable, 2u, message(MessageId::TableUnreadable, "LA TABLA NO SE PUEDE LEER")));
     EXPECT_EQ(stopOf(request(Family::Liquids, "X", {300, 310}), Rows({row(300, 1)})),
-              std::tuple(SweepStop::TooFewPoints, 0u, std::string(msg::kTooFewPoints)));
+              std::tuple(SweepStop::TooFewPoints, 0u, message(MessageId::TooFewPoints)));
 }
 
 // The columns a program asks for hold the table's rows, bit for bit, up to the first row the
@@ -142,11 +141,11 @@ TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
         std::string fluid;
         std::vector<double> temperatures;
         bool english;
-        std::optional<std::string> refusal;
+        std::optional<Message> refusal;
         std::size_t warnings;
         int reads;
     };
-    const std::string below0(refusal(TemperatureOutcome::DoesNotExist));
+    const Message below0 = refusal(TemperatureOutcome::DoesNotExist);
     const Case cases[] = {
         {"a gas inside and outside its range", Family::Gases, "AIRE", {90, 100, 300, 2999.5, 3000, 3010, 95}, false,
          std::nullopt, 1, 1},
@@ -155,7 +154,7 @@ TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
          2, 1},
         {"below 0 K", Family::Liquids, "MEDIDO", {300, 500, -1, 310}, false, below0, 1, 1},
         {"not a number: refused before anything is read", Family::Gases, "AIRE", {std::nan(""), 300}, false,
-         std::string(refusal(TemperatureOutcome::NotANumber)), 0, 0},
+         refusal(TemperatureOutcome::NotANumber), 0, 0},
     };
     for (const Case& c : cases) {
         Rows table(kAwkward), again(kAwkward);
@@ -171,8 +170,8 @@ TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
 
         EXPECT_EQ(o.refusal, c.refusal) << c.what;
         EXPECT_EQ(o.warnings.size(), c.warnings) << c.what;
-        for (const std::string& w : o.warnings)
-            EXPECT_NE(std::find(told.texts.begin(), told.texts.end(), w), told.texts.end()) << c.what;
+        for (const Message& w : o.warnings)
+            EXPECT_NE(std::find(told.told.begin(), told.told.end(), w), told.told.end()) << c.what;
         EXPECT_EQ(again.reads, c.reads) << c.what;
         for (std::size_t row = 0; row < t.rows() && t.computed(row); ++row) {
             EXPECT_EQ(from[row], t.source[row]) << c.what << " row " << row;

@@ -18,8 +18,8 @@ namespace velm::testing {
 
 class Messages : public Notifier {
 public:
-    void inform(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
+    void inform(const Message& m) override { told.push_back(m); }
+    std::vector<Message> told;
 };
 
 // A table that needs no file: rows handed over in the order given; counts the readings, or
@@ -74,11 +74,11 @@ inline std::string differenceFromSingles(const SweepRequest& r, PointSource& sou
         if (r.family == Family::Gases) m.PRESION = r.pressure;
         const TemperatureAcceptance a = acceptTemperature(m, t, r.scale);
         if (a.outcome != TemperatureOutcome::Accepted) {
-            singles.inform(std::string(refusal(a.outcome)));
+            singles.inform(refusal(a.outcome));
             rows.emplace_back();
             continue;
         }
-        if (!a.warning.empty()) singles.inform(a.warning);
+        if (a.warning) singles.inform(*a.warning);
         const Evaluation e = runEvaluation(m, a.ENRANGO, source, singles);
         if (e.outcome != EvaluationOutcome::Shown && e.outcome != EvaluationOutcome::NotComputable) break;
         rows.emplace_back();
@@ -101,9 +101,9 @@ inline std::string differenceFromSingles(const SweepRequest& r, PointSource& sou
                 return at + std::string(p.column) + " " + std::to_string(sweep) + ", single " + std::to_string(single);
         }
     }
-    if (swept.texts == singles.texts) return "";
-    return name + std::to_string(swept.texts.size()) + " messages swept, " + std::to_string(singles.texts.size()) +
-           " single, or other texts";
+    if (swept.told == singles.told) return "";
+    return name + std::to_string(swept.told.size()) + " messages swept, " + std::to_string(singles.told.size()) +
+           " single, or other messages";
 }
 
 }  // namespace velm::testing

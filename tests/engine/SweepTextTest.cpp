@@ -2,10 +2,10 @@
 // under the table and the numbers of the plot.
 #include "tests/engine/SweepTesting.h"
 
-#include "engine/Messages.h"
 #include "engine/Presentation.h"
 #include "engine/SweepPlot.h"
 #include "engine/SweepText.h"
+#include "i18n/Shown.h"
 
 #include <gtest/gtest.h>
 
@@ -25,17 +25,20 @@ SweepTable sweep(Family family, const std::string& fluid, std::vector<double> t,
 
 // The rest of the bad entries, with their boxes emptied and focused, are tried on the screen.
 TEST(SweepEntry, EveryBadEntryNamesItsBoxAndItsMessage) {
-    struct Case { SweepEntryTexts texts; const char* scale; SweepField refused; std::string message; };
-    const std::string tooMany = msg::tooManyTemperatures(kMaxSweep);
+    struct Case { SweepEntryTexts texts; const char* scale; SweepField refused; Message message; };
+    const Message tooMany = message(MessageId::TooManyTemperatures, kMaxSweep);
+    const Message none;
     const Case cases[] = {
-        {{"-274", "400", "10", "101.3"}, "ºC", SweepField::From, std::string(msg::kTemperatureDoesNotExist)},
-        {{"300", "400", "diez", "101.3"}, "K", SweepField::Step, std::string(msg::kBadStep)},
+        {{"-274", "400", "10", "101.3"}, "ºC", SweepField::From, message(MessageId::TemperatureDoesNotExist)},
+        {{"300", "-460", "10", "101.3"}, "ºF", SweepField::To, message(MessageId::TemperatureDoesNotExist)},
+        {{"400", "300", "10", "101.3"}, "K", SweepField::To, message(MessageId::FromAboveTo)},
+        {{"300", "400", "diez", "101.3"}, "K", SweepField::Step, message(MessageId::BadStep)},
         {{"0", "1", "1e-320", "101.3"}, "K", SweepField::Step, tooMany},
         {{"0", "100000", "1", "101.3"}, "K", SweepField::Step, tooMany},
-        {{"300", "400", "10", "x"}, "K", SweepField::Pressure, std::string(msg::kNotANumber)},
-        {{"300", "400", "10", "0"}, "K", SweepField::None, ""},
-        {{"0", "99999", "1", "101.3"}, "K", SweepField::None, ""},
-        {{" 300 ", "300", "1", "101.3"}, "K", SweepField::None, ""},
+        {{"300", "400", "10", "x"}, "K", SweepField::Pressure, message(MessageId::NotANumber)},
+        {{"300", "400", "10", "0"}, "K", SweepField::None, none},
+        {{"0", "99999", "1", "101.3"}, "K", SweepField::None, none},
+        {{" 300 ", "300", "1", "101.3"}, "K", SweepField::None, none},
     };
     for (const Case& c : cases) {
         const SweepEntry e = acceptSweep(Family::Gases, "AIRE", false, c.scale, c.texts, false);

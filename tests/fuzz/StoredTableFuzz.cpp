@@ -4,6 +4,7 @@
 // each value a finite single; no result and no message writes a non-finite number; and
 // reading changes no byte of the file and leaves nothing beside it.
 #include "engine/Evaluation.h"
+#include "i18n/MessageText.h"
 #include "engine/UserError.h"
 #include "store/FluidStore.h"
 #include "tests/fuzz/FileInput.h"
@@ -23,7 +24,7 @@ namespace {
 
 class Recorder : public Notifier {
 public:
-    void inform(const std::string& text) override { texts.push_back(text); }
+    void inform(const Message& m) override { texts.push_back(messageText(m)); }
     std::vector<std::string> texts;
 };
 

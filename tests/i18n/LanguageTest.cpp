@@ -1,6 +1,6 @@
 // Which language the locale and --language choose, and the filling in of placeholders.
-#include "i18n/Language.h"
-#include "i18n/Text.h"
+#include "i18n/qt/Translations.h"
+#include "i18n/qt/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "tests/i18n/TsFile.h"
 #include "tests/screens/ScreenTest.h"
 
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
 #include "ui/frmCONVECCION.h"
 
 #include <QChart>
@@ -122,10 +122,10 @@ TEST(ConvectionScreen, RefusesABadBoxWithItsMessageAndEmptiesIt) {
         const char* text;
         QString message;
     };
-    const Case cases[] = {{s.txtVELOCIDAD, "x", ui(msg::kNotANumber)},
+    const Case cases[] = {{s.txtVELOCIDAD, "x", ui(message(MessageId::NotANumber))},
                           {s.txtLONGITUD, "0", conv("EL DIAMETRO DEBE SER MAYOR QUE CERO")},
                           {s.txtVELOCIDAD, "-3", conv("LA VELOCIDAD DEBE SER MAYOR QUE CERO")},
-                          {s.txtTS, "-300", ui(msg::kTemperatureDoesNotExist)}};
+                          {s.txtTS, "-300", ui(message(MessageId::TemperatureDoesNotExist))}};
     for (const Case& c : cases) {
         airCylinder(s);
         c.box->setText(c.text);
@@ -161,7 +161,7 @@ TEST(ConvectionScreen, PlotsHAgainstTheVelocityAndSavesIt) {
     // A range refused: its message, its box emptied, no plot.
     s.txtPASO->setText("0");
     s.cmdGRAFICAR->click();
-    EXPECT_EQ(app.take(), QStringList{ui(msg::kBadStep)});
+    EXPECT_EQ(app.take(), QStringList{ui(message(MessageId::BadStep))});
     EXPECT_TRUE(s.txtPASO->text().isEmpty());
     EXPECT_FALSE(s.cmdGUARDARGRAFICA->isEnabled());
 }

@@ -138,7 +138,7 @@ TEST(Maintenance, GridOfAnEmptyTableAndItsButtons) {
     ASSERT_TRUE(m->setData(m->index(0, 0), "300"));
     ASSERT_FALSE(m->setData(m->index(1, 1), "abc")) << "text refused on the new row";
     ASSERT_FALSE(m->setData(m->index(0, 1), "abc")) << "text refused on a stored row";
-    EXPECT_EQ(app.take(), QStringList(2, ui("frmMODIFICAR", "Data error event hit err:") + ui(velm::msg::kNotANumber)));
+    EXPECT_EQ(app.take(), QStringList(2, ui("frmMODIFICAR", "Data error event hit err:") + ui(velm::message(velm::MessageId::NotANumber))));
     EXPECT_EQ(m->rowCount(), 2) << "one stored row and the new one";
     g.cmdActualizar_Click();
     EXPECT_TRUE(g.cmdCerrar->isEnabled() && g.cmdEliminar->isEnabled() && g.cmdAgregar->isEnabled());

@@ -1,6 +1,6 @@
 #include "tests/screens/ScreenTest.h"
 
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
 
 #include <QLabel>
 
@@ -106,8 +106,8 @@ TEST(PropertyScreen, AnEvaluationWithoutResultsSaysWhyAndLeadsOn) {
         const char* boxes;  // temperature|pressure afterwards
     };
     const Case cases[] = {
-        {"AIRE", -1, false, "0", ui(velm::msg::kZeroPressure), "frmVELM1", "txtPRES cmdPRES cmdSALIR ", "350|"},
-        {"UNO", 1, false, "101.3", ui(velm::msg::kTooFewPoints), "frmPRESENT",
+        {"AIRE", -1, false, "0", ui(velm::message(velm::MessageId::ZeroPressure)), "frmVELM1", "txtPRES cmdPRES cmdSALIR ", "350|"},
+        {"UNO", 1, false, "101.3", ui(velm::message(velm::MessageId::TooFewPoints)), "frmPRESENT",
          "txtTEMP cmdACEPTAR cmdNUEVA cmdOTRO cmdSALIR ", "|"},
         {"EFIMERA", 0, true, "101.3", ui("velm::msg", "LA TABLA %1 NO EXISTE EN EL ARCHIVO %2", {"EFIMERA", "GASES.mdb"}), "frmVELM1",
          "txtTEMP cmdACEPTAR cmdOTRO cmdSALIR ", "|101.3"},

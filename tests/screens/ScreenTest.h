@@ -2,10 +2,11 @@
 // The whole program on a scripted platform and database files in a temporary folder: tests
 // drive the real widgets through their handlers.
 
-#include "engine/Messages.h"
 #include "engine/Module1.h"
-#include "i18n/Text.h"
+#include "i18n/MessageText.h"
+#include "i18n/qt/Text.h"
 #include "store/FluidStore.h"
+#include "store/StoreMessages.h"
 #include "tests/Support.h"
 #include "ui/Screens.h"
 #include "ui/mdiGENERAL.h"
@@ -153,6 +154,7 @@ inline std::string str(const QString& s) { return s.toStdString(); }
 inline QString ui(const char* context, const char* source, std::initializer_list<QString> values = {}) {
     return translated(context, source, values);
 }
-inline QString ui(std::string_view message) { return QString::fromStdString(msg::tr(message)); }
+inline QString ui(std::string_view storeMessage) { return QString::fromStdString(msg::tr(storeMessage)); }
+inline QString ui(const Message& m) { return QString::fromStdString(messageText(m)); }
 
 }  // namespace velm::testing

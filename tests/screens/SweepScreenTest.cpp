@@ -2,7 +2,7 @@
 // refused as the property screen refuses them, its table, its files and the clipboard.
 #include "tests/screens/ScreenTest.h"
 
-#include "engine/Messages.h"
+#include "i18n/MessageText.h"
 #include "engine/SweepText.h"
 #include "ui/SweepModel.h"
 #include "ui/frmGRAFICAS.h"
@@ -86,13 +86,13 @@ TEST(TablesScreen, EveryBadEntryGetsItsMessageAnEmptiedFocusedBoxAndNoRows) {
         std::string message;
     };
     const Case cases[] = {
-        {{"x", "400", "10"}, s.txtDESDE, msg::tr(msg::kNotANumber)},
-        {{"-1", "400", "10"}, s.txtDESDE, msg::tr(msg::kTemperatureDoesNotExist)},
-        {{"300", "", "10"}, s.txtHASTA, msg::tr(msg::kNotANumber)},
-        {{"400", "300", "10"}, s.txtHASTA, msg::tr(msg::kFromAboveTo)},
-        {{"300", "400", "0"}, s.txtPASO, msg::tr(msg::kBadStep)},
-        {{"0", "2e5", "1"}, s.txtPASO, msg::tooManyTemperatures(kMaxSweep)},
-        {{"300", "400", "10", "-1"}, s.txtPRES, msg::tr(msg::kNegativePressure)},
+        {{"x", "400", "10"}, s.txtDESDE, messageText(message(MessageId::NotANumber))},
+        {{"-1", "400", "10"}, s.txtDESDE, messageText(message(MessageId::TemperatureDoesNotExist))},
+        {{"300", "", "10"}, s.txtHASTA, messageText(message(MessageId::NotANumber))},
+        {{"400", "300", "10"}, s.txtHASTA, messageText(message(MessageId::FromAboveTo))},
+        {{"300", "400", "0"}, s.txtPASO, messageText(message(MessageId::BadStep))},
+        {{"0", "2e5", "1"}, s.txtPASO, messageText(message(MessageId::TooManyTemperatures, kMaxSweep))},
+        {{"300", "400", "10", "-1"}, s.txtPRES, messageText(message(MessageId::NegativePressure))},
     };
     for (const Case& c : cases) {
         enter(s, {"300", "400", "10"});
@@ -112,7 +112,7 @@ TEST(TablesScreen, EveryBadEntryGetsItsMessageAnEmptiedFocusedBoxAndNoRows) {
     open(app);
     s.cboFLUIDO->setCurrentIndex(s.cboFLUIDO->findData("SOLO"));
     enter(s, {"300", "400", "10"});
-    EXPECT_EQ(app.take(), QStringList{ui(msg::kTooFewPoints)});
+    EXPECT_EQ(app.take(), QStringList{ui(message(MessageId::TooFewPoints))});
     EXPECT_EQ(s.model->rowCount(), 0);
 }
 

@@ -1,6 +1,6 @@
 // Screen tests run on the offscreen platform unless a display is asked for, in the language
 // --language or else the locale chooses (ctest runs them once in Spanish and once in English).
-#include "i18n/Language.h"
+#include "i18n/qt/Translations.h"
 #include "ui/toolkit/QtPlatform.h"
 
 #include <QApplication>

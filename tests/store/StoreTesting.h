@@ -3,6 +3,7 @@
 // program's SQL, and operations run in child processes.
 
 #include "engine/Evaluation.h"
+#include "i18n/MessageText.h"
 #include "store/FluidStore.h"
 #include "tests/Support.h"
 
@@ -28,8 +29,8 @@ namespace velm::testing {
 struct Evaluated : Notifier {
     EvaluationOutcome outcome{};
     Module1 m;
-    std::vector<std::string> messages;
-    void inform(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;  // as the user reads them
+    void inform(const Message& m) override { messages.push_back(messageText(m)); }
 };
 
 inline Evaluated evaluate(const DatabaseFiles& files, Family family, const std::string& fluid, double T,
