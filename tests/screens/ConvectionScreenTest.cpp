@@ -8,7 +8,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QImage>
 #include <QMenuBar>
 #include <QRegularExpression>
 
@@ -153,10 +152,20 @@ TEST(ConvectionScreen, PlotsHAgainstTheVelocityAndSavesIt) {
     EXPECT_EQ(chart->axes(Qt::Horizontal).front()->titleText(), "V (m/s)");
     EXPECT_EQ(chart->axes(Qt::Vertical).front()->titleText(), "h (W/(m^2.K))");
 
+    // The name typed decides PNG or SVG, whatever kind the list shows.
     ASSERT_TRUE(s.cmdGUARDARGRAFICA->isEnabled());
-    app.exportAnswers.push_back(ExportDialog::Choice{app.path("h"), 0});
-    s.cmdGUARDARGRAFICA->click();
-    EXPECT_FALSE(QImage(app.path("h.png")).isNull());
+    const struct {
+        const char* typed;
+        int kind;  // 0 PNG, 1 SVG
+        const char* saved;
+        const char* head;
+    } saves[] = {{"h", 0, "h.png", "\x89PNG"}, {"h.svg", 0, "h.svg", "<?xml"}, {"h2.PNG", 1, "h2.PNG", "\x89PNG"}};
+    for (const auto& c : saves) {
+        app.exportAnswers.push_back(ExportDialog::Choice{app.path(c.typed), c.kind});
+        s.cmdGUARDARGRAFICA->click();
+        EXPECT_TRUE(bytesOf(app.path(c.saved)).startsWith(c.head)) << c.typed;
+    }
+    EXPECT_TRUE(app.take().isEmpty());
 
     // A range refused: its message, its box emptied, no plot.
     s.txtPASO->setText("0");

@@ -32,6 +32,14 @@ void enter(frmGRAFICAS& s, const QStringList& texts) {
     s.cmdCALCULAR->click();
 }
 
+// What a picture file holds, by its first bytes.
+std::string pictureKind(const QString& path) {
+    const QByteArray bytes = bytesOf(path);
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return "PNG";
+    if (bytes.startsWith("<?xml") && bytes.left(512).contains("<svg")) return "SVG";
+    return "neither: " + bytes.left(16).toStdString();
+}
+
 }  // namespace
 
 TEST(TablesScreen, OpensAtAnyTimeAndLeavesTheCalculationAlone) {
@@ -185,6 +193,46 @@ TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
     const QStringList row = app.clipboard.split('\n')[2].split('\t');
     EXPECT_EQ(row[0], "250,5");
     for (const QString& field : row) EXPECT_FALSE(field.contains('.')) << str(field);
+}
+
+// The name typed decides PNG or SVG, whatever the list of kinds shows; a name that asks for
+// neither gets the kind chosen, and its ending, added.
+TEST(TablesScreen, SavesThePlotAsItsNameSays) {
+    App app;
+    frmGRAFICAS& s = open(app);
+    enter(s, {"250", "400", "10"});
+    struct Case {
+        const char* typed;
+        int kind;  // chosen in the list: 0 PNG, 1 SVG
+        const char* saved;
+        const char* holds;
+    };
+    const Case cases[] = {{"x.svg", 0, "x.svg", "SVG"},           {"x.png", 1, "x.png", "PNG"},
+                          {"MAYUS.SVG", 0, "MAYUS.SVG", "SVG"},   {"mayus.Png", 1, "mayus.Png", "PNG"},
+                          {"sin", 1, "sin.svg", "SVG"},           {"foto.jpg", 0, "foto.jpg.png", "PNG"},
+                          {"aire 2.5", 1, "aire 2.5.svg", "SVG"},
+                          {"x.svg", 1, "x.svg", "SVG"}};  // replaced as typed: the dialog asked
+    for (const Case& c : cases) {
+        app.exportAnswers.push_back(ExportDialog::Choice{app.path(c.typed), c.kind});
+        s.cmdGUARDARGRAFICA->click();
+        EXPECT_TRUE(app.take().isEmpty()) << c.typed;
+        EXPECT_EQ(pictureKind(app.path(c.saved)), c.holds) << c.typed;
+    }
+    EXPECT_FALSE(QFile::exists(app.path("foto.jpg")));
+    EXPECT_FALSE(QFile::exists(app.path("x.svg.png")));
+
+    // An ending added makes a name the dialog never asked about: replacing a file of that name
+    // is asked first, and refused leaves it as it was.
+    writeFile(app.path("viejo.png"), "mine");
+    for (const bool replace : {false, true}) {
+        app.answers.push_back(replace);
+        app.exportAnswers.push_back(ExportDialog::Choice{app.path("viejo"), 0});
+        s.cmdGUARDARGRAFICA->click();
+        EXPECT_EQ(app.take(), QStringList{ui("mdiGENERAL", "ESTE ARCHIVO YA EXISTE ¿QUIERE SOBREESCRIBIRLO?")});
+        EXPECT_EQ(app.titles.takeLast(), ui("mdiGENERAL", "GUARDAR "));
+        EXPECT_EQ(pictureKind(app.path("viejo.png")), replace ? "PNG" : "neither: mine");
+    }
+    EXPECT_FALSE(QFile::exists(app.path("viejo")));
 }
 
 // The calculator draws without a display.
