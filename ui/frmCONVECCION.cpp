@@ -90,7 +90,7 @@ QWidget* frmCONVECCION::makeEntry() {
     cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", tr("CALCULA&R"));
 
     for (const CaseInfo& c : cases()) cboCASO->addItem(caseTitle(c.id), int(c.id));
-    for (const Family f : kFamilies) cboFAMILIA->addItem(qs(familyName(f)));
+    listFamilies(cboFAMILIA);
     // Shown in the interface's language; the units themselves are the program's names for them.
     cboUNIDADES->addItem(tr("SI"), QString::fromLatin1(kSI));
     cboUNIDADES->addItem(tr("INGLES"), QString::fromLatin1(kEnglish));
@@ -200,7 +200,7 @@ void frmCONVECCION::Form_Activate() {
 Setting frmCONVECCION::setting() const {
     Setting s;
     s.kase = Case(cboCASO->currentData().toInt());
-    s.family = familyNamed(cboFAMILIA->currentText().toStdString()).value_or(Family::Gases);
+    s.family = chosenFamily(cboFAMILIA);
     s.fluid = cboFLUIDO->currentText().toStdString();
     s.units.english = cboUNIDADES->currentData().toString() == QLatin1String(kEnglish);
     s.units.scale = cboESCALA->currentText().toStdString();

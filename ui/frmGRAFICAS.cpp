@@ -153,7 +153,7 @@ QWidget* frmGRAFICAS::makeEntry() {
     txtHASTA = control<QLineEdit>(entry, "txtHASTA");
     txtPASO = control<QLineEdit>(entry, "txtPASO");
     cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", tr("CALCULA&R"));
-    for (const Family f : kFamilies) cboFAMILIA->addItem(utf8(familyName(f)));
+    listFamilies(cboFAMILIA);
     // Shown in the interface's language; the unit system itself is the item's data.
     cboUNIDADES->addItem(tr("SI"), QString::fromLatin1(kSI));
     cboUNIDADES->addItem(tr("INGLES"), QString::fromLatin1(kEnglish));
@@ -218,7 +218,7 @@ QWidget* frmGRAFICAS::makeLegend() {
 }
 
 Family frmGRAFICAS::family() const {
-    return familyNamed(cboFAMILIA->currentText().toStdString()).value_or(Family::Gases);
+    return chosenFamily(cboFAMILIA);
 }
 
 bool frmGRAFICAS::english() const { return cboUNIDADES->currentData().toString() == QLatin1String(kEnglish); }

@@ -144,7 +144,7 @@ TEST(TablesScreen, ShowsThePropertyScreensTextsAndSaysWhatIsExtrapolated) {
 TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
     App app;
     frmGRAFICAS& s = open(app);
-    s.cboFAMILIA->setCurrentText("LIQUIDOS");
+    s.cboFAMILIA->setCurrentIndex(s.cboFAMILIA->findData("LIQUIDOS"));
     s.cboFAMILIA_Click();
     s.cboFLUIDO->setCurrentIndex(s.cboFLUIDO->findData("AGUA"));
     enter(s, {"250", "600", "0.5", ""});
