@@ -1,6 +1,7 @@
 #include "ui/frmCONVECCION.h"
 
 #include "convection/ConvectionText.h"
+#include "engine/Catalogue.h"
 #include "engine/Entry.h"
 #include "engine/UserError.h"
 #include "i18n/Text.h"
@@ -201,7 +202,7 @@ Setting frmCONVECCION::setting() const {
     Setting s;
     s.kase = Case(cboCASO->currentData().toInt());
     s.family = chosenFamily(cboFAMILIA);
-    s.fluid = cboFLUIDO->currentText().toStdString();
+    s.fluid = chosenTitle(cboFLUIDO).toStdString();
     s.units.english = cboUNIDADES->currentData().toString() == QLatin1String(kEnglish);
     s.units.scale = cboESCALA->currentText().toStdString();
     s.wall = WallCondition(cboCONDICION->currentData().toInt());
@@ -210,15 +211,16 @@ Setting frmCONVECCION::setting() const {
 }
 
 void frmCONVECCION::fillFluids() {
-    const QString chosen = cboFLUIDO->currentText();
+    const QString chosen = chosenTitle(cboFLUIDO);
+    const Family family = setting().family;
     cboFLUIDO->clear();
     try {
-        for (const std::string& name : FluidStore(tk.app.files, setting().family).listFluidTables())
-            cboFLUIDO->addItem(QString::fromStdString(name));
+        for (const std::string& name : FluidStore(tk.app.files, family).listFluidTables())
+            cboFLUIDO->addItem(QString::fromStdString(shownFluidName(family, name)), QString::fromStdString(name));
     } catch (const UserError& e) {
         tk.platform.messages.information(QString::fromUtf8(e.what()));
     }
-    cboFLUIDO->setCurrentIndex(std::max(0, cboFLUIDO->findText(chosen, Qt::MatchExactly)));
+    cboFLUIDO->setCurrentIndex(std::max(0, cboFLUIDO->findData(chosen)));
 }
 
 // The inputs the case has to vary, the one chosen kept where the case has it.

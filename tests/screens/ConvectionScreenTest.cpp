@@ -5,6 +5,7 @@
 
 #include "engine/Messages.h"
 #include "ui/frmCONVECCION.h"
+#include "ui/toolkit/Controls.h"
 
 #include <QChart>
 #include <QChartView>
@@ -33,7 +34,7 @@ void choose(QComboBox* box, const QString& text) {
     emit box->activated(at);
 }
 
-// A family by its own name: the lists show it in the interface's language.
+// A family or a fluid by its own name: the lists show it in the interface's language.
 void pick(QComboBox* box, const QString& name) {
     const int at = box->findData(name);
     ASSERT_GE(at, 0) << str(name);
@@ -45,7 +46,7 @@ void pick(QComboBox* box, const QString& name) {
 void airCylinder(frmCONVECCION& s) {
     choose(s.cboCASO, conv("CILINDRO EN FLUJO CRUZADO"));
     pick(s.cboFAMILIA, "GASES");
-    choose(s.cboFLUIDO, "AIRE");
+    pick(s.cboFLUIDO, "AIRE");
     s.txtTS->setText("400");
     s.txtTINF->setText("300");
     s.txtPRES->setText("101.3");
@@ -90,7 +91,7 @@ TEST(ConvectionScreen, DerivesAFreeCaseWithOneBoxForAllItsWarnings) {
     EXPECT_FALSE(s.txtVELOCIDAD->isVisibleTo(&s));
     EXPECT_TRUE(s.txtPERIMETRO->isVisibleTo(&s));
     pick(s.cboFAMILIA, "LIQUIDOS");
-    choose(s.cboFLUIDO, "AGUA");
+    pick(s.cboFLUIDO, "AGUA");
     choose(s.cboESCALA, "ºC");
     s.txtTS->setText("60");
     s.txtTINF->setText("20");
@@ -183,6 +184,31 @@ TEST(ConvectionScreen, PlotsHAgainstTheVelocityAndSavesIt) {
     EXPECT_FALSE(s.cmdGUARDARGRAFICA->isEnabled());
 }
 
+// A built-in fluid shows its English name in English, as on the other screens; its title
+// alone is chosen, computed for and kept when the list is made again.
+TEST(ConvectionScreen, ListsFluidsAsTheOtherScreensAndComputesForTheTitle) {
+    App app;
+    FluidStore(app.files, Family::Gases).createTable("MI GAS");
+    frmCONVECCION& s = open(app);
+    const bool english = ui("mdiGENERAL", "&Archivo") != "&Archivo";
+    EXPECT_EQ(str(s.cboFLUIDO->itemText(0)), english ? "AIRE (air)" : "AIRE");
+    EXPECT_EQ(str(s.cboFLUIDO->itemText(s.cboFLUIDO->count() - 1)), "MI GAS");
+
+    airCylinder(s);
+    choose(s.cboFLUIDO, english ? "AIRE (air)" : "AIRE");
+    s.cmdCALCULAR->click();
+    EXPECT_TRUE(app.take().isEmpty());
+    const QString fluid = conv("FLUIDO: %1 (GASES) A UNA PRESION ABSOLUTA DE %2 %3").section("%2", 0, 0);
+    const QString text = s.txtDERIVACION->toPlainText();
+    EXPECT_TRUE(text.contains(filled(fluid, {"AIRE"}))) << str(text);
+
+    // Closed and opened again, the list is made anew and the fluid chosen stays chosen.
+    pick(s.cboFLUIDO, "AMONIACO");
+    s.cmdCERRAR->click();
+    open(app);
+    EXPECT_EQ(str(chosenTitle(s.cboFLUIDO)), "AMONIACO");
+}
+
 // Its menu key is no other's; its own keys take no letter of the menu bar's nor of each other,
 // in either language.
 TEST(ConvectionScreen, ItsAccessKeysClashWithNoMenu) {
@@ -235,7 +261,7 @@ TEST(ConvectionScreen, InEnglishTheDerivationKeepsNoSpanish) {
     for (const Setup& c : setups) {
         choose(s.cboCASO, conv(c.kase));
         pick(s.cboFAMILIA, c.family);
-        choose(s.cboFLUIDO, c.fluid);
+        pick(s.cboFLUIDO, c.fluid);
         choose(s.cboUNIDADES, ui("frmCONVECCION", c.english ? "INGLES" : "SI"));
         s.cboCORRELACION->setCurrentIndex(c.tube);
         s.cboCONDICION->setCurrentIndex(c.tube);
