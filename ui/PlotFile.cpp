@@ -8,10 +8,6 @@
 
 namespace velm {
 
-QString withSuffix(const QString& name, const QString& suffix) {
-    return QFileInfo(name).suffix().isEmpty() ? name + suffix : name;
-}
-
 FileOfKind fileOfKind(const QString& name, int chosen, const QStringList& suffixes) {
     const QString ending = QFileInfo(name).suffix();
     if (!ending.isEmpty())

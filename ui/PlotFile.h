@@ -1,6 +1,6 @@
 #pragma once
 // Saving a screen's plot to a file the user chooses: the tables screen and the convection
-// screen save theirs alike.
+// screen save theirs alike. The tables screen's table is named by the same rule.
 
 #include "plot/Chart.h"
 #include "ui/toolkit/Toolkit.h"
@@ -13,9 +13,6 @@
 #include <optional>
 
 namespace velm {
-
-// The file's name with the ending of the kind chosen, unless it has one already.
-QString withSuffix(const QString& name, const QString& suffix);
 
 // What a save writes: which file, and which of the kinds offered it holds.
 struct FileOfKind {

@@ -340,9 +340,10 @@ void frmGRAFICAS::cmdGUARDARTABLA_Click() {
     const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
         lastTableFile_, {tr("Tabla CSV (*.csv)"), tr("Archivo de resultados (*.txt)")});
     if (!choice) return;
-    const bool csv = choice->kind == 0;
-    lastTableFile_ = withSuffix(choice->fileName, csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
-    if (!writeWholeFile(lastTableFile_, csv ? csvText(*t) : resultsFileText(*t)))
+    const std::optional<FileOfKind> file = fileToWrite(tk, *choice, {QStringLiteral(".csv"), QStringLiteral(".txt")});
+    if (!file) return;
+    lastTableFile_ = file->fileName;
+    if (!writeWholeFile(lastTableFile_, file->kind == 0 ? csvText(*t) : resultsFileText(*t)))
         tk.platform.messages.information(
             QString::fromStdString(msg::cannotSaveTable(QDir::toNativeSeparators(lastTableFile_).toStdString())));
 }

@@ -153,12 +153,19 @@ TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
     struct Case {
         QPushButton* button;
         const char* file;
-        int kind;
+        int kind;           // chosen in the dialog's list
         const char* saved;  // the name written, the kind's ending added when missing; nullptr: none
+        int holds;          // the kind written: the name's ending decides
     };
-    const Case cases[] = {{s.cmdGUARDARTABLA, "agua", 0, "agua.csv"}, {s.cmdGUARDARTABLA, "agua.txt", 1, "agua.txt"},
-                          {s.cmdGUARDARGRAFICA, "agua", 0, "agua.png"}, {s.cmdGUARDARGRAFICA, "g.svg", 1, "g.svg"},
-                          {s.cmdGUARDARTABLA, "no/existe", 0, nullptr}, {s.cmdGUARDARGRAFICA, "no/existe", 1, nullptr}};
+    const Case cases[] = {{s.cmdGUARDARTABLA, "agua", 0, "agua.csv", 0},
+                          {s.cmdGUARDARTABLA, "agua.txt", 1, "agua.txt", 1},
+                          {s.cmdGUARDARTABLA, "r.TXT", 0, "r.TXT", 1},
+                          {s.cmdGUARDARTABLA, "c.csv", 1, "c.csv", 0},
+                          {s.cmdGUARDARTABLA, "agua 2.5", 1, "agua 2.5.txt", 1},
+                          {s.cmdGUARDARGRAFICA, "agua", 0, "agua.png", 0},
+                          {s.cmdGUARDARGRAFICA, "g.svg", 1, "g.svg", 1},
+                          {s.cmdGUARDARTABLA, "no/existe", 0, nullptr, 0},
+                          {s.cmdGUARDARGRAFICA, "no/existe", 1, nullptr, 1}};
     for (const Case& c : cases) {
         app.exportAnswers.push_back(ExportDialog::Choice{app.path(c.file), c.kind});
         c.button->click();
@@ -170,9 +177,9 @@ TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
                                         : ui("velm::msg", "NO SE PUDO GUARDAR LA GRAFICA EN EL ARCHIVO %1", {QString()});
             EXPECT_TRUE(shown.startsWith(refusal) && !shown.contains('|')) << str(shown);
         } else if (c.button == s.cmdGUARDARTABLA) {
-            EXPECT_EQ(bytesOf(path).toStdString(), c.kind == 0 ? csvText(t) : resultsFileText(t)) << c.saved;
+            EXPECT_EQ(bytesOf(path).toStdString(), c.holds == 0 ? csvText(t) : resultsFileText(t)) << c.saved;
         } else {
-            EXPECT_EQ(c.kind == 0 ? QImage(path).size() : QSvgRenderer(path).defaultSize(), s.chtGRAFICA->size());
+            EXPECT_EQ(c.holds == 0 ? QImage(path).size() : QSvgRenderer(path).defaultSize(), s.chtGRAFICA->size());
         }
         EXPECT_EQ(shown.isEmpty(), c.saved != nullptr) << str(shown);
     }
