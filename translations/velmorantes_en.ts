@@ -1055,6 +1055,17 @@ stated range is warned about on standard error, and computed all the same.
     </message>
 </context>
 <context>
+    <name>velm::families</name>
+    <message>
+        <source>GASES</source>
+        <translation>GASES</translation>
+    </message>
+    <message>
+        <source>LIQUIDOS</source>
+        <translation>LIQUIDS</translation>
+    </message>
+</context>
+<context>
     <name>velm::fluids</name>
     <message>
         <source>AIRE</source>

@@ -1,9 +1,11 @@
 #include "ui/frmCONVECCION.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Entry.h"
 #include "engine/UserError.h"
 #include "i18n/Derivation.h"
 #include "i18n/MessageText.h"
+#include "i18n/Shown.h"
 #include "i18n/qt/Text.h"
 #include "plot/Chart.h"
 #include "store/FluidStore.h"
@@ -91,7 +93,7 @@ QWidget* frmCONVECCION::makeEntry() {
     cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", tr("CALCULA&R"));
 
     for (const CaseInfo& c : cases()) cboCASO->addItem(qs(caseTitle(c.id)), int(c.id));
-    for (const Family f : kFamilies) cboFAMILIA->addItem(qs(familyName(f)));
+    listFamilies(cboFAMILIA);
     // Shown in the interface's language; the units themselves are the program's names for them.
     cboUNIDADES->addItem(tr("SI"), QString::fromLatin1(kSI));
     cboUNIDADES->addItem(tr("INGLES"), QString::fromLatin1(kEnglish));
@@ -201,8 +203,8 @@ void frmCONVECCION::Form_Activate() {
 Setting frmCONVECCION::setting() const {
     Setting s;
     s.kase = Case(cboCASO->currentData().toInt());
-    s.family = familyNamed(cboFAMILIA->currentText().toStdString()).value_or(Family::Gases);
-    s.fluid = cboFLUIDO->currentText().toStdString();
+    s.family = chosenFamily(cboFAMILIA);
+    s.fluid = chosenTitle(cboFLUIDO).toStdString();
     s.units.english = cboUNIDADES->currentData().toString() == QLatin1String(kEnglish);
     s.units.scale = cboESCALA->currentText().toStdString();
     s.wall = WallCondition(cboCONDICION->currentData().toInt());
@@ -211,15 +213,16 @@ Setting frmCONVECCION::setting() const {
 }
 
 void frmCONVECCION::fillFluids() {
-    const QString chosen = cboFLUIDO->currentText();
+    const QString chosen = chosenTitle(cboFLUIDO);
+    const Family family = setting().family;
     cboFLUIDO->clear();
     try {
-        for (const std::string& name : FluidStore(tk.app.files, setting().family).listFluidTables())
-            cboFLUIDO->addItem(QString::fromStdString(name));
+        for (const std::string& name : FluidStore(tk.app.files, family).listFluidTables())
+            cboFLUIDO->addItem(QString::fromStdString(shownFluidName(family, name)), QString::fromStdString(name));
     } catch (const UserError& e) {
         tk.platform.messages.information(QString::fromUtf8(e.what()));
     }
-    cboFLUIDO->setCurrentIndex(std::max(0, cboFLUIDO->findText(chosen, Qt::MatchExactly)));
+    cboFLUIDO->setCurrentIndex(std::max(0, cboFLUIDO->findData(chosen)));
 }
 
 // The inputs the case has to vary, the one chosen kept where the case has it.

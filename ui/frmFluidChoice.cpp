@@ -22,7 +22,7 @@ frmFluidChoice::frmFluidChoice(Toolkit& toolkit, const Names& n)
     : Screen(toolkit), family_(n.family) {
     paintTeal(this);
     setFont(screenFont());
-    title = control<QLabel>(this, n.titleLabel, QString::fromLatin1(familyName(n.family).data()));
+    title = control<QLabel>(this, n.titleLabel, shownFamilyName(n.family));
     QFont big = screenFont();
     big.setPointSize(14);
     title->setFont(big);

@@ -16,7 +16,7 @@ public:
 
 public:
     struct Names {
-        velm::Family family;  // whose database file is listed; its name is the title
+        velm::Family family;  // whose database file is listed; its name, as the screens show it, is the title
         const char* titleLabel;
         const char* combo;
         const char* options;

@@ -155,7 +155,7 @@ QWidget* frmGRAFICAS::makeEntry() {
     txtHASTA = control<QLineEdit>(entry, "txtHASTA");
     txtPASO = control<QLineEdit>(entry, "txtPASO");
     cmdCALCULAR = control<QPushButton>(entry, "cmdCALCULAR", tr("CALCULA&R"));
-    for (const Family f : kFamilies) cboFAMILIA->addItem(utf8(familyName(f)));
+    listFamilies(cboFAMILIA);
     // Shown in the interface's language; the unit system itself is the item's data.
     cboUNIDADES->addItem(tr("SI"), QString::fromLatin1(kSI));
     cboUNIDADES->addItem(tr("INGLES"), QString::fromLatin1(kEnglish));
@@ -220,7 +220,7 @@ QWidget* frmGRAFICAS::makeLegend() {
 }
 
 Family frmGRAFICAS::family() const {
-    return familyNamed(cboFAMILIA->currentText().toStdString()).value_or(Family::Gases);
+    return chosenFamily(cboFAMILIA);
 }
 
 bool frmGRAFICAS::english() const { return cboUNIDADES->currentData().toString() == QLatin1String(kEnglish); }
@@ -342,9 +342,10 @@ void frmGRAFICAS::cmdGUARDARTABLA_Click() {
     const std::optional<ExportDialog::Choice> choice = tk.platform.exportDialog.exportFile(
         lastTableFile_, {tr("Tabla CSV (*.csv)"), tr("Archivo de resultados (*.txt)")});
     if (!choice) return;
-    const bool csv = choice->kind == 0;
-    lastTableFile_ = withSuffix(choice->fileName, csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
-    if (!writeWholeFile(lastTableFile_, csv ? csvText(*t) : resultsFileText(*t)))
+    const std::optional<FileOfKind> file = fileToWrite(tk, *choice, {QStringLiteral(".csv"), QStringLiteral(".txt")});
+    if (!file) return;
+    lastTableFile_ = file->fileName;
+    if (!writeWholeFile(lastTableFile_, file->kind == 0 ? csvText(*t) : resultsFileText(*t)))
         tk.platform.messages.information(
             QString::fromStdString(msg::cannotSaveTable(QDir::toNativeSeparators(lastTableFile_).toStdString())));
 }

@@ -5,10 +5,10 @@
 
 #include "i18n/MessageText.h"
 #include "ui/frmCONVECCION.h"
+#include "ui/toolkit/Controls.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QImage>
 #include <QMenuBar>
 #include <QRegularExpression>
 
@@ -34,11 +34,19 @@ void choose(QComboBox* box, const QString& text) {
     emit box->activated(at);
 }
 
+// A family or a fluid by its own name: the lists show it in the interface's language.
+void pick(QComboBox* box, const QString& name) {
+    const int at = box->findData(name);
+    ASSERT_GE(at, 0) << str(name);
+    box->setCurrentIndex(at);
+    emit box->activated(at);
+}
+
 // Air over a cylinder of 12.7 mm at 10 m/s, 400 K against 300 K.
 void airCylinder(frmCONVECCION& s) {
     choose(s.cboCASO, conv("CILINDRO EN FLUJO CRUZADO"));
-    choose(s.cboFAMILIA, "GASES");
-    choose(s.cboFLUIDO, "AIRE");
+    pick(s.cboFAMILIA, "GASES");
+    pick(s.cboFLUIDO, "AIRE");
     s.txtTS->setText("400");
     s.txtTINF->setText("300");
     s.txtPRES->setText("101.3");
@@ -82,8 +90,8 @@ TEST(ConvectionScreen, DerivesAFreeCaseWithOneBoxForAllItsWarnings) {
     choose(s.cboCASO, conv("PLACA HORIZONTAL, CARA HACIA ARRIBA, CONVECCION LIBRE"));
     EXPECT_FALSE(s.txtVELOCIDAD->isVisibleTo(&s));
     EXPECT_TRUE(s.txtPERIMETRO->isVisibleTo(&s));
-    choose(s.cboFAMILIA, "LIQUIDOS");
-    choose(s.cboFLUIDO, "AGUA");
+    pick(s.cboFAMILIA, "LIQUIDOS");
+    pick(s.cboFLUIDO, "AGUA");
     choose(s.cboESCALA, "ºC");
     s.txtTS->setText("60");
     s.txtTINF->setText("20");
@@ -153,10 +161,20 @@ TEST(ConvectionScreen, PlotsHAgainstTheVelocityAndSavesIt) {
     EXPECT_EQ(chart->axes(Qt::Horizontal).front()->titleText(), "V (m/s)");
     EXPECT_EQ(chart->axes(Qt::Vertical).front()->titleText(), "h (W/(m^2.K))");
 
+    // The name typed decides PNG or SVG, whatever kind the list shows.
     ASSERT_TRUE(s.cmdGUARDARGRAFICA->isEnabled());
-    app.exportAnswers.push_back(ExportDialog::Choice{app.path("h"), 0});
-    s.cmdGUARDARGRAFICA->click();
-    EXPECT_FALSE(QImage(app.path("h.png")).isNull());
+    const struct {
+        const char* typed;
+        int kind;  // 0 PNG, 1 SVG
+        const char* saved;
+        const char* head;
+    } saves[] = {{"h", 0, "h.png", "\x89PNG"}, {"h.svg", 0, "h.svg", "<?xml"}, {"h2.PNG", 1, "h2.PNG", "\x89PNG"}};
+    for (const auto& c : saves) {
+        app.exportAnswers.push_back(ExportDialog::Choice{app.path(c.typed), c.kind});
+        s.cmdGUARDARGRAFICA->click();
+        EXPECT_TRUE(bytesOf(app.path(c.saved)).startsWith(c.head)) << c.typed;
+    }
+    EXPECT_TRUE(app.take().isEmpty());
 
     // A range refused: its message, its box emptied, no plot.
     s.txtPASO->setText("0");
@@ -164,6 +182,31 @@ TEST(ConvectionScreen, PlotsHAgainstTheVelocityAndSavesIt) {
     EXPECT_EQ(app.take(), QStringList{ui(message(MessageId::BadStep))});
     EXPECT_TRUE(s.txtPASO->text().isEmpty());
     EXPECT_FALSE(s.cmdGUARDARGRAFICA->isEnabled());
+}
+
+// A built-in fluid shows its English name in English, as on the other screens; its title
+// alone is chosen, computed for and kept when the list is made again.
+TEST(ConvectionScreen, ListsFluidsAsTheOtherScreensAndComputesForTheTitle) {
+    App app;
+    FluidStore(app.files, Family::Gases).createTable("MI GAS");
+    frmCONVECCION& s = open(app);
+    const bool english = ui("mdiGENERAL", "&Archivo") != "&Archivo";
+    EXPECT_EQ(str(s.cboFLUIDO->itemText(0)), english ? "AIRE (air)" : "AIRE");
+    EXPECT_EQ(str(s.cboFLUIDO->itemText(s.cboFLUIDO->count() - 1)), "MI GAS");
+
+    airCylinder(s);
+    choose(s.cboFLUIDO, english ? "AIRE (air)" : "AIRE");
+    s.cmdCALCULAR->click();
+    EXPECT_TRUE(app.take().isEmpty());
+    const QString fluid = conv("FLUIDO: %1 (GASES) A UNA PRESION ABSOLUTA DE %2 %3").section("%2", 0, 0);
+    const QString text = s.txtDERIVACION->toPlainText();
+    EXPECT_TRUE(text.contains(filled(fluid, {"AIRE"}))) << str(text);
+
+    // Closed and opened again, the list is made anew and the fluid chosen stays chosen.
+    pick(s.cboFLUIDO, "AMONIACO");
+    s.cmdCERRAR->click();
+    open(app);
+    EXPECT_EQ(str(chosenTitle(s.cboFLUIDO)), "AMONIACO");
 }
 
 // Its menu key is no other's; its own keys take no letter of the menu bar's nor of each other,
@@ -217,8 +260,8 @@ TEST(ConvectionScreen, InEnglishTheDerivationKeepsNoSpanish) {
     frmCONVECCION& s = open(app);
     for (const Setup& c : setups) {
         choose(s.cboCASO, conv(c.kase));
-        choose(s.cboFAMILIA, c.family);
-        choose(s.cboFLUIDO, c.fluid);
+        pick(s.cboFAMILIA, c.family);
+        pick(s.cboFLUIDO, c.fluid);
         choose(s.cboUNIDADES, ui("frmCONVECCION", c.english ? "INGLES" : "SI"));
         s.cboCORRELACION->setCurrentIndex(c.tube);
         s.cboCONDICION->setCurrentIndex(c.tube);

@@ -63,7 +63,7 @@ TEST(Help, AboutNamesTheVersionTheLicenceTheFolderAndTheSources) {
         EXPECT_TRUE(shown[0].contains(part)) << str(part);
 }
 
-// Every caption of every screen and menu, in English, is a translation: none is a Spanish
+// Every caption of every screen and menu, and every entry of their lists, in English, is a translation: none is a Spanish
 // source text whose translation differs from it.
 TEST(Help, InEnglishNoCaptionIsSpanish) {
     if (!english()) GTEST_SKIP() << "the Spanish run";
@@ -83,6 +83,8 @@ TEST(Help, InEnglishNoCaptionIsSpanish) {
         for (QLabel* l : s.findChildren<QLabel*>()) captions << l->text();
         for (QAbstractButton* b : s.findChildren<QAbstractButton*>()) captions << b->text();
         for (QGroupBox* g : s.findChildren<QGroupBox*>()) captions << g->title();
+        for (QComboBox* c : s.findChildren<QComboBox*>())
+            for (int i = 0; i < c->count(); ++i) captions << c->itemText(i);
     }
     EXPECT_GT(captions.size(), 60);
     for (const QString& c : captions) EXPECT_FALSE(spanish.count(c)) << "Spanish in English: " << str(c);
@@ -100,6 +102,46 @@ TEST(Language, BuiltInFluidsShowTheirEnglishNameButKeepTheirTitle) {
     app.chooseFluid("AIRE");
     EXPECT_EQ(app.main.screens().screen("frmVELM1").windowTitle(), "AIRE");
     EXPECT_EQ(app.state.FLUIDO, "AIRE");
+}
+
+// A family is named as the family screen names it wherever it is read: the fluid screens'
+// titles and the family lists of the tables and convection screens, which still choose the
+// family by its own name.
+TEST(Language, FamiliesAreNamedAsTheFamilyScreenNamesThem) {
+    App app;
+    app.main.Velmorantes->trigger();
+    QStringList families;
+    for (const char* button : {"cmdGASES", "cmdLIQUIDOS"})
+        families << app.find<QAbstractButton>("frmPRESENT", button)->text().remove('&');
+    EXPECT_EQ(str(families.join(' ')), english() ? "GASES LIQUIDS" : "GASES LIQUIDOS");
+
+    app.click("frmPRESENT", "cmdGASES");
+    EXPECT_EQ(str(app.find<QLabel>("frmVELM2", "lblTIT")->text()), str(families[0]));
+    app.click("frmVELM2", "cmdATRAS");
+    app.click("frmPRESENT", "cmdLIQUIDOS");
+    EXPECT_EQ(str(app.find<QLabel>("frmPRESENT2", "Label1")->text()), str(families[1]));
+
+    app.main.mnuTablas->trigger();
+    app.main.mnuConveccion->trigger();
+    for (const char* screen : {"frmGRAFICAS", "frmCONVECCION"}) {
+        QWidget& s = app.main.screens().screen(screen);
+        auto* combo = app.find<QComboBox>(screen, "cboFAMILIA");
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+        EXPECT_EQ(str(shown.join(' ')), str(families.join(' '))) << screen;
+        const struct {
+            const char* first;  // the family's first fluid
+            bool pressure;
+        } wants[] = {{"AIRE", true}, {"ACEITE", false}};
+        for (int f : {1, 0}) {
+            const int at = combo->findText(families[f]);
+            ASSERT_GE(at, 0) << screen;
+            combo->setCurrentIndex(at);
+            emit combo->activated(at);
+            EXPECT_EQ(str(app.listed(screen, "cboFLUIDO").value(0)), wants[f].first) << screen;
+            EXPECT_EQ(app.find<QLineEdit>(screen, "txtPRES")->isVisibleTo(&s), wants[f].pressure) << screen;
+        }
+    }
 }
 
 // Qt's own buttons speak the interface's language (in Spanish from Qt's own translation).

@@ -32,6 +32,14 @@ void enter(frmGRAFICAS& s, const QStringList& texts) {
     s.cmdCALCULAR->click();
 }
 
+// What a picture file holds, by its first bytes.
+std::string pictureKind(const QString& path) {
+    const QByteArray bytes = bytesOf(path);
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return "PNG";
+    if (bytes.startsWith("<?xml") && bytes.left(512).contains("<svg")) return "SVG";
+    return "neither: " + bytes.left(16).toStdString();
+}
+
 }  // namespace
 
 TEST(TablesScreen, OpensAtAnyTimeAndLeavesTheCalculationAlone) {
@@ -136,7 +144,7 @@ TEST(TablesScreen, ShowsThePropertyScreensTextsAndSaysWhatIsExtrapolated) {
 TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
     App app;
     frmGRAFICAS& s = open(app);
-    s.cboFAMILIA->setCurrentText("LIQUIDOS");
+    s.cboFAMILIA->setCurrentIndex(s.cboFAMILIA->findData("LIQUIDOS"));
     s.cboFAMILIA_Click();
     s.cboFLUIDO->setCurrentIndex(s.cboFLUIDO->findData("AGUA"));
     enter(s, {"250", "600", "0.5", ""});
@@ -145,12 +153,19 @@ TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
     struct Case {
         QPushButton* button;
         const char* file;
-        int kind;
+        int kind;           // chosen in the dialog's list
         const char* saved;  // the name written, the kind's ending added when missing; nullptr: none
+        int holds;          // the kind written: the name's ending decides
     };
-    const Case cases[] = {{s.cmdGUARDARTABLA, "agua", 0, "agua.csv"}, {s.cmdGUARDARTABLA, "agua.txt", 1, "agua.txt"},
-                          {s.cmdGUARDARGRAFICA, "agua", 0, "agua.png"}, {s.cmdGUARDARGRAFICA, "g.svg", 1, "g.svg"},
-                          {s.cmdGUARDARTABLA, "no/existe", 0, nullptr}, {s.cmdGUARDARGRAFICA, "no/existe", 1, nullptr}};
+    const Case cases[] = {{s.cmdGUARDARTABLA, "agua", 0, "agua.csv", 0},
+                          {s.cmdGUARDARTABLA, "agua.txt", 1, "agua.txt", 1},
+                          {s.cmdGUARDARTABLA, "r.TXT", 0, "r.TXT", 1},
+                          {s.cmdGUARDARTABLA, "c.csv", 1, "c.csv", 0},
+                          {s.cmdGUARDARTABLA, "agua 2.5", 1, "agua 2.5.txt", 1},
+                          {s.cmdGUARDARGRAFICA, "agua", 0, "agua.png", 0},
+                          {s.cmdGUARDARGRAFICA, "g.svg", 1, "g.svg", 1},
+                          {s.cmdGUARDARTABLA, "no/existe", 0, nullptr, 0},
+                          {s.cmdGUARDARGRAFICA, "no/existe", 1, nullptr, 1}};
     for (const Case& c : cases) {
         app.exportAnswers.push_back(ExportDialog::Choice{app.path(c.file), c.kind});
         c.button->click();
@@ -162,9 +177,9 @@ TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
                                         : ui("velm::msg", "NO SE PUDO GUARDAR LA GRAFICA EN EL ARCHIVO %1", {QString()});
             EXPECT_TRUE(shown.startsWith(refusal) && !shown.contains('|')) << str(shown);
         } else if (c.button == s.cmdGUARDARTABLA) {
-            EXPECT_EQ(bytesOf(path).toStdString(), c.kind == 0 ? csvText(t) : resultsFileText(t)) << c.saved;
+            EXPECT_EQ(bytesOf(path).toStdString(), c.holds == 0 ? csvText(t) : resultsFileText(t)) << c.saved;
         } else {
-            EXPECT_EQ(c.kind == 0 ? QImage(path).size() : QSvgRenderer(path).defaultSize(), s.chtGRAFICA->size());
+            EXPECT_EQ(c.holds == 0 ? QImage(path).size() : QSvgRenderer(path).defaultSize(), s.chtGRAFICA->size());
         }
         EXPECT_EQ(shown.isEmpty(), c.saved != nullptr) << str(shown);
     }
@@ -185,6 +200,46 @@ TEST(TablesScreen, SavesTheTableAndThePlotAndCopiesForASpreadsheet) {
     const QStringList row = app.clipboard.split('\n')[2].split('\t');
     EXPECT_EQ(row[0], "250,5");
     for (const QString& field : row) EXPECT_FALSE(field.contains('.')) << str(field);
+}
+
+// The name typed decides PNG or SVG, whatever the list of kinds shows; a name that asks for
+// neither gets the kind chosen, and its ending, added.
+TEST(TablesScreen, SavesThePlotAsItsNameSays) {
+    App app;
+    frmGRAFICAS& s = open(app);
+    enter(s, {"250", "400", "10"});
+    struct Case {
+        const char* typed;
+        int kind;  // chosen in the list: 0 PNG, 1 SVG
+        const char* saved;
+        const char* holds;
+    };
+    const Case cases[] = {{"x.svg", 0, "x.svg", "SVG"},           {"x.png", 1, "x.png", "PNG"},
+                          {"MAYUS.SVG", 0, "MAYUS.SVG", "SVG"},   {"mayus.Png", 1, "mayus.Png", "PNG"},
+                          {"sin", 1, "sin.svg", "SVG"},           {"foto.jpg", 0, "foto.jpg.png", "PNG"},
+                          {"aire 2.5", 1, "aire 2.5.svg", "SVG"},
+                          {"x.svg", 1, "x.svg", "SVG"}};  // replaced as typed: the dialog asked
+    for (const Case& c : cases) {
+        app.exportAnswers.push_back(ExportDialog::Choice{app.path(c.typed), c.kind});
+        s.cmdGUARDARGRAFICA->click();
+        EXPECT_TRUE(app.take().isEmpty()) << c.typed;
+        EXPECT_EQ(pictureKind(app.path(c.saved)), c.holds) << c.typed;
+    }
+    EXPECT_FALSE(QFile::exists(app.path("foto.jpg")));
+    EXPECT_FALSE(QFile::exists(app.path("x.svg.png")));
+
+    // An ending added makes a name the dialog never asked about: replacing a file of that name
+    // is asked first, and refused leaves it as it was.
+    writeFile(app.path("viejo.png"), "mine");
+    for (const bool replace : {false, true}) {
+        app.answers.push_back(replace);
+        app.exportAnswers.push_back(ExportDialog::Choice{app.path("viejo"), 0});
+        s.cmdGUARDARGRAFICA->click();
+        EXPECT_EQ(app.take(), QStringList{ui("mdiGENERAL", "ESTE ARCHIVO YA EXISTE ¿QUIERE SOBREESCRIBIRLO?")});
+        EXPECT_EQ(app.titles.takeLast(), ui("mdiGENERAL", "GUARDAR "));
+        EXPECT_EQ(pictureKind(app.path("viejo.png")), replace ? "PNG" : "neither: mine");
+    }
+    EXPECT_FALSE(QFile::exists(app.path("viejo")));
 }
 
 // The calculator draws without a display.

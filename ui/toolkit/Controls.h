@@ -2,6 +2,7 @@
 // Making the controls of a screen: each carries its object name, by which handlers and
 // tests find it, and the look of its kind.
 
+#include "correlation/Family.h"
 #include "ui/toolkit/QtPlatform.h"
 
 #include <QComboBox>
@@ -33,5 +34,14 @@ inline QString chosenTitle(const QComboBox* combo) {
         return combo->itemData(at).toString();
     return combo->currentText();
 }
+
+// A family as the screens show it, in the interface's language ("LIQUIDS"); its own name
+// ("LIQUIDOS") is what is typed, stored and saved.
+QString shownFamilyName(Family family);
+
+// A list of the families, each shown in the interface's language with its own name as the
+// item's data; and the family chosen in such a list.
+void listFamilies(QComboBox* combo);
+Family chosenFamily(const QComboBox* combo);
 
 }  // namespace velm
