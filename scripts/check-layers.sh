@@ -2,7 +2,8 @@
 # Fails when an include runs upward: each folder may include only from the folders below it
 # (and from itself), includes of the project are written from the repository's root, nothing
 # below the screens includes a widget, chart or other drawing header, and the core and its
-# text layer (correlation, engine, convection, i18n) include no Qt header at all.
+# text layer (correlation, engine, convection, i18n) and the web page's bindings over them
+# (web) include no Qt header at all.
 # Usage: check-layers.sh [REPOSITORY_ROOT]
 set -u
 cd "${1:-$(dirname "$0")/..}" || exit 2
@@ -23,12 +24,13 @@ declare -A allowed=(
   [cli]="$core i18n/qt store legacy plot"
   [app]="$core i18n/qt store legacy plot ui ui/toolkit"
   [python]="$core i18n/qt store"
+  [web]="$core"
   [tools]="correlation"
 )
 below_screens=" correlation engine convection i18n i18n/qt store legacy python "
-plain=" $core "
+plain=" $core web "
 # The project's folders an include may name, each subfolder before its parent.
-project_dirs=(ui/toolkit i18n/qt i18n correlation engine store legacy plot convection ui cli python app tools tests bench)
+project_dirs=(ui/toolkit i18n/qt i18n correlation engine store legacy plot convection ui cli python web app tools tests bench)
 qt_roots=(/usr/include/*/qt6 /usr/include/qt6)
 
 layer_of() {
@@ -59,7 +61,7 @@ quoted='^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)"'
 angled='^[[:space:]]*#[[:space:]]*include[[:space:]]*<([^>]+)>'
 bad=0
 dirs=()
-for d in i18n correlation engine store legacy plot convection ui cli python app tools; do [[ -d $d ]] && dirs+=("$d"); done
+for d in i18n correlation engine store legacy plot convection ui cli python web app tools; do [[ -d $d ]] && dirs+=("$d"); done
 while IFS= read -r hit; do
   file=${hit%%:*}
   line=${hit#*:}

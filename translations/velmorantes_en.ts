@@ -1775,4 +1775,67 @@ QT_SCALE_FACTOR ...) are.
         <translation>ft/s</translation>
     </message>
 </context>
+<context>
+    <name>web</name>
+    <message>
+        <source>PROPIEDADES</source>
+        <translation>PROPERTIES</translation>
+    </message>
+    <message>
+        <source>PANTALLAS</source>
+        <translation>SCREENS</translation>
+    </message>
+    <message>
+        <source>IDIOMA</source>
+        <translation>LANGUAGE</translation>
+    </message>
+    <message>
+        <source>ESPAÑOL</source>
+        <translation>ESPAÑOL</translation>
+    </message>
+    <message>
+        <source>ENGLISH</source>
+        <translation>ENGLISH</translation>
+    </message>
+    <message>
+        <source>NO SE PUDO CARGAR EL CALCULO DE PROPIEDADES: %1</source>
+        <translation>THE PROPERTY CALCULATION COULD NOT BE LOADED: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar resultados</source>
+        <translation>&amp;Save results</translation>
+    </message>
+    <message>
+        <source>1 CALCULO EN EL ARCHIVO DE RESULTADOS</source>
+        <translation>1 CALCULATION IN THE RESULTS FILE</translation>
+    </message>
+    <message>
+        <source>%1 CALCULOS EN EL ARCHIVO DE RESULTADOS</source>
+        <translation>%1 CALCULATIONS IN THE RESULTS FILE</translation>
+    </message>
+    <message>
+        <source>TABLA</source>
+        <translation>TABLE</translation>
+    </message>
+    <message>
+        <source>GRAFICA</source>
+        <translation>PLOT</translation>
+    </message>
+    <message>
+        <source>Guardar gráfica PNG</source>
+        <translation>Save plot as PNG</translation>
+    </message>
+    <message>
+        <source>Guardar gráfica SVG</source>
+        <translation>Save plot as SVG</translation>
+    </message>
+    <message>
+        <source>COPIADO</source>
+        <translation>COPIED</translation>
+    </message>
+    <message>
+        <source>DERIVACION</source>
+        <translation>DERIVATION</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,99 @@
+// The page's worker: the core runs here, so that the page never waits on a calculation. The
+// page sends {id, op, args} and gets {id, result} or {id, error: {message, code}} back.
+// Texts are made only for what the page shows: a table stays here, and the page asks for
+// the rows in view; the files (CSV, TSV, results file) are made here as bytes.
+//
+// Stored tables reach the core through `readers`, asked in turn for a family's table by its
+// title: now the tables the program ships; the user's own tables (a database in the browser)
+// go in front of them with the op "addReader" of a module that exports `readPoints(family,
+// fluid)` (a Float64Array of rows of TEMP and the eight properties, or undefined when it has
+// no such table).
+import { loadCore, shippedTableReader } from './velmorantes.mjs';
+import { plotSvg } from './plot.mjs';
+
+let c = null;
+let decimalComma = false;
+const readers = [];
+const plots = {};  // the last plot of each view, kept for its files
+
+function pointReader(family, fluid) {
+  for (const reader of readers) {
+    const rows = reader(family, fluid);
+    if (rows !== undefined) return rows;
+  }
+  return shippedTableReader(c.tables, c.say)(family, fluid);
+}
+
+// The words of the page's lists in the language in force.
+function lists() {
+  const fluids = {};
+  for (const family of ['GASES', 'LIQUIDOS'])
+    fluids[family] = c.fluids(family).map((title) => ({ title, shown: c.core.fluidName(family, title) }));
+  const headings = {};
+  for (const family of ['GASES', 'LIQUIDOS'])
+    for (const english of [false, true]) headings[`${family} ${english}`] = c.core.resultHeadings(family, english);
+  const cases = c.core.caseList().map((k) => ({ ...k, title: c.core.caseWords(k.name, false, 'K').title }));
+  return { fluids, headings, cases };
+}
+
+function plotOf(view, data, size) {
+  plots[view] = data;
+  return data ? plotSvg(data, { ...size, tick: (v) => c.core.tickText(v), id: view }) : null;
+}
+
+const ops = {
+  async init(args) {
+    decimalComma = args.decimalComma;
+    c = await loadCore({ language: args.language, decimalComma });
+    c.core.setPointReader((family, fluid) => {
+      try {
+        return pointReader(family, fluid);
+      } catch (e) {
+        return String(e?.message ?? e);
+      }
+    });
+    return lists();
+  },
+  language(args) {
+    c.setLanguage(args.language, decimalComma);
+    return lists();
+  },
+  async addReader(args) {
+    const module = await import(args.url);
+    readers.unshift(module.readPoints);
+    return lists();
+  },
+  evaluate: (args) => c.core.evaluate({ ...args, decimalComma }),
+  tabulate: (args) => c.core.tabulate({ ...args, decimalComma }),
+  rows: (args) => c.core.tableRows(args.first, args.count),
+  tableWords: () => c.core.tableWords({}),
+  tablePlot(args) {
+    return plotOf('tables', c.core.tablePlot(args.property, args.log), args.size);
+  },
+  tableFile: (args) => c.core.tableFile(args.kind, decimalComma),
+  derive: (args) => c.core.derive({ ...args, decimalComma }),
+  plotH(args) {
+    const r = c.core.plotH({ ...args, decimalComma });
+    return { ...r, svg: r.plot ? plotOf('convection', r.plot, args.size) : null, plot: undefined };
+  },
+  caseWords: (args) => c.core.caseWords(args.case, args.english, args.scale),
+  // A view's last plot again, at the size of the file to save.
+  plotImage: (args) => (plots[args.view] ? plotSvg(plots[args.view], { ...args.size, tick: (v) => c.core.tickText(v), id: args.view }) : null),
+};
+
+// The bytes of typed arrays in the result travel without a copy.
+function transferables(value, found = []) {
+  if (ArrayBuffer.isView(value)) found.push(value.buffer);
+  else if (value && typeof value === 'object') for (const v of Object.values(value)) transferables(v, found);
+  return found;
+}
+
+self.onmessage = async (event) => {
+  const { id, op, args } = event.data;
+  try {
+    const result = await ops[op](args ?? {});
+    self.postMessage({ id, result }, transferables(result));
+  } catch (e) {
+    self.postMessage({ id, error: { message: String(e?.message ?? e), code: e?.code ?? null } });
+  }
+};
