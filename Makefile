@@ -1,12 +1,19 @@
-# The commands of the README: `make run`, `make test` and `make package`; and the
-# robustness runs, `make sanitize` and `make fuzz`.
+# The commands of the README: `make run`, `make test`, `make package`, `make web` and
+# `make web-serve`; and the robustness runs, `make sanitize` and `make fuzz`.
 BUILD  ?= build
 WERROR ?= OFF
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 600
+# The web page: the core in WebAssembly (Debian's emscripten) built in $(WEB_BUILD), the
+# page's static files laid out in $(BUILD)/web; `make web-serve` serves them on $(WEB_PORT).
+WEB_BUILD ?= build-wasm
+WEB_PORT ?= 8080
+WEB_CMAKE_FLAGS ?=
+# Debian's emscripten runs its tools under node with Debian's own node modules (acorn ...).
+WEB_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: all deps build run test package bench sanitize fuzz clean
+.PHONY: all deps build run test package bench sanitize fuzz clean web web-serve
 
 all: build
 
@@ -20,8 +27,20 @@ build: deps
 run: build
 	@scripts/run.sh $(BUILD)
 
+# The web page is built first where emscripten is installed (deps installs it), so that its
+# tests (Web.*) run against it.
 test: build
+	@if command -v emcmake >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+web: deps
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELM_WEB=ON \
+	    -DVELM_WEB_OUTPUT=$(CURDIR)/$(BUILD)/web $(WEB_CMAKE_FLAGS) >/dev/null
+	@$(WEB_ENV) cmake --build $(WEB_BUILD)
+
+web-serve: web
+	@echo "VELMORANTES on http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
+	@python3 -m http.server --bind 127.0.0.1 --directory $(BUILD)/web $(WEB_PORT)
 
 # The Debian package, $(BUILD)/velmorantes_<version>_<arch>.deb.
 package: build
@@ -49,4 +68,4 @@ fuzz: build
 	@tests/fuzz/run.sh libfuzzer $(BUILD)/fuzz/tests/fuzz tests/fuzz/corpus $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WEB_BUILD)

@@ -17,6 +17,8 @@ packages=(
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-numpy python3-pytest
   libfmt-dev  # the text layer's numbers, header-only (the web page builds it too)
+  libfast-float-dev  # header-only too
+  emscripten chromium nodejs  # the web page: the core in WebAssembly, its tests in the browser
 )
 
 missing=()
@@ -24,7 +26,9 @@ for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [ "$status" = "install ok installed" ] || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The web page's npm packages (its tests' browser driver and checker), as package-lock.json pins them.
+web() { "$(dirname "$0")/install-web-deps.sh"; }
+[ ${#missing[@]} -eq 0 ] && { web; exit; }
 
 if [ "$(id -u)" -eq 0 ]; then
   run=()
@@ -40,3 +44,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${run[@]}" apt-get update -q
 "${run[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+web
