@@ -3,6 +3,7 @@
 // the line under it, and the three ways out: CSV, tab-separated text for a spreadsheet, and
 // the results file of the Archivo menu.
 
+#include "engine/NumberText.h"  // shortestText, the exports' number format
 #include "engine/Sweep.h"
 
 #include <cstddef>
@@ -32,9 +33,6 @@ std::string_view sourceText(RowSource s);
 std::string cellText(const SweepTable& t, std::size_t row, std::size_t column);
 // The same with the source in the interface's language (the exports keep cellText's).
 std::string shownCellText(const SweepTable& t, std::size_t row, std::size_t column);
-
-// The shortest decimal text that reads back to the same double, "." as the decimal point.
-std::string shortestText(double value);
 
 // UTF-8, a heading row, one row per temperature, every value to full precision, LF endings.
 std::string csvText(const SweepTable& t);
