@@ -3,9 +3,9 @@
 #include "correlation/Correlation.h"
 #include "engine/Entry.h"
 #include "engine/Messages.h"
+#include "engine/NumberText.h"
 #include "engine/TableSelection.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -22,14 +22,10 @@ void store(Module1& m, const TablePoint& v, bool gas) {
 }  // namespace
 
 std::string storedTemperatureText(double stored, bool decimalComma) {
-    char buf[64];
     // The store refuses a temperature beyond the float range (converting one is undefined);
     // any other source's is written as the double it is.
     const bool single = std::fabs(stored) <= double(std::numeric_limits<float>::max());
-    const auto r = single ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(stored),
-                                          std::chars_format::fixed)
-                          : std::to_chars(buf, buf + sizeof buf, stored);
-    std::string text(buf, r.ptr);
+    std::string text = single ? shortestFixedText(static_cast<float>(stored)) : shortestText(stored);
     if (decimalComma)
         for (char& ch : text)
             if (ch == '.') ch = ',';
