@@ -10,6 +10,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # lupdate/lrelease, Qt's own Spanish texts
   libqt6opengl6-dev  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev omits
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+  libfmt-dev libfast-float-dev  # used header-only: the same code builds for WebAssembly
   mdbtools-dev libmdb3 libglib2.0-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
