@@ -10,14 +10,13 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # lupdate/lrelease, Qt's own Spanish texts
   libqt6opengl6-dev  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev omits
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+  libfmt-dev libfast-float-dev  # used header-only: the same code builds for WebAssembly
   mdbtools-dev libmdb3 libglib2.0-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
   help2man locales dpkg-dev file lintian desktop-file-utils appstream  # locales: the Spanish man pages
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-numpy python3-pytest
-  libfmt-dev  # the text layer's numbers, header-only (the web page builds it too)
-  libfast-float-dev  # header-only too
   emscripten chromium nodejs  # the web page: the core in WebAssembly, its tests in the browser
 )
 
