@@ -49,6 +49,7 @@ package: build
 bench: build
 	@$(BUILD)/bench/velmorantes-bench
 	@PYTHONPATH=$(BUILD)/python /usr/bin/python3 bench/python_bench.py
+	@if [ -f $(BUILD)/web/velmorantes.mjs ]; then node bench/web/bench.mjs; fi
 
 # Every test, the corpora's replay included, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer: any report fails the test that made it.

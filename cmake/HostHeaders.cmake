@@ -11,7 +11,7 @@ foreach(lib fmt fast_float)
   file(CREATE_LINK /usr/include/${lib} ${velm_host_headers}/include/${lib} SYMBOLIC)
 endforeach()
 
-file(WRITE ${velm_host_headers}/fmt/fmt-config.cmake "
+file(WRITE ${velm_host_headers}/fmt/fmtConfig.cmake "
 if(NOT TARGET fmt::fmt-header-only)
   add_library(fmt::fmt-header-only INTERFACE IMPORTED)
   set_target_properties(fmt::fmt-header-only PROPERTIES
@@ -21,7 +21,7 @@ if(NOT TARGET fmt::fmt-header-only)
 endif()
 set(fmt_VERSION 9.1.0)
 ")
-file(WRITE ${velm_host_headers}/FastFloat/FastFloat-config.cmake "
+file(WRITE ${velm_host_headers}/FastFloat/FastFloatConfig.cmake "
 if(NOT TARGET FastFloat::fast_float)
   add_library(FastFloat::fast_float INTERFACE IMPORTED)
   set_target_properties(FastFloat::fast_float PROPERTIES
@@ -35,7 +35,7 @@ foreach(pkg fmt:9.1.0 FastFloat:3.9.0)
   string(REPLACE ":" ";" pkg ${pkg})
   list(GET pkg 0 name)
   list(GET pkg 1 version)
-  file(WRITE ${velm_host_headers}/${name}/${name}-config-version.cmake
+  file(WRITE ${velm_host_headers}/${name}/${name}ConfigVersion.cmake
        "set(PACKAGE_VERSION ${version})\nset(PACKAGE_VERSION_COMPATIBLE TRUE)\n")
 endforeach()
 set(fmt_DIR ${velm_host_headers}/fmt CACHE PATH "" FORCE)

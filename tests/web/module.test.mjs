@@ -267,5 +267,5 @@ describe('convection() gives the calculator\'s CSV', () => {
 after(() => {
   const most = new Map();
   for (const [where, ulps] of differences) most.set(where, (most.get(where) ?? [0, 0n]).map((x, i) => (i ? (ulps > x ? ulps : x) : x + 1)));
-  for (const [where, [count, ulps]] of most) console.log(`# ${where}: ${count} values apart, at most ${ulps} units in the last place`);
+  for (const [where, [count, ulps]] of most) console.log(`${where}: ${count} values apart, at most ${ulps} units in the last place`);
 });
