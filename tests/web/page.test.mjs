@@ -110,6 +110,33 @@ test('a table of 100,000 rows, its CSV and the rows in view', async () => {
   });
 });
 
+test('the plot as PNG and SVG, and the table copied as the desktop copies it', async () => {
+  await withPage({}, async (page, server, b) => {
+    await b.context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
+    await page.click('#tab-tables');
+    await page.selectOption('#t-family', 'LIQUIDOS');
+    await page.selectOption('#t-fluid', 'GLICERINA');
+    await page.fill('#t-from', '260');
+    await page.fill('#t-to', '330');
+    await page.fill('#t-step', '0.5');
+    await page.press('#t-step', 'Enter');
+    await page.waitForSelector('#t-plot svg');
+    const png = await downloaded(page, () => page.click('#t-png'));
+    assert.equal(png.subarray(1, 4).toString(), 'PNG');
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [1200, 800]);
+    const svg = (await downloaded(page, () => page.click('#t-svg'))).toString();
+    assert.match(svg, /^<svg [^>]*width="1200" height="800"/);
+    assert.ok(svg.includes('GLICERINA'));
+    // Tab-separated, with the decimal separator of the browser's region (es-ES: a comma).
+    await page.click('#t-copy');
+    await page.waitForFunction(() => document.querySelector('#t-note').textContent !== '');
+    const copied = await page.evaluate(() => navigator.clipboard.readText());
+    const spanish = { LANG: 'es_ES.UTF-8', LC_ALL: 'es_ES.UTF-8' };
+    const c = calc(['--family', 'LIQUIDOS', '--fluid', 'GLICERINA', '--sweep', '260:330:0.5', '--format', 'tsv'], { dbDir, env: spanish });
+    assert.equal(copied, c.text);
+  });
+});
+
 test('a convection derivation is the calculator\'s text', async () => {
   await withPage({}, async (page) => {
     await page.click('#tab-convection');
