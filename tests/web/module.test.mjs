@@ -185,6 +185,41 @@ describe('refusals are Errors with the program\'s code and message', () => {
   });
 });
 
+// What only the screens refuse (DESDE, HASTA and PASO), through the calls the page's worker
+// makes: the box to empty and the desktop's message, in both languages.
+const RANGES = [
+  ['tabulate', { from: '400', to: '300', step: '1' }, 'to', 'FROM_ABOVE_TO',
+   'LA TEMPERATURA INICIAL (DESDE) ES MAYOR QUE LA FINAL (HASTA)', 'THE FIRST TEMPERATURE (FROM) IS ABOVE THE LAST (TO)'],
+  ['tabulate', { from: '300', to: '400', step: '0' }, 'step', 'BAD_STEP',
+   'EL PASO DEBE SER UN NUMERO MAYOR QUE CERO', 'THE STEP MUST BE A NUMBER ABOVE ZERO'],
+  ['tabulate', { from: '300', to: '400', step: '0.0001' }, 'step', 'TOO_MANY_TEMPERATURES',
+   'SON MAS DE 100000 TEMPERATURAS   AUMENTE EL PASO O REDUZCA EL RANGO', null],
+  ['tabulate', { from: '-300', to: '400', step: '1' }, 'from', 'TEMPERATURE_DOES_NOT_EXIST', 'ESTA TEMPERATURA NO EXISTE ', null],
+  ['plotH', { from: '5', to: '1', step: '1' }, 'to', 'VALUE_FROM_ABOVE_TO',
+   'EL VALOR INICIAL (DESDE) ES MAYOR QUE EL FINAL (HASTA)', null],
+  ['plotH', { from: '1', to: '100', step: '0.0001' }, 'step', 'TOO_MANY_VALUES',
+   'SON MAS DE 100000 VALORES   AUMENTE EL PASO O REDUZCA EL RANGO', null],
+];
+
+test('the screens\' ranges are refused in the desktop\'s words', async () => {
+  const { loadCore } = await import(path.join(SITE, 'velmorantes.mjs'));
+  const c = await loadCore();
+  const table = { family: 'GASES', fluid: 'AIRE', english: false, scale: 'K', pressure: '101.3', decimalComma: false };
+  const convection = { ...table, case: 'cylinder', tubeCondition: 'temperature', correlation: 'gnielinski', surface: '350',
+                       fluidTemp: '300', length: '0.05', perimeter: '', velocity: '10', variable: 'velocity' };
+  for (const [call, range, box, code, spanish, english] of RANGES) {
+    for (const [language, text] of [['es', spanish], ['en', english]]) {
+      c.setLanguage(language);
+      const r = c.core[call]({ ...(call === 'tabulate' ? table : convection), ...range });
+      assert.equal(r.refused, box, `${code}`);
+      assert.equal(r.messages.length, 1);
+      assert.equal(r.messages[0].code, code);
+      if (text) assert.equal(r.messages[0].text, text);
+      else if (language === 'en') assert.notEqual(r.messages[0].text, spanish);
+    }
+  }
+});
+
 // The nine cases as the calculator's --convection --format csv gives them; each value exact.
 const CASES = [
   ['flat-plate', 'GASES', 'AIRE', ['--length', '0.5', '--velocity', '5']],

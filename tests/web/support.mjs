@@ -1,7 +1,7 @@
 // What the web tests share: where the built page and the calculator are, a static server on
 // 127.0.0.1 that a test starts and stops, Debian's Chromium driven by playwright-core (a fresh
 // profile each time), and the calculator run as the tests compare with it.
-import { execFileSync, spawnSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
@@ -90,5 +90,3 @@ export async function browser({ language = 'es-ES', downloads } = {}) {
 export function built() {
   return fs.existsSync(path.join(SITE, 'velmorantes.mjs')) && fs.existsSync(CALC);
 }
-
-export const gitRoot = () => execFileSync('git', ['-C', SOURCE, 'rev-parse', '--show-toplevel']).toString().trim();

@@ -181,6 +181,7 @@ function propertiesView() {
     const r = await ask('evaluate', request);
     if (r.refused) {
       clear();
+      last = null;
       return refuse(r.refused === 'pressure' ? pressure : temperature, area, r.messages);
     }
     tell(area, r.messages);
