@@ -18,7 +18,12 @@ val bytes(std::string_view text) {
     return val(emscripten::typed_memory_view(text.size(), data)).call<val>("slice");
 }
 
-std::vector<double> doublesOf(const val& array) { return emscripten::convertJSArrayToNumberVector<double>(array); }
+// One copy by the typed array itself (TypedArray.set), not a conversion number by number.
+std::vector<double> doublesOf(const val& array) {
+    std::vector<double> out(array["length"].as<std::size_t>());
+    val(emscripten::typed_memory_view(out.size(), out.data())).call<void>("set", array);
+    return out;
+}
 
 val messageValue(const Message& m) {
     val v = val::object();

@@ -181,7 +181,8 @@ class Velmorantes {
     if (r.refusal) raise(r.refusal);
     const result = {};
     for (const [key, column] of Object.entries(r.columns)) result[key] = t.scalar ? column[0] : column;
-    const origin = Array.from(r.origin, (i) => r.originWords[i]);
+    const origin = new Array(r.origin.length);
+    for (let i = 0; i < origin.length; ++i) origin[i] = r.originWords[r.origin[i]];
     result.ORIGEN = t.scalar ? origin[0] : origin;
     return withWarnings(result, r.warnings);
   }
@@ -274,7 +275,8 @@ class Velmorantes {
     const result = {};
     const rows = r.correlation.length;
     result.CASO = scalar ? kase : Array(rows).fill(kase);
-    const names = Array.from(r.correlation, (i) => r.correlationNames[i]);
+    const names = new Array(r.correlation.length);
+    for (let i = 0; i < names.length; ++i) names[i] = r.correlationNames[r.correlation[i]];
     result.CORRELACION = scalar ? names[0] : names;
     for (const [key, column] of Object.entries(r.columns)) result[key] = column === null ? null : scalar ? column[0] : column;
     return withWarnings(result, r.warnings);
