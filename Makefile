@@ -34,7 +34,7 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 web: deps
-	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELM_WEB=ON \
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELM_WEB=ON -DVELM_WERROR=$(WERROR) \
 	    -DVELM_WEB_OUTPUT=$(CURDIR)/$(BUILD)/web $(WEB_CMAKE_FLAGS) >/dev/null
 	@$(WEB_ENV) cmake --build $(WEB_BUILD)
 
