@@ -70,7 +70,7 @@ struct CaseInfo {
     constexpr bool takes(Input i) const { return (inputs >> unsigned(i) & 1u) != 0; }
 };
 
-// Every case, in the order of Case: which inputs each takes is said here once, for the
+// Every case, in the order of Case: which inputs each takes is said once, in its table, for the
 // calculator's options, the Python module's arguments and the screen's boxes alike.
 std::span<const CaseInfo> cases();
 const CaseInfo& info(Case c);
