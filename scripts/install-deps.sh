@@ -17,7 +17,7 @@ packages=(
   help2man locales dpkg-dev file lintian desktop-file-utils appstream  # locales: the Spanish man pages
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-numpy python3-pytest
-  emscripten chromium nodejs  # the web page: the core in WebAssembly, its tests in the browser
+  emscripten chromium nodejs  # the web page: the core in WebAssembly; its tests, and the tables', in the browser
 )
 
 missing=()
@@ -25,9 +25,26 @@ for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [ "$status" = "install ok installed" ] || missing+=("$p")
 done
-# The web page's npm packages (its tests' browser driver and checker), as package-lock.json pins them.
-web() { "$(dirname "$0")/install-web-deps.sh"; }
-[ ${#missing[@]} -eq 0 ] && { web; exit; }
+# The npm packages of the browser page's tables, as package-lock.json pins them; installed
+# again only when the lock file has changed since.
+npm_packages() {
+  local folder
+  folder="$(cd "$(dirname "$0")/.." && pwd)/web/tables"
+  command -v npm >/dev/null 2>&1 || return 0
+  if ! cmp -s "$folder/package-lock.json" "$folder/node_modules/.velm-package-lock.json"; then
+    echo "Installing the npm packages of web/tables"
+    (cd "$folder" && npm ci --no-audit --no-fund --loglevel=error) &&
+      cp "$folder/package-lock.json" "$folder/node_modules/.velm-package-lock.json"
+  fi
+}
+
+# and the page's own (its tests' browser driver and checker), in the same way.
+web_packages() { npm_packages; "$(dirname "$0")/install-web-deps.sh"; }
+
+if [ ${#missing[@]} -eq 0 ]; then
+  web_packages
+  exit 0
+fi
 
 if [ "$(id -u)" -eq 0 ]; then
   run=()
@@ -43,4 +60,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${run[@]}" apt-get update -q
 "${run[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-web
+web_packages
