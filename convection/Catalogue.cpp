@@ -1,7 +1,8 @@
 #include "convection/Catalogue.h"
 
+#include "engine/NumberText.h"
+
 #include <array>
-#include <charconv>
 #include <stdexcept>
 
 namespace velm::convection {
@@ -18,9 +19,8 @@ std::string limitText(double v) {
             power *= 10;  // exact up to 1E22
             ++exponent;
         }
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, v / power, std::chars_format::fixed).ptr;
-    std::string text(digits, end);
+    // Through the core's number texts, which WebAssembly's C++ library has no to_chars for.
+    const std::string text = shortestFixedText(v / power);
     return exponent ? text + "E" + std::to_string(exponent) : text;
 }
 

@@ -140,6 +140,7 @@ bool nonzeroMantissa(const char* first, const char* last) {
 std::string shortestText(double value) { return shortest(value, false); }
 std::string shortestText(float value) { return shortest(value, false); }
 std::string shortestFixedText(float value) { return shortest(value, true); }
+std::string shortestFixedText(double value) { return shortest(value, true); }
 
 std::string scientificText(double value, int precision) {
     if (std::string special = notFinite(value); !special.empty()) return special;

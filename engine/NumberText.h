@@ -18,6 +18,7 @@ std::string shortestText(float value);
 
 // The same digits always in fixed notation: "0.000001", "340282346638528859811704183484516925440".
 std::string shortestFixedText(float value);
+std::string shortestFixedText(double value);
 
 // d.ddd…e±XX with `precision` (>= 0) digits after the point, rounded to nearest from the
 // exact binary value: "1.23456789012346e+02".

@@ -187,6 +187,25 @@ test('the browser\'s language, the switch, and the choice remembered', async () 
   });
 });
 
+test('a family\'s own tables, handed to the worker, take the shipped ones\' place', async () => {
+  await withPage({}, async (page) => {
+    const shown = await page.evaluate(async () => {
+      const { ask } = await import('./app.mjs');
+      const row = (t, den) => [t, den, 1, 2e-5, 1.5e-5, 0.03, 2e-5, 0.7, 0];
+      const lists = await ask('tables', { family: 'GASES', titles: ['MI GAS'],
+                                          rows: { 'MI GAS': new Float64Array([...row(300, 1.5), ...row(400, 1.25)]) } });
+      const at = (temperature) => ask('evaluate', { family: 'GASES', fluid: 'MI GAS', english: false, scale: 'K',
+                                                     temperature, pressure: '202.6' });
+      const missing = await ask('evaluate', { family: 'GASES', fluid: 'AIRE', english: false, scale: 'K', temperature: '5000',
+                                              pressure: '101.3' });
+      return { list: lists.fluids.GASES.map((f) => f.title), exact: (await at('300')).texts[0],
+               between: (await at('350')).texts[0], missing: missing.messages.map((m) => m.code) };
+    });
+    // At twice the reference pressure a gas is twice as dense.
+    assert.deepEqual(shown, { list: ['MI GAS'], exact: ' 3', between: ' 2.75', missing: ['OUT_OF_CORRELATION_RANGE', 'TABLE_UNREADABLE'] });
+  });
+});
+
 test('offline: the page again with the server stopped', async () => {
   await withPage({}, async (page, server) => {
     await page.waitForSelector('html[data-offline]');

@@ -3,32 +3,29 @@
 // Texts are made only for what the page shows: a table stays here, and the page asks for
 // the rows in view; the files (CSV, TSV, results file) are made here as bytes.
 //
-// Stored tables reach the core through `readers`, asked in turn for a family's table by its
-// title: now the tables the program ships; the user's own tables (a database in the browser)
-// go in front of them with the op "addReader" of a module that exports `readPoints(family,
-// fluid)` (a Float64Array of rows of TEMP and the eight properties, or undefined when it has
-// no such table).
+// Stored tables reach the core as rows of TEMP and the eight properties (a Float64Array, BETA 0
+// in a gas table), asked for by family and title when a calculation needs them: now the tables
+// the program ships. The op "tables" puts a family's own tables in their place (the user's,
+// from the database in the browser): their titles as the fluid list shows them, and the rows
+// of each, read by the page beforehand.
 import { loadCore, shippedTableReader } from './velmorantes.mjs';
 import { plotSvg } from './plot.mjs';
 
 let c = null;
 let decimalComma = false;
-const readers = [];
+const own = {};    // family -> {titles, rows: {title: Float64Array}}
 const plots = {};  // the last plot of each view, kept for its files
 
 function pointReader(family, fluid) {
-  for (const reader of readers) {
-    const rows = reader(family, fluid);
-    if (rows !== undefined) return rows;
-  }
-  return shippedTableReader(c.tables, c.say)(family, fluid);
+  const tables = own[family] ? { [family]: own[family].rows } : c.tables;
+  return shippedTableReader(tables, c.say)(family, fluid);
 }
 
 // The words of the page's lists in the language in force.
 function lists() {
   const fluids = {};
   for (const family of ['GASES', 'LIQUIDOS'])
-    fluids[family] = c.fluids(family).map((title) => ({ title, shown: c.core.fluidName(family, title) }));
+    fluids[family] = (own[family]?.titles ?? c.fluids(family)).map((title) => ({ title, shown: c.core.fluidName(family, title) }));
   const headings = {};
   for (const family of ['GASES', 'LIQUIDOS'])
     for (const english of [false, true]) headings[`${family} ${english}`] = c.core.resultHeadings(family, english);
@@ -58,9 +55,10 @@ const ops = {
     c.setLanguage(args.language, decimalComma);
     return lists();
   },
-  async addReader(args) {
-    const module = await import(args.url);
-    readers.unshift(module.readPoints);
+  // {family, titles, rows: {title: Float64Array}}; titles null: the shipped tables again.
+  tables(args) {
+    if (args.titles) own[args.family] = { titles: args.titles, rows: args.rows ?? {} };
+    else delete own[args.family];
     return lists();
   },
   evaluate: (args) => c.core.evaluate({ ...args, decimalComma }),
