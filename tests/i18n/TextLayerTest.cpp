@@ -105,8 +105,11 @@ TEST_F(TextLayer, EveryMessageReadsAsTheProgramHasAlwaysWrittenIt) {
     testing::Catalogue english = testing::readTs(QStringLiteral(VELM_TS));
     gCatalogue = &english;
     setTextHooks(fromTs, nullptr);
-    for (const Row& r : kRows)
-        if (r.english) EXPECT_EQ(messageText(r.message), r.english) << messageCode(r.message.id);
+    for (const Row& r : kRows) {
+        if (r.english) {
+            EXPECT_EQ(messageText(r.message), r.english) << messageCode(r.message.id);
+        }
+    }
 }
 
 // The regional decimal separator goes into a stored temperature, and only there.
