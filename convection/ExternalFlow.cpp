@@ -49,12 +49,12 @@ NuCorrelation externalFlow(Case c, const Groups& at) {
     }
 }
 
-double nuPlateLaminar(double Re, double Pr) { return 0.664 * std::sqrt(Re) * std::cbrt(Pr); }
+double nuPlateLaminar(double Re, double Pr) { return 0.664 * std::sqrt(Re) * cubeRoot(Pr); }
 
-double nuPlateMixed(double Re, double Pr) { return (0.037 * std::pow(Re, 0.8) - 871) * std::cbrt(Pr); }
+double nuPlateMixed(double Re, double Pr) { return (0.037 * std::pow(Re, 0.8) - 871) * cubeRoot(Pr); }
 
 double nuChurchillBernstein(double Re, double Pr) {
-    const double cbrtPr = std::cbrt(Pr), a = 0.7368062997280773 / cbrtPr;  // (0.4/Pr)^(1/3)
+    const double cbrtPr = cubeRoot(Pr), a = 0.7368062997280773 / cbrtPr;  // (0.4/Pr)^(1/3)
     return 0.3 + 0.62 * std::sqrt(Re) * cbrtPr / fourthRoot(1 + a * a) *
                      std::pow(1 + fiveEighths(Re / 282000), 0.8);
 }

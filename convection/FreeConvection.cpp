@@ -83,7 +83,7 @@ double nuChurchillSphere(double Ra, double Pr) {
 }
 
 double nuPlateHotUpLaminar(double Ra) { return 0.54 * fourthRoot(Ra); }
-double nuPlateHotUpTurbulent(double Ra) { return 0.15 * std::cbrt(Ra); }
+double nuPlateHotUpTurbulent(double Ra) { return 0.15 * cubeRoot(Ra); }
 double nuPlateHotDown(double Ra) { return 0.52 * std::pow(Ra, 1.0 / 5); }
 
 }  // namespace velm::convection
