@@ -176,8 +176,7 @@ TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
         for (std::size_t row = 0; row < t.rows() && t.computed(row); ++row) {
             EXPECT_EQ(from[row], t.source[row]) << c.what << " row " << row;
             for (const PropertyInfo& p : propertiesOf(c.family))
-                EXPECT_EQ(std::bit_cast<std::uint64_t>(columns[index(p.id)][row]),
-                          std::bit_cast<std::uint64_t>(t.value(row, p.id)))
+                EXPECT_EQ(bitsOf(columns[index(p.id)][row]), bitsOf(t.value(row, p.id)))
                     << c.what << " row " << row << " " << p.column;
         }
     }
