@@ -1,12 +1,12 @@
-# The commands of the README: `make run`, `make test` and `make package`; and the
-# robustness runs, `make sanitize` and `make fuzz`.
+# The commands of the README: `make run`, `make test` and `make package`; `make core`, the core
+# alone; and the robustness runs, `make sanitize` and `make fuzz`.
 BUILD  ?= build
 WERROR ?= OFF
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build run test package bench sanitize fuzz clean
+.PHONY: all deps build run test core package bench sanitize fuzz clean
 
 all: build
 
@@ -22,6 +22,13 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# The core alone and its tests (`make test` runs them too, in $(BUILD)): natively without Qt in
+# build-core, and as WebAssembly under node in build-wasm, where emscripten is installed.
+core: deps
+	@scripts/core-build.sh native . build-core -- -DVELM_WERROR=$(WERROR)
+	@if command -v emcmake >/dev/null; then \
+	  scripts/core-build.sh wasm . build-wasm $(CURDIR)/build-core -- -DVELM_WERROR=$(WERROR); fi
 
 # The Debian package, $(BUILD)/velmorantes_<version>_<arch>.deb.
 package: build
@@ -49,4 +56,4 @@ fuzz: build
 	@tests/fuzz/run.sh libfuzzer $(BUILD)/fuzz/tests/fuzz tests/fuzz/corpus $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-core build-wasm

@@ -17,6 +17,7 @@ packages=(
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-numpy python3-pytest
   libfmt-dev  # the text layer's numbers, header-only (the web page builds it too)
+  emscripten googletest libfast-float-dev  # the core as WebAssembly, its tests built from GoogleTest's sources
 )
 
 missing=()
