@@ -91,9 +91,9 @@ struct Request {
     QString dbDir;
 };
 
-// Each input given exactly when the case takes it; the one varied is not given. `notTaken`
-// says why an input the case does not take is refused: a sentence with the option as %1
-// and the case's name as %2.
+// Each input given exactly when the case takes it (the cases' table, Convection.h, says which);
+// the one varied is not given. `notTaken` says why an input the case does not take is refused:
+// a sentence with the option as %1 and the case's name as %2.
 void takeInputs(const Options& o, Request& r) {
     const CaseInfo& c = info(r.setting.kase);
     const auto need = [&](const char* name, bool wanted, std::string& text, const char* notTaken) {
@@ -108,23 +108,24 @@ void takeInputs(const Options& o, Request& r) {
         if (v) text = *v;
     };
     const char* const byCase = QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA CON %2");
-    need("--surface-temp", true, r.texts.surface, byCase);
-    need("--fluid-temp", true, r.texts.fluid, byCase);
-    need("--velocity", c.forced, r.texts.velocity, QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA EN CONVECCION LIBRE"));
+    need("--surface-temp", c.takes(Input::SurfaceTemp), r.texts.surface, byCase);
+    need("--fluid-temp", c.takes(Input::FluidTemp), r.texts.fluid, byCase);
+    need("--velocity", c.takes(Input::Velocity), r.texts.velocity,
+         QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA EN CONVECCION LIBRE"));
     const bool gas = r.setting.family == Family::Gases;
     need("--pressure", gas, r.texts.pressure, QT_TRANSLATE_NOOP("velm::calc", "--pressure ES SOLO PARA GASES"));
-    const bool plate = c.length == LengthKind::AreaOverPerimeter;
-    const bool areaGiven = plate && (given(o, "--area") || given(o, "--perimeter"));
+    // A horizontal plate takes L itself or its area and perimeter.
+    const bool areaGiven = c.takes(Input::AreaAndPerimeter) && (given(o, "--area") || given(o, "--perimeter"));
     if (areaGiven && r.vary == Variable::Length)
         usageError(QT_TRANSLATE_NOOP("velm::calc", "--vary length VARIA L MISMA, NO --area NI --perimeter"));
-    need("--diameter", c.length == LengthKind::Diameter, r.texts.length, byCase);
-    need("--length", c.length != LengthKind::Diameter && !areaGiven, r.texts.length,
+    need("--diameter", c.takes(Input::Diameter), r.texts.length, byCase);
+    need("--length", c.takes(Input::Length) && !areaGiven, r.texts.length,
          areaGiven ? QT_TRANSLATE_NOOP("velm::calc", "%1 NO SE USA CON --area Y --perimeter") : byCase);
     need("--area", areaGiven, r.texts.length, byCase);
     need("--perimeter", areaGiven, r.texts.perimeter, byCase);
-    const bool tube = r.setting.kase == Case::Tube;
-    for (const char* name : {"--tube-condition", "--correlation"})
-        if (given(o, name) && !tube)
+    for (const auto& [name, input] :
+         {std::pair{"--tube-condition", Input::TubeCondition}, std::pair{"--correlation", Input::TubeCorrelation}})
+        if (given(o, name) && !c.takes(input))
             usageError(QT_TRANSLATE_NOOP("velm::calc", "%1 ES SOLO PARA tube"), {QString::fromLatin1(name)});
 }
 

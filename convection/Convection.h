@@ -4,12 +4,14 @@
 // they were fitted over, and the whole derivation from the property temperature to Nu, h and
 // q. Everything here is in SI units (K, m, m/s, kPa); ConvectionEntry.h converts.
 
+#include "convection/Catalogue.h"
 #include "correlation/Family.h"
 #include "engine/Fluid.h"
 #include "engine/Message.h"
 #include "engine/Properties.h"
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -36,14 +38,40 @@ enum class Case : unsigned char {
 // perimeter.
 enum class LengthKind : unsigned char { Length, Diameter, AreaOverPerimeter };
 
+// What a case may be given (a gas's pressure aside: the family asks for that).
+enum class Input : unsigned char {
+    SurfaceTemp,
+    FluidTemp,
+    Length,            // L itself (a horizontal plate's A/P when no area and perimeter are given)
+    Diameter,
+    AreaAndPerimeter,  // a horizontal plate's, for L = A/P
+    Velocity,
+    TubeCondition,     // the wall condition of laminar flow
+    TubeCorrelation,   // the correlation of turbulent flow
+};
+
 struct CaseInfo {
     Case id;
     std::string_view name;  // the calculator's and the CSV's name: "flat-plate"
-    bool forced;            // a velocity is needed
-    LengthKind length;
+    unsigned inputs;        // a bit per Input it takes
     bool atFilm;            // properties at (Ts + T∞) / 2, otherwise at T∞
+    // Read from the inputs: a velocity makes forced flow, and the length is the one taken.
+    bool forced;
+    LengthKind length;
+
+    constexpr CaseInfo(Case c, std::string_view caseName, std::initializer_list<Input> takes, bool film)
+        : id(c), name(caseName), inputs(0), atFilm(film), forced(false), length(LengthKind::Length) {
+        for (const Input i : takes) inputs |= 1u << unsigned(i);
+        forced = this->takes(Input::Velocity);
+        length = this->takes(Input::Diameter)           ? LengthKind::Diameter
+                 : this->takes(Input::AreaAndPerimeter) ? LengthKind::AreaOverPerimeter
+                                                        : LengthKind::Length;
+    }
+    constexpr bool takes(Input i) const { return (inputs >> unsigned(i) & 1u) != 0; }
 };
 
+// Every case, in the order of Case: which inputs each takes is said once, in its table, for the
+// calculator's options, the Python module's arguments and the screen's boxes alike.
 std::span<const CaseInfo> cases();
 const CaseInfo& info(Case c);
 std::optional<Case> caseNamed(std::string_view name);
@@ -51,40 +79,27 @@ std::optional<Case> caseNamed(std::string_view name);
 enum class WallCondition : unsigned char { Temperature, Flux };
 enum class TubeCorrelation : unsigned char { Gnielinski, DittusBoelter };
 
-enum class NuCorrelation : unsigned char {
-    PlateLaminar,
-    PlateMixed,
-    ChurchillBernstein,
-    Whitaker,
-    TubeLaminarTemperature,
-    TubeLaminarFlux,
-    Gnielinski,
-    DittusBoelter,
-    ChurchillChuVertical,
-    ChurchillChuCylinder,
-    ChurchillSphere,
-    PlateHotUpLaminar,    // 0.54 Ra^1/4
-    PlateHotUpTurbulent,  // 0.15 Ra^1/3
-    PlateHotDown,         // 0.52 Ra^1/5
-};
-
 // The correlation's name as the CSV and the warnings give it ("GNIELINSKI"), its formula
-// and its stated range, as text.
+// and its stated range, as text (Catalogue.h has the rest).
 std::string_view correlationName(NuCorrelation c);
 std::string_view correlationFormula(NuCorrelation c);
-std::string_view correlationRange(NuCorrelation c);  // empty: no stated limit
 
 // The correlations themselves, by their dimensionless groups.
 double nuPlateLaminar(double Re, double Pr);
 double nuPlateMixed(double Re, double Pr);
 double nuChurchillBernstein(double Re, double Pr);
 double nuWhitaker(double Re, double Pr, double muRatio);
+double nuTubeLaminarTemperature();
+double nuTubeLaminarFlux();
 double gnielinskiFriction(double Re);
 double nuGnielinski(double Re, double Pr);
 double nuDittusBoelter(double Re, double Pr, bool heating);
 double nuChurchillChuVertical(double Ra, double Pr);
 double nuChurchillChuCylinder(double Ra, double Pr);
 double nuChurchillSphere(double Ra, double Pr);
+double nuPlateHotUpLaminar(double Ra);
+double nuPlateHotUpTurbulent(double Ra);
+double nuPlateHotDown(double Ra);
 
 // The inputs of one calculation, in SI units.
 struct Inputs {

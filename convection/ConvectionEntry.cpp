@@ -28,10 +28,10 @@ Variable lengthVariable(Case c) {
 
 bool hasVariable(Case c, Variable v) {
     switch (v) {
-        case Variable::Velocity: return info(c).forced;
-        case Variable::Length:
-        case Variable::Diameter: return lengthVariable(c) == v;
-        case Variable::SurfaceTemp: return true;
+        case Variable::Velocity: return info(c).takes(Input::Velocity);
+        case Variable::Length: return info(c).takes(Input::Length);
+        case Variable::Diameter: return info(c).takes(Input::Diameter);
+        case Variable::SurfaceTemp: return info(c).takes(Input::SurfaceTemp);
     }
     return false;
 }

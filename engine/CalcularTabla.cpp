@@ -1,22 +1,18 @@
 #include "engine/CalcularTabla.h"
 
 #include "engine/Fluid.h"
+#include "engine/NumberText.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace velm {
 
 std::string storedTemperatureText(double stored, bool decimalComma) {
-    char buf[64];
     // The store refuses a temperature beyond the float range (converting one is undefined);
     // any other source's is written as the double it is.
     const bool single = std::fabs(stored) <= double(std::numeric_limits<float>::max());
-    const auto r = single ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(stored),
-                                          std::chars_format::fixed)
-                          : std::to_chars(buf, buf + sizeof buf, stored);
-    std::string text(buf, r.ptr);
+    std::string text = single ? shortestFixedText(static_cast<float>(stored)) : shortestText(stored);
     if (decimalComma)
         for (char& ch : text)
             if (ch == '.') ch = ',';

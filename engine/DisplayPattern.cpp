@@ -1,6 +1,7 @@
 #include "engine/DisplayPattern.h"
 
-#include <charconv>
+#include "engine/NumberText.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -17,10 +18,8 @@ struct Decimal {
 };
 
 Decimal toDecimal(double magnitude) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
-                                 kSignificant - 1);
-    std::string_view text(buf, static_cast<std::size_t>(r.ptr - buf));
+    const std::string scientific = scientificText(magnitude, kSignificant - 1);
+    const std::string_view text(scientific);
     const std::size_t e = text.find('e');
     Decimal d;
     for (char ch : text.substr(0, e))

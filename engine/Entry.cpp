@@ -2,10 +2,10 @@
 
 #include "correlation/Correlation.h"
 #include "engine/Catalogue.h"
+#include "engine/NumberText.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -85,19 +85,11 @@ std::optional<double> parseNumber(std::string_view text, bool decimalComma) {
     const char* first = s.data() + unsignedStart;
     const char* last = s.data() + s.size();
     double value = 0;
-    const auto [end, ec] = std::from_chars(first, last, value);
+    const auto [end, ec] = readNumber(first, last, value);
     if (ec == std::errc::result_out_of_range) {
-        // Beyond a double's range: too large is refused, too small is (nearly) zero.
-        long double wide = 0;
-        const auto [wideEnd, wideEc] = std::from_chars(first, last, wide);
-        if (wideEc == std::errc{}) {
-            if (wide > static_cast<long double>(std::numeric_limits<double>::max()))
-                return std::nullopt;
-            value = static_cast<double>(wide);
-        } else {
-            if (!beyondRangeIsTiny(std::string_view(first, std::size_t(last - first)))) return std::nullopt;
-            value = 0;
-        }
+        // Beyond a double's range: too large is refused, too small is zero.
+        if (!beyondRangeIsTiny(std::string_view(first, std::size_t(last - first)))) return std::nullopt;
+        value = 0;
     } else if (ec != std::errc{} || end != last) {
         return std::nullopt;
     }
@@ -143,7 +135,7 @@ double leadingNumber(std::string_view text) {
     const bool negative = s[0] == '-';
     const std::size_t start = (s[0] == '+' || s[0] == '-') ? 1 : 0;
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + end, value);
+    const auto [ptr, ec] = readNumber(s.data() + start, s.data() + end, value);
     if (ec == std::errc::result_out_of_range) {
         // too large becomes infinity (refused when stored), too small zero
         const bool tiny = beyondRangeIsTiny(std::string_view(s).substr(start, end - start));

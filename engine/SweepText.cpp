@@ -3,8 +3,6 @@
 #include "engine/DisplayPattern.h"
 #include "engine/ResultsLine.h"
 
-#include <charconv>
-
 namespace velm {
 namespace {
 
@@ -92,12 +90,6 @@ std::string cellText(const SweepTable& t, std::size_t row, std::size_t column) {
     if (const std::optional<Property> p = columnProperty(family, column))
         return t.computed(row) ? formatPattern(t.value(row, *p), info(*p).pattern(family)) : std::string();
     return std::string(rowSourceText(t, row));
-}
-
-std::string shortestText(double value) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, r.ptr);
 }
 
 std::string csvText(const SweepTable& t) { return delimited(t, ',', false, true); }

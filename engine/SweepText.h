@@ -3,6 +3,7 @@
 // the line under it, and the three ways out: CSV, tab-separated text for a spreadsheet, and
 // the results file of the Archivo menu.
 
+#include "engine/NumberText.h"  // shortestText, the exports' number format
 #include "engine/Sweep.h"
 
 #include <cstddef>
@@ -29,9 +30,6 @@ std::string_view sourceText(RowSource s);
 // A cell as the screen shows it: the temperature in the results file's number format, each
 // property with its display pattern (empty when not computed), the source.
 std::string cellText(const SweepTable& t, std::size_t row, std::size_t column);
-
-// The shortest decimal text that reads back to the same double, "." as the decimal point.
-std::string shortestText(double value);
 
 // UTF-8, a heading row, one row per temperature, every value to full precision, LF endings.
 std::string csvText(const SweepTable& t);

@@ -110,7 +110,7 @@ void resultLines(Lines& out, const Derivation& d, const Shown& v) {
     const std::string nu = symbol(Property::UN);
     if (r.Re) out.push_back(fill("Re = V %1 / %2 = %3", {L, nu, num(*r.Re)}));
     if (r.Gr) {
-        out.push_back(fill("Gr = g BETA |TS - TINF| %1^3 / %2^2 = %3   (g = 9.80665 m/s^2)", {L, nu, num(*r.Gr)}));
+        out.push_back(fill("Gr = g BETA |TS - TINF| %1^3 / %2^2 = %3   (g = %4 m/s^2)", {L, nu, num(*r.Gr), num(kGravity)}));
         out.push_back(fill("Ra = Gr Pr = %1", {num(*r.Ra)}));
     }
     out.push_back(fill("Pr = %1", {num(r.Pr)}));

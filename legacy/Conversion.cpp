@@ -1,6 +1,7 @@
 #include "legacy/Conversion.h"
 
 #include "engine/Catalogue.h"
+#include "engine/NumberText.h"
 #include "legacy/LegacyMessages.h"
 #include "store/FluidStore.h"
 #include "store/StoreMessages.h"
@@ -15,7 +16,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 
 namespace velm::legacy {
@@ -35,10 +35,7 @@ std::string joined(const std::vector<std::string>& items) {
 
 // The shortest text that reads back as the stored number: as a float for a Single column.
 std::string numberText(double v, ColumnKind kind) {
-    char buffer[64];
-    const auto end = kind == ColumnKind::Single ? std::to_chars(buffer, buffer + sizeof buffer, float(v)).ptr
-                                                : std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
-    return std::string(buffer, end);
+    return kind == ColumnKind::Single ? shortestText(float(v)) : shortestText(v);
 }
 
 // Why the table cannot be a fluid table of the family; empty when it can. `at` gets the

@@ -6,7 +6,7 @@ coefficient of a fluid at one temperature or at many, exactly as the program and
 velmorantes-calc give them. convection() gives convection coefficients from those
 properties, as velmorantes-calc --convection does. fluids() lists the fluids of a family.
 The program's refusals raise Error, its warnings are RangeWarning; the messages are the
-program's own, in Spanish.
+program's own, in Spanish, and each carries the message's identifier as `code`.
 """
 
 import os
@@ -29,10 +29,20 @@ class Error(ValueError):
     below 0 K or not a number, a table that cannot be read ...) or an argument it does not
     take. The message is the program's."""
 
+    code: str | None
+    """The message's identifier, as the program lists its messages (engine/Message.cpp):
+    "NOT_A_NUMBER", "ZERO_PRESSURE", "TABLE_UNREADABLE" (also for a database file the
+    store cannot read or create) ...; None for an argument the module refuses itself and
+    on the class."""
+
 class RangeWarning(UserWarning):
     """A temperature outside the range of a fluid's correlation or beyond the ends of its
     stored table: the values are extrapolated; or a convection correlation used outside its
     stated range: the values are still computed. Issued once per call and message."""
+
+    code: str | None
+    """The message's identifier: "OUT_OF_CORRELATION_RANGE", "ABOVE_TABLE", "BELOW_TABLE"
+    or "GROUP_OUT_OF_RANGE"; None on the class."""
 
 @overload
 def properties(
@@ -67,13 +77,14 @@ def properties(
     pressure is required for a gas (kPa, or psi under INGLES units) and refused for a
     liquid; db_dir is the folder of GASES.mdb and LIQUIDOS.mdb (the current folder by
     default), read only when a stored table is needed. Raises Error with the program's
-    message when any temperature is refused or cannot be computed; issues RangeWarning
-    once per call for each warning the program gives."""
+    message and its code when any temperature is refused or cannot be computed; issues
+    RangeWarning once per call for each warning the program gives."""
 
 def fluids(family: Family, db_dir: Folder = None) -> list[str]:
     """The fluids of a family, as the program's fluid list shows them: the tables of the
     family's database file in db_dir (the current folder by default), created with the
-    shipped tables when it does not exist."""
+    shipped tables when it does not exist. Raises Error with the store's message, code
+    "TABLE_UNREADABLE", when the file cannot be read or created."""
 
 @overload
 def convection(
@@ -127,5 +138,6 @@ def convection(
     Each argument is given exactly when the case takes it: velocity for forced flow,
     diameter or length as the case measures itself (area and perimeter instead of length
     for a horizontal plate), pressure for a gas. Raises Error with the program's message
-    when an entry is refused or an argument is given against the case; issues RangeWarning
-    once per call for each warning."""
+    and its code when an entry is refused or a value cannot be computed, with code None
+    when an argument is given against the case; issues RangeWarning once per call for
+    each warning."""

@@ -58,17 +58,54 @@ add "--family GASES --fluid AIRE --temp 300 --pressure -1"
 add "--family GASES --fluid AIRE --temp 300 --pressure 1e-320"
 add "LANG=es_ES.UTF-8 --family LIQUIDOS --fluid FRACCION --sweep 100,5:500:2,5"
 add "LANG=es_ES.UTF-8 --family GASES --fluid FRACCION --sweep 100:500:25 --pressure 101,3"
+# The exports, and every message in English as well.
+for fmt in csv tsv results; do
+  add "--family GASES --fluid AIRE --sweep 50:3200:7.5 --pressure 101.3 --format $fmt"
+  add "LANG=es_ES.UTF-8 --family LIQUIDOS --fluid 'MI TABLA' --sweep 200:500:0,5 --format $fmt"
+  add "--language en --family LIQUIDOS --fluid AGUA --sweep 150:700:2.5 --units INGLES --format $fmt"
+done
+for c in "${cases[@]}"; do
+  case $c in LANG=*|--language*) ;; *) add "--language en $c" ;; esac
+done
+# Convection (no results file): every case, the derivation and the CSV, sweeps, refusals.
+conv() { add "@noout $*"; add "@noout --language en $*"; add "@noout $* --format csv"; }
+for fam in "GASES --fluid AIRE --pressure 101.3" "LIQUIDOS --fluid AGUA" "LIQUIDOS --fluid 'MI TABLA'"; do
+  conv "--family $fam --convection flat-plate --surface-temp 350 --fluid-temp 300 --length 0.5 --velocity 3"
+  conv "--family $fam --convection cylinder --surface-temp 400 --fluid-temp 300 --diameter 0.0127 --velocity 10"
+  conv "--family $fam --convection sphere --surface-temp 250 --fluid-temp 300 --diameter 0.01 --velocity 2"
+  conv "--family $fam --convection tube --surface-temp 350 --fluid-temp 300 --diameter 0.02 --velocity 0.05 --tube-condition flux"
+  conv "--family $fam --convection tube --surface-temp 350 --fluid-temp 300 --diameter 0.02 --velocity 5 --correlation dittus-boelter"
+  conv "--family $fam --convection vertical-plate --surface-temp 350 --fluid-temp 300 --length 0.3"
+  conv "--family $fam --convection horizontal-cylinder --surface-temp 250 --fluid-temp 300 --diameter 0.1"
+  conv "--family $fam --convection sphere-free --surface-temp 500 --fluid-temp 300 --diameter 2"
+  conv "--family $fam --convection horizontal-plate-up --surface-temp 350 --fluid-temp 300 --area 2 --perimeter 6"
+  conv "--family $fam --convection horizontal-plate-down --surface-temp 350 --fluid-temp 300 --length 3"
+  conv "--family $fam --convection cylinder --surface-temp 400 --fluid-temp 300 --diameter 0.01 --vary velocity --sweep 0.1:50:0.7"
+  conv "--family $fam --convection vertical-plate --surface-temp 350 --fluid-temp 20 --length 0.3 --scale ºC"
+  conv "--family $fam --convection sphere --surface-temp 3200 --fluid-temp 3100 --diameter 0.01 --vary surface-temp --sweep 3000:3300:10"
+  conv "--family $fam --units INGLES --convection flat-plate --surface-temp 150 --fluid-temp 70 --length 2 --vary length --sweep 0.5:20:0.5"
+done
+conv "--family GASES --fluid AIRE --pressure 101.3 --convection flat-plate --surface-temp x --fluid-temp 300 --length 0.5 --velocity 3"
+conv "--family GASES --fluid AIRE --pressure 0 --convection flat-plate --surface-temp 350 --fluid-temp 300 --length 0.5 --velocity 3"
+conv "--family GASES --fluid AIRE --pressure 101.3 --convection flat-plate --surface-temp 350 --fluid-temp 300 --length 0 --velocity 3"
+conv "--family GASES --fluid AIRE --pressure 101.3 --convection flat-plate --surface-temp 350 --fluid-temp 300 --length 1 --vary velocity --sweep x:2:1"
+conv "LANG=es_ES.UTF-8 --family LIQUIDOS --fluid FRACCION --convection cylinder --surface-temp 500 --fluid-temp 450 --diameter 0,01 --velocity 1"
 
 fail=0 i=0
 for c in "${cases[@]}"; do
   i=$((i+1))
   for side in old new; do
     bin=$OLD; [ $side = new ] && bin=$NEW
-    d="$W/$side" args=$c envs=""
+    d="$W/$side" args=$c envs="" output=yes
     case $args in *@junk*) d="$W/junk"; args=${args/@junk/} ;; esac
+    case $args in @noout*) output=""; args=${args#@noout } ;; esac
     case $args in LANG=*) envs=${args%% *}; args=${args#* } ;; esac
     rm -f "$W/$side/out.txt"
-    eval "env $envs \"$bin\" $args --db-dir \"$d\" --output \"$W/$side/out.txt\"" >"$W/$side/stdout" 2>"$W/$side/stderr"
+    if [ -n "$output" ]; then
+      eval "env $envs \"$bin\" $args --db-dir \"$d\" --output \"$W/$side/out.txt\"" >"$W/$side/stdout" 2>"$W/$side/stderr"
+    else
+      eval "env $envs \"$bin\" $args --db-dir \"$d\"" >"$W/$side/stdout" 2>"$W/$side/stderr"
+    fi
     echo $? >"$W/$side/status"
     [ -f "$W/$side/out.txt" ] || : >"$W/$side/out.txt"
     eval "env $envs \"$bin\" $args --db-dir \"$d\"" >"$W/$side/both" 2>&1

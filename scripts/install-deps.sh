@@ -10,6 +10,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # lupdate/lrelease, Qt's own Spanish texts
   libqt6opengl6-dev  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev omits
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+  libfmt-dev libfast-float-dev  # used header-only: the same code builds for WebAssembly
   mdbtools-dev libmdb3 libglib2.0-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick sqlite3
@@ -17,7 +18,8 @@ packages=(
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-numpy python3-pytest
   libfmt-dev  # the text layer's numbers, header-only (the web page builds it too)
-  emscripten googletest libfast-float-dev  # the core as WebAssembly, its tests built from GoogleTest's sources
+  nodejs chromium  # the browser page's tables and their tests (node --test, headless Chromium)
+  emscripten googletest  # the core as WebAssembly, its tests built from GoogleTest's sources
 )
 
 missing=()
@@ -25,7 +27,23 @@ for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [ "$status" = "install ok installed" ] || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The npm packages of the browser page's tables, as package-lock.json pins them; installed
+# again only when the lock file has changed since.
+npm_packages() {
+  local folder
+  folder="$(cd "$(dirname "$0")/.." && pwd)/web/tables"
+  command -v npm >/dev/null 2>&1 || return 0
+  if ! cmp -s "$folder/package-lock.json" "$folder/node_modules/.velm-package-lock.json"; then
+    echo "Installing the npm packages of web/tables"
+    (cd "$folder" && npm ci --no-audit --no-fund --loglevel=error) &&
+      cp "$folder/package-lock.json" "$folder/node_modules/.velm-package-lock.json"
+  fi
+}
+
+if [ ${#missing[@]} -eq 0 ]; then
+  npm_packages
+  exit 0
+fi
 
 if [ "$(id -u)" -eq 0 ]; then
   run=()
@@ -41,3 +59,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${run[@]}" apt-get update -q
 "${run[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+npm_packages

@@ -1775,4 +1775,67 @@ QT_SCALE_FACTOR ...) are.
         <translation>ft/s</translation>
     </message>
 </context>
+<context>
+    <name>velm::web</name>
+    <message>
+        <source>LAS TABLAS ESTAN ABIERTAS EN OTRA PESTAÑA QUE NO LAS HA SOLTADO EN %1 SEGUNDOS; NO SE HAN LEIDO NI MODIFICADO. INTENTELO DE NUEVO</source>
+        <translation>THE TABLES ARE OPEN IN ANOTHER TAB THAT HAS NOT RELEASED THEM IN %1 SECONDS; THEY HAVE NOT BEEN READ OR CHANGED. TRY AGAIN</translation>
+    </message>
+    <message>
+        <source>ESTE NAVEGADOR NO DEJA GUARDAR LAS TABLAS (%1): SE USAN LAS TABLAS INCORPORADAS Y LOS CAMBIOS SE PERDERAN AL CERRAR LA PAGINA</source>
+        <translation>THIS BROWSER DOES NOT LET THE TABLES BE KEPT (%1): THE BUILT-IN TABLES ARE USED AND CHANGES WILL BE LOST WHEN THE PAGE IS CLOSED</translation>
+    </message>
+    <message>
+        <source>NO QUEDA ESPACIO PARA LAS TABLAS EN EL ALMACENAMIENTO DEL NAVEGADOR; EL ARCHIVO %1 NO SE HA MODIFICADO</source>
+        <translation>THERE IS NO ROOM LEFT FOR THE TABLES IN THE BROWSER&apos;S STORAGE; THE FILE %1 HAS NOT BEEN CHANGED</translation>
+    </message>
+    <message>
+        <source>EL ARCHIVO %1 NO ES UNA BASE DE DATOS DEL PROGRAMA NI DE ACCESS; NO SE HA LEIDO NI MODIFICADO</source>
+        <translation>THE FILE %1 IS NEITHER A DATABASE OF THE PROGRAM NOR AN ACCESS DATABASE; IT HAS NOT BEEN READ OR CHANGED</translation>
+    </message>
+    <message>
+        <source>LA TABLA %1 DEL ARCHIVO %2 NO TIENE LAS COLUMNAS DE UNA TABLA DE %3; NO SE HA TOMADO NINGUNA TABLA</source>
+        <translation>THE TABLE %1 OF THE FILE %2 DOES NOT HAVE THE COLUMNS OF A %3 TABLE; NO TABLE HAS BEEN TAKEN</translation>
+    </message>
+    <message>
+        <source>EL ARCHIVO %1 NO TRAE NINGUNA TABLA</source>
+        <translation>THE FILE %1 BRINGS NO TABLE</translation>
+    </message>
+    <message>
+        <source>EL ARCHIVO %1 TRAE 1 TABLA:</source>
+        <translation>THE FILE %1 BRINGS 1 TABLE:</translation>
+    </message>
+    <message>
+        <source>EL ARCHIVO %1 TRAE %2 TABLAS:</source>
+        <translation>THE FILE %1 BRINGS %2 TABLES:</translation>
+    </message>
+    <message>
+        <source>¿DESEA REEMPLAZAR LAS TABLAS DE %1 POR LAS DEL ARCHIVO (LAS QUE EL ARCHIVO NO TRAE SE PIERDEN) O AÑADIR LAS DEL ARCHIVO A LAS QUE YA TIENE?</source>
+        <translation>DO YOU WANT TO REPLACE THE TABLES OF %1 WITH THOSE OF THE FILE (THOSE THE FILE DOES NOT BRING ARE LOST) OR ADD THE FILE&apos;S TABLES TO THOSE YOU HAVE?</translation>
+    </message>
+    <message>
+        <source>REEMPLAZAR</source>
+        <translation>REPLACE</translation>
+    </message>
+    <message>
+        <source>AÑADIR</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>CANCELAR</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>LA TABLA %1 YA EXISTE EN %2. ¿DESEA SUSTITUIRLA POR LA DEL ARCHIVO?</source>
+        <translation>THE TABLE %1 ALREADY EXISTS IN %2. DO YOU WANT TO REPLACE IT WITH THE FILE&apos;S?</translation>
+    </message>
+    <message>
+        <source>LAS TABLAS DE %1 SON AHORA LAS DEL ARCHIVO %2</source>
+        <translation>THE TABLES OF %1 ARE NOW THOSE OF THE FILE %2</translation>
+    </message>
+    <message>
+        <source>SE HAN AÑADIDO A %1 LAS TABLAS ELEGIDAS DEL ARCHIVO %2</source>
+        <translation>THE CHOSEN TABLES OF THE FILE %2 HAVE BEEN ADDED TO %1</translation>
+    </message>
+</context>
 </TS>

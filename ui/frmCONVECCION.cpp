@@ -235,19 +235,19 @@ void frmCONVECCION::fillVariables() {
     cboVARIAR->setCurrentIndex(std::max(0, cboVARIAR->findData(chosen)));
 }
 
+// The boxes of the inputs the case takes, as the cases' table says. A horizontal plate's length
+// box holds its area, beside its perimeter.
 void frmCONVECCION::cboCASO_Click() {
-    const Setting s = setting();
-    const CaseInfo& c = info(s.kase);
-    const bool plate = c.length == LengthKind::AreaOverPerimeter;
-    lblLONGITUD->setText(c.length == LengthKind::Diameter ? tr("DIAMETRO")
-                         : plate                          ? tr("AREA")
-                                                          : tr("LONGITUD"));
-    for (QWidget* w : std::initializer_list<QWidget*>{lblPERIMETRO, txtPERIMETRO, lblPERIMETROUNIDAD})
-        w->setVisible(plate);
-    for (QWidget* w : std::initializer_list<QWidget*>{lblVELOCIDAD, txtVELOCIDAD, lblVELOCIDADUNIDAD})
-        w->setVisible(c.forced);
-    for (QWidget* w : std::initializer_list<QWidget*>{lblCONDICION, cboCONDICION, lblCORRELACION, cboCORRELACION})
-        w->setVisible(s.kase == Case::Tube);
+    const CaseInfo& c = info(setting().kase);
+    const bool area = c.takes(Input::AreaAndPerimeter);
+    lblLONGITUD->setText(c.takes(Input::Diameter) ? tr("DIAMETRO") : area ? tr("AREA") : tr("LONGITUD"));
+    const auto show = [](std::initializer_list<QWidget*> widgets, bool shown) {
+        for (QWidget* w : widgets) w->setVisible(shown);
+    };
+    show({lblPERIMETRO, txtPERIMETRO, lblPERIMETROUNIDAD}, area);
+    show({lblVELOCIDAD, txtVELOCIDAD, lblVELOCIDADUNIDAD}, c.takes(Input::Velocity));
+    show({lblCONDICION, cboCONDICION}, c.takes(Input::TubeCondition));
+    show({lblCORRELACION, cboCORRELACION}, c.takes(Input::TubeCorrelation));
     cboUNIDADES_Click();
 }
 
@@ -265,7 +265,7 @@ void frmCONVECCION::cboUNIDADES_Click() {
     else cboESCALA->addItems({QStringLiteral("K"), QStringLiteral("ºC")});
     cboESCALA->setCurrentIndex(std::max(0, cboESCALA->findText(scale)));
     const Units units = setting().units;
-    const bool plate = info(setting().kase).length == LengthKind::AreaOverPerimeter;
+    const bool plate = info(setting().kase).takes(Input::AreaAndPerimeter);
     const auto inBrackets = [](const QString& unit) { return QLatin1Char('(') + unit + QLatin1Char(')'); };
     lblPRESUNIDAD->setText(english ? QStringLiteral("(psi)") : QStringLiteral("(KPa)"));
     lblLONGITUDUNIDAD->setText(inBrackets(qs(plate ? areaUnit(units) : lengthUnit(units))));
@@ -294,7 +294,7 @@ std::optional<Entry> frmCONVECCION::accepted() {
                  txtLONGITUD->text().toStdString(),  txtPERIMETRO->text().toStdString(),
                  txtVELOCIDAD->text().toStdString(), txtPRES->text().toStdString()};
     // A horizontal plate's box holds its area: the perimeter is asked for too.
-    if (info(s.kase).length != LengthKind::AreaOverPerimeter) t.perimeter.clear();
+    if (!info(s.kase).takes(Input::AreaAndPerimeter)) t.perimeter.clear();
     else if (t.perimeter.empty()) t.perimeter.assign(1, ' ');  // refused as no number
     const Entry e = acceptEntry(s, t, regionalDecimalComma());
     QLineEdit* box = nullptr;

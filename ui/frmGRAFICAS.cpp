@@ -29,12 +29,6 @@
 
 using namespace velm;
 
-namespace {
-
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-}  // namespace
-
 frmGRAFICAS::frmGRAFICAS(Toolkit& toolkit) : Screen(toolkit) {
     paintTeal(this);
     setFont(screenFont());

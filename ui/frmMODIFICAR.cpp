@@ -1,6 +1,7 @@
 #include "ui/frmMODIFICAR.h"
 
 #include "engine/Module1.h"
+#include "engine/NumberText.h"
 #include "engine/UserError.h"
 #include "store/FluidTableModel.h"
 #include "ui/Screens.h"
@@ -17,7 +18,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 
 using namespace velm;
@@ -101,10 +101,7 @@ public:
     QString displayText(const QVariant& value, const QLocale&) const override {
         if (!value.isValid()) return {};
         const double v = value.toDouble();
-        char buf[32];
-        const auto r = storedValue(v) ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(v))
-                                      : std::to_chars(buf, buf + sizeof buf, v);
-        return QString::fromLatin1(buf, r.ptr - buf);
+        return QString::fromStdString(storedValue(v) ? shortestText(static_cast<float>(v)) : shortestText(v));
     }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* editor = new QLineEdit(parent);

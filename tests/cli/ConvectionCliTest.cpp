@@ -70,7 +70,8 @@ TEST_F(ConvectionCli, WritesOneCsvRowPerCalculationWithTheColumnsAsked) {
         EXPECT_NE(text.out.find(step), std::string::npos) << step << "\n" << text.out;
 }
 
-// Each row of a sweep is the single calculation of its value, to the bit.
+// Each row of a sweep is the single calculation of its value, to the bit, and each block of
+// its derivation (without --format) the single calculation's text.
 TEST_F(ConvectionCli, VaryRowsEqualSingleCalculations) {
     struct Sweep {
         std::vector<std::string> args;  // the case without the input varied
@@ -95,6 +96,13 @@ TEST_F(ConvectionCli, VaryRowsEqualSingleCalculations) {
             const CalcResult single = calc(with(s.args, {s.option, s.values[i], "--format", "csv"}));
             EXPECT_EQ(rows[qsizetype(i + 1)], lines(single.out).value(1)) << s.vary << " " << s.values[i];
         }
+        // The derivations one after the other, a blank line between two.
+        const CalcResult text = calc(with(s.args, {"--vary", s.vary, "--sweep", s.sweep}));
+        ASSERT_EQ(text.status, 0) << text.err;
+        std::string singles;
+        for (std::size_t i = 0; i < s.values.size(); ++i)
+            singles += (i ? "\n" : "") + calc(with(s.args, {s.option, s.values[i]})).out;
+        EXPECT_EQ(text.out, singles) << s.vary;
     }
 }
 
@@ -148,6 +156,7 @@ TEST_F(ConvectionCli, WarnsRefusesAndExplainsItsUsage) {
         {{"--velocity", "-1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
         {{"--vary", "velocity", "--sweep", "-1:5:1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
         {{"--vary", "velocity", "--sweep", "5:-1:-1"}, 1, "LA VELOCIDAD DEBE SER MAYOR QUE CERO"},
+        {{"--vary", "velocity", "--sweep", "x:2:1"}, 1, velm::messageText(velm::message(velm::MessageId::NotANumber))},
     };
     for (const Row& row : rows) {
         std::vector<std::string> args = with(air, row.extra);

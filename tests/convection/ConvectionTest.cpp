@@ -50,8 +50,12 @@ Inputs inputs(Case c, double Ts, double Tinf, double L, double V = 0) {
     return in;
 }
 
+// The standard acceleration of gravity (3rd CGPM, 1901), written here rather than taken from
+// the code under test.
+constexpr double kStandardGravity = 9.80665;
+
 // Ra of the table's fluid at ΔT = 100 K and length L: g β ΔT L³ / ν² × Pr.
-double raOf(double L) { return kGravity * 2e-4 * 100 * L * L * L / 1e-12 * 7; }
+double raOf(double L) { return kStandardGravity * 2e-4 * 100 * L * L * L / 1e-12 * 7; }
 
 }  // namespace
 
@@ -83,10 +87,11 @@ TEST(Correlations, MatchPublishedAndIndependentValues) {
         EXPECT_NEAR(c.got, c.want, c.tolerance < 1e-3 ? c.tolerance * c.want : c.tolerance) << c.what;
 }
 
-// Each case's correlation by regime, the temperature its properties are taken at, and Nu as
-// its formula gives it from Re or Ra.
+// Each case's correlation by regime, the temperature its properties are taken at, and Nu. The
+// table's fluid has Pr = 7 and ν = 1E-6 m²/s, so that Re = V L / ν and Ra (raOf) are round; the
+// expected Nu are each textbook formula evaluated independently at those Re, Ra and Pr = 7
+// (Python's decimal module, 40 digits), written here as literals.
 TEST(Cases, ChooseTheirRegimeAndPropertyTemperature) {
-    const double Re4 = 1e4, Pr = 7;
     struct Row {
         const char* what;
         Inputs in;
@@ -101,32 +106,36 @@ TEST(Cases, ChooseTheirRegimeAndPropertyTemperature) {
     dittusCooling.surface = 250;
     const double L6 = std::cbrt(1e6 / raOf(1)), L9 = std::cbrt(1e9 / raOf(1));
     const Row rows[] = {
-        {"plate Re 1E5", inputs(Case::FlatPlate, 400, 300, 1, 0.1), NuCorrelation::PlateLaminar, 350, nuPlateLaminar(1e5, Pr)},
-        {"plate Re 1E6", inputs(Case::FlatPlate, 400, 300, 1, 1), NuCorrelation::PlateMixed, 350, nuPlateMixed(1e6, Pr)},
-        {"cylinder", inputs(Case::Cylinder, 400, 300, 1, 0.01), NuCorrelation::ChurchillBernstein, 350,
-         nuChurchillBernstein(Re4, Pr)},
-        {"sphere", inputs(Case::Sphere, 400, 300, 1, 0.01), NuCorrelation::Whitaker, 300, nuWhitaker(Re4, Pr, 1)},
+        {"plate Re 1E5", inputs(Case::FlatPlate, 400, 300, 1, 0.1), NuCorrelation::PlateLaminar, 350, 401.6681777694479},
+        {"plate Re 1E6", inputs(Case::FlatPlate, 400, 300, 1, 1), NuCorrelation::PlateMixed, 350, 2799.655463050310},
+        {"cylinder Re 1E4", inputs(Case::Cylinder, 400, 300, 1, 0.01), NuCorrelation::ChurchillBernstein, 350,
+         126.1056351662954},
+        {"sphere Re 1E4, MIU/MIU_S 1", inputs(Case::Sphere, 400, 300, 1, 0.01), NuCorrelation::Whitaker, 300,
+         149.7699338225080},
         {"tube Re 1000", inputs(Case::Tube, 400, 300, 1, 1e-3), NuCorrelation::TubeLaminarTemperature, 300, 3.66},
         {"tube Re 1000 flux", tubeFlux, NuCorrelation::TubeLaminarFlux, 300, 4.36},
-        {"tube Re 1E4", inputs(Case::Tube, 400, 300, 1, 1e-2), NuCorrelation::Gnielinski, 300, nuGnielinski(Re4, Pr)},
-        {"tube Dittus-Boelter heating", dittus, NuCorrelation::DittusBoelter, 300, nuDittusBoelter(Re4, Pr, true)},
-        {"tube Dittus-Boelter cooling", dittusCooling, NuCorrelation::DittusBoelter, 300, nuDittusBoelter(Re4, Pr, false)},
-        {"vertical plate", inputs(Case::VerticalPlate, 400, 300, L9), NuCorrelation::ChurchillChuVertical, 350,
-         nuChurchillChuVertical(1e9, Pr)},
-        {"horizontal cylinder", inputs(Case::HorizontalCylinder, 400, 300, L9), NuCorrelation::ChurchillChuCylinder, 350,
-         nuChurchillChuCylinder(1e9, Pr)},
-        {"sphere free", inputs(Case::SphereFree, 400, 300, L6), NuCorrelation::ChurchillSphere, 350,
-         nuChurchillSphere(1e6, Pr)},
+        // Laminar below Re = 2300, turbulent from it.
+        {"tube Re 2200", inputs(Case::Tube, 400, 300, 1, 2.2e-3), NuCorrelation::TubeLaminarTemperature, 300, 3.66},
+        {"tube Re 2300", inputs(Case::Tube, 400, 300, 1, 2.3e-3), NuCorrelation::Gnielinski, 300, 15.48408576718659},
+        {"tube Re 1E4", inputs(Case::Tube, 400, 300, 1, 1e-2), NuCorrelation::Gnielinski, 300, 79.49264509410907},
+        {"tube Dittus-Boelter heating", dittus, NuCorrelation::DittusBoelter, 300, 79.39022851754189},
+        {"tube Dittus-Boelter cooling", dittusCooling, NuCorrelation::DittusBoelter, 300, 65.35175396357930},
+        {"vertical plate Ra 1E9", inputs(Case::VerticalPlate, 400, 300, L9), NuCorrelation::ChurchillChuVertical, 350,
+         152.5226407005853},
+        {"horizontal cylinder Ra 1E9", inputs(Case::HorizontalCylinder, 400, 300, L9),
+         NuCorrelation::ChurchillChuCylinder, 350, 145.8970752992754},
+        {"sphere free Ra 1E6", inputs(Case::SphereFree, 400, 300, L6), NuCorrelation::ChurchillSphere, 350,
+         19.05899430387946},
         {"hot plate facing up Ra 1E6", inputs(Case::HorizontalPlateUp, 400, 300, L6), NuCorrelation::PlateHotUpLaminar, 350,
-         0.54 * std::pow(1e6, 0.25)},
+         17.07629936490925},
         {"hot plate facing up Ra 1E9", inputs(Case::HorizontalPlateUp, 400, 300, L9), NuCorrelation::PlateHotUpTurbulent,
-         350, 0.15 * std::cbrt(1e9)},
-        {"cold plate facing up", inputs(Case::HorizontalPlateUp, 300, 400, L6), NuCorrelation::PlateHotDown, 350,
-         0.52 * std::pow(1e6, 0.2)},
-        {"hot plate facing down", inputs(Case::HorizontalPlateDown, 400, 300, L6), NuCorrelation::PlateHotDown, 350,
-         0.52 * std::pow(1e6, 0.2)},
-        {"cold plate facing down", inputs(Case::HorizontalPlateDown, 300, 400, L6), NuCorrelation::PlateHotUpLaminar, 350,
-         0.54 * std::pow(1e6, 0.25)},
+         350, 150},
+        {"cold plate facing up Ra 1E6", inputs(Case::HorizontalPlateUp, 300, 400, L6), NuCorrelation::PlateHotDown, 350,
+         8.241444600797790},
+        {"hot plate facing down Ra 1E6", inputs(Case::HorizontalPlateDown, 400, 300, L6), NuCorrelation::PlateHotDown, 350,
+         8.241444600797790},
+        {"cold plate facing down Ra 1E6", inputs(Case::HorizontalPlateDown, 300, 400, L6), NuCorrelation::PlateHotUpLaminar,
+         350, 17.07629936490925},
     };
     Table table;
     FluidProperties fluid(Family::Liquids, "AGUA PROPIA", 0, table);
@@ -151,13 +160,13 @@ TEST(Cases, TakeBetaFromTheIdealGasOrTheLiquid) {
     FluidProperties liquid(Family::Liquids, "L", 0, liquidTable);
     const Result l = calculate(liquid, inputs(Case::VerticalPlate, 380, 320, 0.1)).result;
     EXPECT_DOUBLE_EQ(l.value(Property::BETA), 2e-4) << "interpolated at Tf = 350 K";
-    EXPECT_NEAR(*l.Gr, kGravity * 2e-4 * 60 * 1e-3 / 1e-12, 1e3);
+    EXPECT_NEAR(*l.Gr, kStandardGravity * 2e-4 * 60 * 1e-3 / 1e-12, 1e3);
 
     Table gasTable;
     FluidProperties gas(Family::Gases, "G", kReferencePressure, gasTable);
     const Result g = calculate(gas, inputs(Case::VerticalPlate, 380, 320, 0.1)).result;
     EXPECT_DOUBLE_EQ(g.value(Property::BETA), 1.0 / 350);
-    EXPECT_NEAR(*g.Gr, kGravity * (1.0 / 350) * 60 * 1e-3 / 1e-12, 1e4);
+    EXPECT_NEAR(*g.Gr, kStandardGravity * (1.0 / 350) * 60 * 1e-3 / 1e-12, 1e4);
 }
 
 // A built-in fluid within its range takes its correlations: the same numbers as the property
@@ -213,7 +222,7 @@ TEST(Cases, WarnOutsideEveryStatedRange) {
         {inputs(Case::SphereFree, 400, 300, 10), "Ra = 1.373E+15", NuCorrelation::ChurchillSphere},
         {inputs(Case::HorizontalPlateUp, 400, 300, 1e-3), "Ra = 1373 ", NuCorrelation::PlateHotUpLaminar},
         {inputs(Case::HorizontalPlateUp, 400, 300, 10), "Ra = 1.373E+15", NuCorrelation::PlateHotUpTurbulent},
-        {inputs(Case::HorizontalPlateDown, 400, 300, 1), "Ra = 1.373E+12", NuCorrelation::PlateHotDown},
+        {inputs(Case::HorizontalPlateDown, 400, 300, 0.2), "Ra = 1.098E+10", NuCorrelation::PlateHotDown},
     };
     Table table;
     FluidProperties fluid(Family::Liquids, "AGUA PROPIA", 0, table);
@@ -326,6 +335,8 @@ TEST(Entry, TakesAreaOverPerimeterAndEnglishUnits) {
     EXPECT_EQ(s.q, 1000 * kQToEnglish);
     EXPECT_EQ(s.propertyTemperature, 212);
     EXPECT_EQ(s.property[index(Property::MIU)], info(Property::MIU).toEnglish);
+    r.surfaceViscosity = 2e-5;  // Pa·s
+    EXPECT_DOUBLE_EQ(*shown(r, {true, "ºF"}).surfaceViscosity, 2e-5 * 0.02089) << "μs in lbf·s/ft², as MIU";
 }
 
 // Incropera & DeWitt, Fundamentals of Heat and Mass Transfer, 6th ed., Example 7.4: air at
@@ -341,4 +352,60 @@ TEST(Cases, ReproduceAWorkedExampleWithTheProgramsAir) {
     EXPECT_NEAR(o.result.Nu, 40.6, 0.05);
     EXPECT_NEAR(o.result.h, 96.0, 0.5);
     EXPECT_TRUE(o.result.warnings.empty());
+}
+
+// Incropera & DeWitt, Fundamentals of Heat and Mass Transfer, 6th ed., Example 9.2: a glass
+// fire screen 0.71 m high at 232 ºC in a room at 23 ºC; air at Tf = 400 K with k = 0.0338
+// W/(m·K), ν = 26.41E-6 m²/s, Pr = 0.690, β = 1/Tf: Ra_L = 1.813E9, Nu_L = 147, h = 7.0 W/(m²·K).
+// Here those properties are a stored table's, constant, so that every number is fixed: Gr, Ra,
+// Nu, h and q below were worked out independently from them with g = 9.80665 m/s² (Python's
+// decimal module, 40 digits); the book's Ra differs in its fourth digit, from g = 9.8 and α.
+TEST(Cases, ReproduceAFreeConvectionWorkedExample) {
+    TablePoint air;
+    air.value = {0.8711, 1.014, 230.1e-7, 26.41e-6, 0.0338, 38.3e-6, 0.690, 0.0025};
+    air.TEMP = 300;
+    TablePoint hot = air;
+    hot.TEMP = 600;
+    Table table({air, hot});
+    FluidProperties fluid(Family::Liquids, "AIRE A 400 K", 0, table);
+    const Outcome o = calculate(fluid, inputs(Case::VerticalPlate, 505, 296, 0.71));  // 232 ºC and 23 ºC
+    ASSERT_EQ(o.stop, Stop::None) << messageText(o.message);
+    const Result& r = o.result;
+    EXPECT_EQ(r.correlation, NuCorrelation::ChurchillChuVertical);
+    EXPECT_NEAR(*r.Gr, 2629330711.173961, 1e-12 * 2629330711.173961);
+    EXPECT_NEAR(*r.Ra, 1814238190.710033, 1e-12 * 1814238190.710033);
+    EXPECT_NEAR(r.Nu, 147.1502168264108, 1e-12 * 147.1502168264108);
+    EXPECT_NEAR(r.h, 7.005179336243217, 1e-12 * 7.005179336243217);
+    EXPECT_NEAR(r.q, 1464.082481274832, 1e-12 * 1464.082481274832);
+    // The book's own numbers, to their digits.
+    EXPECT_NEAR(*r.Ra, 1.813e9, 0.002e9);
+    EXPECT_NEAR(r.Nu, 147, 0.5);
+    EXPECT_NEAR(r.h, 7.0, 0.05);
+}
+
+// Each correlation's range as the derivation and the warnings have always shown it, made from
+// its limits.
+TEST(Catalogue, MakesEveryRangeFromItsLimits) {
+    const std::pair<NuCorrelation, const char*> ranges[] = {
+        {NuCorrelation::PlateLaminar, "Pr >= 0.6"},
+        {NuCorrelation::PlateMixed, "0.6 <= Pr <= 60, Re <= 1E8"},
+        {NuCorrelation::ChurchillBernstein, "Re Pr >= 0.2"},
+        {NuCorrelation::Whitaker, "0.71 <= Pr <= 380, 3.5 <= Re <= 7.6E4, 1 <= MIU/MIU_S <= 3.2"},
+        {NuCorrelation::TubeLaminarTemperature, "Re < 2300"},
+        {NuCorrelation::TubeLaminarFlux, "Re < 2300"},
+        {NuCorrelation::Gnielinski, "3000 <= Re <= 5E6, 0.5 <= Pr <= 2000"},
+        {NuCorrelation::DittusBoelter, "Re >= 1E4, 0.6 <= Pr <= 160"},
+        {NuCorrelation::ChurchillChuVertical, ""},
+        {NuCorrelation::ChurchillChuCylinder, "Ra <= 1E12"},
+        {NuCorrelation::ChurchillSphere, "Ra <= 1E11, Pr >= 0.7"},
+        {NuCorrelation::PlateHotUpLaminar, "1E4 <= Ra <= 1E7, Pr >= 0.7"},
+        {NuCorrelation::PlateHotUpTurbulent, "1E7 <= Ra <= 1E11, Pr >= 0.7"},
+        {NuCorrelation::PlateHotDown, "1E4 <= Ra <= 1E9, Pr >= 0.7"},
+    };
+    static_assert(std::size(ranges) == kCorrelationCount);
+    for (const auto& [c, range] : ranges) {
+        EXPECT_EQ(correlationRange(c), range) << correlationName(c);
+        EXPECT_EQ(correlation(c).id, c);
+        EXPECT_FALSE(correlation(c).source.empty()) << correlationName(c);
+    }
 }

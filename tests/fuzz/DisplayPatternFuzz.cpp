@@ -1,14 +1,18 @@
 // The display patterns and the general number format on any double: never "inf" or "nan",
 // only the characters a pattern allows, and a text that reads back to the value within the
 // pattern's rounding (half a unit of its last place, after reading the value to 15 digits).
+// The number texts under them are the C++ library's to_chars texts, and read back exactly.
 //
-// Input: 8 bytes of a double, one byte choosing the pattern (one of the program's five, or
-// the rest of the input as a pattern of its own).
+// Input: 8 bytes of a double (its first 4 also a single), one byte choosing the pattern (one
+// of the program's five, or the rest of the input as a pattern of its own).
 #include "engine/DisplayPattern.h"
 #include "engine/Entry.h"
+#include "engine/NumberText.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -37,12 +41,37 @@ std::string describe(double v, const std::string& pattern, const std::string& ou
     return std::string(buf) + " as '" + pattern + "' gives '" + out + "'";
 }
 
+template <class T, class... Format>
+std::string libraryText(T value, Format... format) {
+    char buf[512];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, value, format...).ptr);
+}
+
+// The library's text, and the exact value read back from it.
+void checkNumberTexts(double v, float f) {
+    const std::string shortest = shortestText(v);
+    check(shortest == libraryText(v), "the shortest text is the library's", shortest);
+    check(scientificText(v, 14) == libraryText(v, std::chars_format::scientific, 14),
+          "the scientific text is the library's", shortest);
+    check(shortestText(f) == libraryText(f), "a single's shortest text is the library's", shortestText(f));
+    check(shortestFixedText(f) == libraryText(f, std::chars_format::fixed),
+          "a single's fixed text is the library's", shortestFixedText(f));
+    double back = 0;
+    const NumberRead read = readNumber(shortest.data(), shortest.data() + shortest.size(), back);
+    check(read.ec == std::errc() && read.ptr == shortest.data() + shortest.size() &&
+              (std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(v) || std::isnan(v)),
+          "the shortest text reads back to the bits written", shortest);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 9) return 0;
     double v = 0;
+    float f = 0;
     std::memcpy(&v, data, sizeof v);
+    std::memcpy(&f, data, sizeof f);
+    checkNumberTexts(v, f);
     if (!std::isfinite(v)) return 0;  // the program formats finite results only
     const std::size_t choice = data[8];
 

@@ -1,10 +1,14 @@
 // The numeric test of the entry boxes and the leading-number rule of the row-entry fields,
 // on any text: every number accepted is finite, reads back through the results file's number
-// format, and the leading-number rule reads an accepted entry as the numeric test does.
+// format, and the leading-number rule reads an accepted entry as the numeric test does. The
+// reading under both reads as the C++ library's from_chars does (value, end, refusal).
 #include "engine/DisplayPattern.h"
 #include "engine/Entry.h"
+#include "engine/NumberText.h"
 #include "tests/fuzz/FuzzCheck.h"
 
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -14,6 +18,13 @@ using velm::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
+
+    double library = 0, ours = 0;
+    const std::from_chars_result expected = std::from_chars(text.data(), text.data() + size, library);
+    const NumberRead read = readNumber(text.data(), text.data() + size, ours);
+    check(read.ptr == expected.ptr && read.ec == expected.ec &&
+              std::bit_cast<std::uint64_t>(ours) == std::bit_cast<std::uint64_t>(library),
+          "the reading is the library's", text);
 
     const std::optional<double> point = parseNumber(text, false);
     const std::optional<double> comma = parseNumber(text, true);

@@ -2,6 +2,7 @@
 messages, from the build and from the unpacked Debian package."""
 
 import ast
+import builtins
 import csv
 import io
 import math
@@ -213,13 +214,35 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
         sys.setswitchinterval(interval)
 
 
-def test_the_stub_names_what_the_module_has():
+def stub_signature(node):
+    """(positional names, keyword-only names, {name: default}) of a def in the stub."""
+    a = node.args
+    positional = [x.arg for x in a.posonlyargs + a.args]
+    defaults = dict(zip(positional[len(positional) - len(a.defaults):], map(ast.literal_eval, a.defaults)))
+    defaults.update({x.arg: ast.literal_eval(d) for x, d in zip(a.kwonlyargs, a.kw_defaults) if d is not None})
+    return positional, [x.arg for x in a.kwonlyargs], defaults
+
+
+def test_the_stub_matches_the_module():
+    # Its classes' bases and its functions' arguments (every overload) against the module's: a
+    # pybind11 function tells its signature on its docstring's first line.
     stub = pathlib.Path(velmorantes.__file__).with_name("velmorantes.pyi")
-    names = {n.name for n in ast.parse(stub.read_text(encoding="utf-8")).body
-             if isinstance(n, (ast.FunctionDef, ast.ClassDef))}
-    assert names == {"properties", "convection", "fluids", "Error", "RangeWarning"}
-    for name in names:
-        assert getattr(velmorantes, name).__doc__
+    body = ast.parse(stub.read_text(encoding="utf-8")).body
+    classes = {n.name: [b.id for b in n.bases] for n in body if isinstance(n, ast.ClassDef)}
+    functions = {}
+    for n in body:
+        if isinstance(n, ast.FunctionDef):
+            functions.setdefault(n.name, []).append(stub_signature(n))
+    assert set(classes) | set(functions) == {"properties", "convection", "fluids", "Error", "RangeWarning"}
+    for name, bases in classes.items():
+        assert getattr(velmorantes, name).__bases__ == tuple(getattr(builtins, b) for b in bases)
+        assert getattr(velmorantes, name).__doc__ and getattr(velmorantes, name).code is None
+    for name, overloads in functions.items():
+        line = getattr(velmorantes, name).__doc__.splitlines()[0]
+        module = stub_signature(ast.parse(f"def {line}: pass").body[0])
+        assert all(o == module for o in overloads), (name, overloads, module)
+    assert issubclass(velmorantes.RangeWarning, UserWarning)
+    assert issubclass(velmorantes.Error, ValueError)
 
 
 @pytest.mark.package
@@ -342,27 +365,74 @@ def test_convection_from_a_stored_table_reads_it_and_a_built_in_fluid_in_range_r
 
 
 CONVECTION_REFUSALS = [
-    # what, family, fluid, case, the arguments
-    ("velocity zero", "GASES", "AIRE", "flat-plate", dict(surface_temp=350, fluid_temp=300, length=1, velocity=0, **AIR)),
-    ("length negative", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=-1)),
-    ("diameter zero", "LIQUIDOS", "AGUA", "sphere-free", dict(surface_temp=350, fluid_temp=300, diameter=0)),
+    # what, family, fluid, case, the arguments, the message's code
+    ("velocity zero", "GASES", "AIRE", "flat-plate", dict(surface_temp=350, fluid_temp=300, length=1, velocity=0, **AIR),
+     "VELOCITY_NOT_POSITIVE"),
+    ("length negative", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=-1),
+     "LENGTH_NOT_POSITIVE"),
+    ("diameter zero", "LIQUIDOS", "AGUA", "sphere-free", dict(surface_temp=350, fluid_temp=300, diameter=0),
+     "DIAMETER_NOT_POSITIVE"),
     ("perimeter zero", "LIQUIDOS", "AGUA", "horizontal-plate-up",
-     dict(surface_temp=350, fluid_temp=300, area=1, perimeter=0)),
-    ("below 0 K", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=-300, fluid_temp=20, length=1, scale="ºC")),
-    ("zero pressure", "GASES", "AIRE", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=1, pressure=0)),
-    ("unknown fluid", "LIQUIDOS", "NOEXISTE", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=1)),
+     dict(surface_temp=350, fluid_temp=300, area=1, perimeter=0), "PERIMETER_NOT_POSITIVE"),
+    ("below 0 K", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=-300, fluid_temp=20, length=1, scale="ºC"),
+     "TEMPERATURE_DOES_NOT_EXIST"),
+    ("zero pressure", "GASES", "AIRE", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=1, pressure=0),
+     "ZERO_PRESSURE"),
+    ("unknown fluid", "LIQUIDOS", "NOEXISTE", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=1),
+     "TABLE_UNREADABLE"),
     ("a velocity swept to zero", "LIQUIDOS", "AGUA", "cylinder",
-     dict(surface_temp=350, fluid_temp=300, diameter=0.1, velocity=(2, -2, -1))),
-    ("not a number", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=math.nan, fluid_temp=300, length=1)),
+     dict(surface_temp=350, fluid_temp=300, diameter=0.1, velocity=(2, -2, -1)), "VELOCITY_NOT_POSITIVE"),
+    ("not a number", "LIQUIDOS", "AGUA", "vertical-plate", dict(surface_temp=math.nan, fluid_temp=300, length=1),
+     "NOT_A_NUMBER"),
+    ("not computable", "LIQUIDOS", "CERO", "vertical-plate", dict(surface_temp=350, fluid_temp=300, length=1),
+     "NOT_COMPUTABLE"),
 ]
 
 
-@pytest.mark.parametrize("what,family,fluid,case,kwargs", CONVECTION_REFUSALS, ids=[r[0] for r in CONVECTION_REFUSALS])
-def test_every_convection_refusal_raises_error_with_the_programs_message(tmp_path, what, family, fluid, case, kwargs):
+@pytest.mark.parametrize("what,family,fluid,case,kwargs,code", CONVECTION_REFUSALS,
+                         ids=[r[0] for r in CONVECTION_REFUSALS])
+def test_every_convection_refusal_raises_error_with_the_programs_message(tmp_path, what, family, fluid, case, kwargs,
+                                                                         code):
+    if fluid == "CERO":  # ν = 0: Gr divides by it
+        make_table(tmp_path, family, fluid, [(300, 1000, 4, 0, 0, 0.6, 1e-7, 7, 2e-4),
+                                             (400, 950, 4.5, 0, 0, 0.75, 2e-7, 3, 5e-4)])
     _, messages, status = calc_convection(tmp_path, family, fluid, case, options_of(kwargs))
     with pytest.raises(velmorantes.Error) as raised:
         convection(family, fluid, case, db_dir=tmp_path, **kwargs)
     assert status == 1 and str(raised.value) == messages[-1]
+    assert raised.value.code == code
+
+
+def test_codes_of_the_stores_failures_the_properties_refusals_and_the_warnings(tmp_path):
+    # A file the store cannot read: the same code whether the list or a table's evaluation met it.
+    (tmp_path / "GASES.mdb").write_bytes(b"not a database at all")
+    for call in (lambda: velmorantes.fluids("GASES", db_dir=tmp_path),
+                 lambda: velmorantes.properties("GASES", "RARO", 300, 101.3, db_dir=tmp_path)):
+        with pytest.raises(velmorantes.Error) as raised:
+            call()
+        assert raised.value.code == "TABLE_UNREADABLE" and "GASES.mdb" in str(raised.value)
+    for args, code in [(("GASES", "AIRE", 300, -1), "NEGATIVE_PRESSURE"), (("LIQUIDOS", "AGUA", -1), "TEMPERATURE_DOES_NOT_EXIST"),
+                       (("LIQUIDOS", "AGUA", [300, math.nan]), "NOT_A_NUMBER"), (("LIQUIDOS", "AGUA", 300, 101.3), None)]:
+        with pytest.raises(velmorantes.Error) as raised:
+            velmorantes.properties(*args, db_dir=tmp_path / "none")
+        assert raised.value.code == code, args
+    assert velmorantes.Error("x").code is None
+
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        velmorantes.properties("LIQUIDOS", "AGUA", 600, db_dir=tmp_path)
+        velmorantes.convection("GASES", "AIRE", "cylinder", surface_temp=400, fluid_temp=300, diameter=0.0127,
+                               velocity=1e-4, pressure=101.3, db_dir=tmp_path)
+    assert [w.message.code for w in caught] == ["OUT_OF_CORRELATION_RANGE", "GROUP_OUT_OF_RANGE"]
+
+
+def test_a_sweep_takes_up_to_100000_values():
+    kwargs = dict(surface_temp=400, fluid_temp=300, diameter=0.0127, pressure=101.3)
+    got = velmorantes.convection("GASES", "AIRE", "cylinder", velocity=np.linspace(1, 2, 100_000), **kwargs)
+    assert len(got["H"]) == 100_000
+    with pytest.raises(velmorantes.Error) as raised:
+        velmorantes.convection("GASES", "AIRE", "cylinder", velocity=np.linspace(1, 2, 100_001), **kwargs)
+    assert str(raised.value) == "velocity must hold from 1 to 100000 values" and raised.value.code is None
 
 
 FREE = dict(surface_temp=350, fluid_temp=300, length=1)

@@ -30,7 +30,7 @@ struct Evaluated : Notifier {
     EvaluationOutcome outcome{};
     Module1 m;
     std::vector<std::string> messages;  // as the user reads them
-    void inform(const Message& m) override { messages.push_back(messageText(m)); }
+    void inform(const Message& said) override { messages.push_back(messageText(said)); }
 };
 
 inline Evaluated evaluate(const DatabaseFiles& files, Family family, const std::string& fluid, double T,

@@ -1,0 +1,150 @@
+// Every message of the user's tables in the browser. The desktop's own texts keep their
+// Spanish source and context (store/StoreMessages.h, legacy/LegacyMessages.h, the title screen
+// frmDATOS and the grid frmMODIFICAR), so one translation serves both; the page's own texts are
+// marked in i18n/WebTables.h, context "velm::web".
+
+import { say, text, tr } from './texts.js';
+
+const MSG = 'velm::msg';
+const WEB = 'velm::web';
+
+const t = {
+  notADatabase: text(MSG, 'EL ARCHIVO %1 NO ES UNA BASE DE DATOS SQLITE; NO SE HA LEIDO NI MODIFICADO'),
+  databaseError: text(MSG, 'ERROR DE LA BASE DE DATOS EN EL ARCHIVO %1 (%2); NO SE HA MODIFICADO'),
+  emptyTitle: text(MSG, 'EL TITULO DE LA TABLA ESTA VACIO'),
+  tableMissing: text(MSG, 'LA TABLA %1 NO EXISTE EN EL ARCHIVO %2'),
+  tableExists: text(MSG, 'LA TABLA %1 YA EXISTE EN EL ARCHIVO %2'),
+  rowMissing: text(MSG, 'LA FILA YA NO EXISTE EN LA TABLA %1 DEL ARCHIVO %2'),
+  valueNotStorable: text(MSG, 'EL VALOR DE %1 NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO'),
+  wrongValueCount: text(MSG, 'UNA FILA DE ESTA TABLA LLEVA %1 VALORES (SE DIERON %2); NO SE HA GUARDADO'),
+  badStoredValue: text(MSG, 'LA TABLA %1 DEL ARCHIVO %2 TIENE UN VALOR VACIO O NO NUMERICO EN LA COLUMNA %3 (¿SE MODIFICO FUERA DEL PROGRAMA?)'),
+  storedValueTooLarge: text(MSG, 'LA TABLA %1 DEL ARCHIVO %2 TIENE UN VALOR QUE NO CABE EN PRECISION SIMPLE EN LA COLUMNA %3 (¿SE MODIFICO FUERA DEL PROGRAMA?)'),
+  notANumber: text(MSG, ' DEBE INTRODUCIR UN NUMERO'),
+
+  // the conversion of old Access files
+  notAnAccessFile: text(MSG, 'EL ARCHIVO %1 NO ES UNA BASE DE DATOS DE ACCESS; NO SE HA CONVERTIDO NI MODIFICADO'),
+  accessFileDamaged: text(MSG, 'EL ARCHIVO DE ACCESS %1 ESTA DAÑADO (%2); NO SE HA CONVERTIDO NI MODIFICADO'),
+  truncated: text(MSG, 'ESTA INCOMPLETO: SE CORTO ANTES DE SU FINAL'),
+  unknownVersion: text(MSG, 'SU VERSION NO SE CONOCE'),
+  noCatalogue: text(MSG, 'NO SE PUEDE LEER SU LISTA DE TABLAS'),
+  noDefinition: text(MSG, 'NO SE PUEDE LEER SU DEFINICION'),
+  badCell: text(MSG, 'UN VALOR NO ESTA DONDE SU FILA DICE'),
+  rowCountMismatch: text(MSG, 'SE LEYERON %1 FILAS DE LAS %2 QUE DECLARA'),
+  notAFluidTable1: text(MSG, 'NO ES UNA TABLA DE FLUIDO: LE FALTA LA COLUMNA %1'),
+  notAFluidTableN: text(MSG, 'NO ES UNA TABLA DE FLUIDO: LE FALTAN LAS COLUMNAS %1'),
+  noBeta: text(MSG, 'LE FALTA LA COLUMNA BETA, QUE TODA TABLA DE LIQUIDOS LLEVA'),
+  columnNotANumber: text(MSG, 'LA COLUMNA %1 NO ES NUMERICA'),
+  tableDamaged: text(MSG, 'ESTA DAÑADA: %1'),
+  unreadableTitle: text(MSG, 'SU NOMBRE NO SE PUEDE LEER'),
+  reservedTitle: text(MSG, 'SU NOMBRE ESTA RESERVADO A LAS TABLAS PROPIAS DE SQLITE'),
+  repeatedTitle: text(MSG, 'YA SE IMPORTO OTRA TABLA DEL MISMO NOMBRE'),
+  missingValue1: text(MSG, 'FALTA EL VALOR DE %1'),
+  missingValueN: text(MSG, 'FALTAN LOS VALORES DE %1'),
+  valueNotSingle: text(MSG, 'EL VALOR DE %1 NO ES UN NUMERO FINITO DE PRECISION SIMPLE'),
+  rowByNumber: text(MSG, 'NUMERO %1'),
+  importedNone: text(MSG, 'SE HAN IMPORTADO %1 TABLAS DE %2 EN %3'),
+  importedOne: text(MSG, 'SE HAN IMPORTADO %1 TABLA DE %2 EN %3:'),
+  importedMany: text(MSG, 'SE HAN IMPORTADO %1 TABLAS DE %2 EN %3:'),
+  tableNoRows: text(MSG, '  "%1": SIN FILAS'),
+  tableOneRow: text(MSG, '  "%1": %2 FILA'),
+  tableRows: text(MSG, '  "%1": %2 FILAS'),
+  skippedRow: text(MSG, '    NO SE HA IMPORTADO LA FILA %1: %2'),
+  skippedOne: text(MSG, 'NO SE HAN IMPORTADO %1 TABLA:'),
+  skippedMany: text(MSG, 'NO SE HAN IMPORTADO %1 TABLAS:'),
+  shippedAdded: text(MSG, 'SE HAN AÑADIDO LAS TABLAS DEL PROGRAMA DE LOS FLUIDOS INCORPORADOS QUE FALTABAN: %1'),
+
+  // the title screen and the grid
+  askAgregar: text('frmDATOS', 'ESCRIBA EL TITULO DE LA TABLA QUE DESEA AGREGAR '),
+  askModificar: text('frmDATOS', 'ESCRIBA EL TITULO DE LA TABLA QUE DESEA MODIFICAR '),
+  askEliminar: text('frmDATOS', 'ESCRIBA EL TITULO DE LA TABLA QUE DESEA ELIMINAR '),
+  exists: text('frmDATOS', 'LA TABLA %1 YA EXISTE,  ASIGNELE UN NOMBRE DIFERENTE'),
+  cannotModify: text('frmDATOS', 'LA TABLA %1 NO EXISTE, ¡ ¡ ¡ ¡ ¡  ANTES DE MODIFICARLA TIENE QUE CREARLA  ! ! ! !'),
+  cannotDelete: text('frmDATOS', 'LA TABLA %1 NO EXISTE, ¡ ¡ ¡ ¡ ¡  NO PUEDE ELIMINARLA  ! ! ! !'),
+  deleted: text('frmDATOS', 'LA TABLA %1 HA SIDO ELIMINADA'),
+  dataError: text('frmMODIFICAR', 'Data error event hit err:'),
+
+  // the page's own
+  busy: text(WEB, 'LAS TABLAS ESTAN ABIERTAS EN OTRA PESTAÑA QUE NO LAS HA SOLTADO EN %1 SEGUNDOS; NO SE HAN LEIDO NI MODIFICADO. INTENTELO DE NUEVO'),
+  noStorage: text(WEB, 'ESTE NAVEGADOR NO DEJA GUARDAR LAS TABLAS (%1): SE USAN LAS TABLAS INCORPORADAS Y LOS CAMBIOS SE PERDERAN AL CERRAR LA PAGINA'),
+  storageFull: text(WEB, 'NO QUEDA ESPACIO PARA LAS TABLAS EN EL ALMACENAMIENTO DEL NAVEGADOR; EL ARCHIVO %1 NO SE HA MODIFICADO'),
+  notAnyDatabase: text(WEB, 'EL ARCHIVO %1 NO ES UNA BASE DE DATOS DEL PROGRAMA NI DE ACCESS; NO SE HA LEIDO NI MODIFICADO'),
+  wrongFamily: text(WEB, 'LA TABLA %1 DEL ARCHIVO %2 NO TIENE LAS COLUMNAS DE UNA TABLA DE %3; NO SE HA TOMADO NINGUNA TABLA'),
+  bringsNone: text(WEB, 'EL ARCHIVO %1 NO TRAE NINGUNA TABLA'),
+  bringsOne: text(WEB, 'EL ARCHIVO %1 TRAE 1 TABLA:'),
+  bringsMany: text(WEB, 'EL ARCHIVO %1 TRAE %2 TABLAS:'),
+  replaceOrMerge: text(WEB, '¿DESEA REEMPLAZAR LAS TABLAS DE %1 POR LAS DEL ARCHIVO (LAS QUE EL ARCHIVO NO TRAE SE PIERDEN) O AÑADIR LAS DEL ARCHIVO A LAS QUE YA TIENE?'),
+  replace: text(WEB, 'REEMPLAZAR'),
+  merge: text(WEB, 'AÑADIR'),
+  cancel: text(WEB, 'CANCELAR'),
+  overwrite: text(WEB, 'LA TABLA %1 YA EXISTE EN %2. ¿DESEA SUSTITUIRLA POR LA DEL ARCHIVO?'),
+  replaced: text(WEB, 'LAS TABLAS DE %1 SON AHORA LAS DEL ARCHIVO %2'),
+  merged: text(WEB, 'SE HAN AÑADIDO A %1 LAS TABLAS ELEGIDAS DEL ARCHIVO %2'),
+};
+
+export const texts = t;
+
+export const msg = {
+  notADatabase: (file) => say(t.notADatabase, file),
+  databaseError: (file, engineText) => say(t.databaseError, file, engineText),
+  emptyTitle: () => tr(t.emptyTitle),
+  tableMissing: (title, file) => say(t.tableMissing, title, file),
+  tableExists: (title, file) => say(t.tableExists, title, file),
+  rowMissing: (title, file) => say(t.rowMissing, title, file),
+  valueNotStorable: (column) => say(t.valueNotStorable, column),
+  wrongValueCount: (wanted, given) => say(t.wrongValueCount, wanted, given),
+  badStoredValue: (title, file, column) => say(t.badStoredValue, title, file, column),
+  storedValueTooLarge: (title, file, column) => say(t.storedValueTooLarge, title, file, column),
+  notANumber: () => tr(t.notANumber),
+
+  notAnAccessFile: (file) => say(t.notAnAccessFile, file),
+  accessFileDamaged: (file, why) => say(t.accessFileDamaged, file, why),
+  truncated: () => tr(t.truncated),
+  unknownVersion: () => tr(t.unknownVersion),
+  noCatalogue: () => tr(t.noCatalogue),
+  noDefinition: () => tr(t.noDefinition),
+  badCell: () => tr(t.badCell),
+  rowCountMismatch: (read, declared) => say(t.rowCountMismatch, read, declared),
+  notAFluidTable: (columns, several) => say(several ? t.notAFluidTableN : t.notAFluidTable1, columns),
+  noBeta: () => tr(t.noBeta),
+  columnNotANumber: (column) => say(t.columnNotANumber, column),
+  tableDamaged: (why) => say(t.tableDamaged, why),
+  unreadableTitle: () => tr(t.unreadableTitle),
+  reservedTitle: () => tr(t.reservedTitle),
+  repeatedTitle: () => tr(t.repeatedTitle),
+  missingValues: (columns, several) => say(several ? t.missingValueN : t.missingValue1, columns),
+  valueNotSingle: (column) => say(t.valueNotSingle, column),
+  rowByTemp: (temp) => `TEMP = ${temp}`,
+  rowByNumber: (n) => say(t.rowByNumber, n),
+  importedFrom: (tables, source, target) =>
+    say(tables === 0 ? t.importedNone : tables === 1 ? t.importedOne : t.importedMany, tables, source, target),
+  importedTable: (title, rows) => say(rows === 0 ? t.tableNoRows : rows === 1 ? t.tableOneRow : t.tableRows, title, rows),
+  skippedRow: (row, reason) => say(t.skippedRow, row, reason),
+  skippedTables: (n) => say(n === 1 ? t.skippedOne : t.skippedMany, n),
+  skippedTable: (title, reason) => `  "${title}": ${reason}`,
+  shippedAdded: (names) => say(t.shippedAdded, names),
+
+  askTitle: (operation) =>
+    ({ AGREGAR: tr(t.askAgregar), MODIFICAR: tr(t.askModificar), ELIMINAR: tr(t.askEliminar) })[operation],
+  exists: (title) => say(t.exists, title),
+  cannotModify: (title) => say(t.cannotModify, title),
+  cannotDelete: (title) => say(t.cannotDelete, title),
+  deleted: (title) => say(t.deleted, title),
+  dataError: (engineText) => tr(t.dataError) + engineText,
+
+  busy: (seconds) => say(t.busy, seconds),
+  noStorage: (why) => say(t.noStorage, why),
+  storageFull: (file) => say(t.storageFull, file),
+  notAnyDatabase: (file) => say(t.notAnyDatabase, file),
+  wrongFamily: (title, file, family) => say(t.wrongFamily, title, file, family),
+  brings: (file, tables) => [
+    tables.length === 0 ? say(t.bringsNone, file) : tables.length === 1 ? say(t.bringsOne, file) : say(t.bringsMany, file, tables.length),
+    ...tables.map((table) => msg.importedTable(table.title, table.rows)),
+  ],
+  replaceOrMerge: (database) => say(t.replaceOrMerge, database),
+  replaceButton: () => tr(t.replace),
+  mergeButton: () => tr(t.merge),
+  cancelButton: () => tr(t.cancel),
+  overwrite: (title, database) => say(t.overwrite, title, database),
+  replaced: (database, file) => say(t.replaced, database, file),
+  merged: (database, file) => say(t.merged, database, file),
+};
