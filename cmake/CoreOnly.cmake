@@ -12,6 +12,12 @@ if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
   endif()
 endif()
 
+# As where Qt is not installed, even where it is: a search for Qt that slipped in finds nothing,
+# and the build fails where a Qt target is used.
+if(NOT CMAKE_DISABLE_FIND_PACKAGE_Qt6)
+  set(CMAKE_DISABLE_FIND_PACKAGE_Qt6 ON)
+endif()
+
 if(EMSCRIPTEN)
   include(${CMAKE_CURRENT_LIST_DIR}/WebAssembly.cmake)
 else()
