@@ -1,5 +1,6 @@
 # The commands of the README: `make run`, `make test`, `make package`, `make web` and
-# `make web-serve`; and the robustness runs, `make sanitize` and `make fuzz`.
+# `make web-serve`; `make core`, the core alone; and the robustness runs, `make sanitize` and
+# `make fuzz`.
 BUILD  ?= build
 WERROR ?= OFF
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -7,13 +8,13 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 600
 # The web page: the core in WebAssembly (Debian's emscripten) built in $(WEB_BUILD), the
 # page's static files laid out in $(BUILD)/web; `make web-serve` serves them on $(WEB_PORT).
-WEB_BUILD ?= build-wasm
+WEB_BUILD ?= build-web
 WEB_PORT ?= 8080
 WEB_CMAKE_FLAGS ?=
 # Debian's emscripten runs its tools under node with Debian's own node modules (acorn ...).
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: all deps build run test package bench sanitize fuzz clean web web-serve
+.PHONY: all deps build run test core package bench sanitize fuzz clean web web-serve
 
 all: build
 
@@ -42,6 +43,13 @@ web-serve: web
 	@echo "VELMORANTES on http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
 	@python3 -m http.server --bind 127.0.0.1 --directory $(BUILD)/web $(WEB_PORT)
 
+# The core alone and its tests (`make test` runs them too, in $(BUILD)): natively without Qt in
+# build-core, and as WebAssembly under node in build-wasm, where emscripten is installed.
+core: deps
+	@scripts/core-build.sh native . build-core -- -DVELM_WERROR=$(WERROR)
+	@if command -v emcmake >/dev/null; then \
+	  scripts/core-build.sh wasm . build-wasm $(CURDIR)/build-core -- -DVELM_WERROR=$(WERROR); fi
+
 # The Debian package, $(BUILD)/velmorantes_<version>_<arch>.deb.
 package: build
 	@cmake --build $(BUILD) --target package
@@ -69,4 +77,4 @@ fuzz: build
 	@tests/fuzz/run.sh libfuzzer $(BUILD)/fuzz/tests/fuzz tests/fuzz/corpus $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-core build-wasm $(WEB_BUILD)

@@ -17,7 +17,8 @@ packages=(
   help2man locales dpkg-dev file lintian desktop-file-utils appstream  # locales: the Spanish man pages
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-numpy python3-pytest
-  emscripten chromium nodejs  # the web page: the core in WebAssembly; its tests, and the tables', in the browser
+  emscripten googletest  # the core as WebAssembly (its tests built from GoogleTest's sources), the web page
+  nodejs chromium  # the web page's and its tables' tests (node --test, headless Chromium)
 )
 
 missing=()

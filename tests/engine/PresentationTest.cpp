@@ -6,11 +6,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+#include <string>
+
 using namespace velm;
 
-TEST(Presentation, EnglishUnitsMultiplyEachSiValueByItsFactor) {
-    // DEN CP MIU UN K ALFA PR BETA
-    const double factor[kPropertyCount] = {0.062428, 0.238846, 0.02089, 10.76, 0.577789, 10.76, 1, 0.555555};
+// English units against published conversion factors (NIST Special Publication 811, 2008
+// edition, appendix B.9): 1 lb/ft³ = 16.018 46 kg/m³, 1 Btu_IT/(lb·°F) = 4.1868 kJ/(kg·K),
+// 1 lbf·s/ft² = 47.880 26 Pa·s, 1 ft²/s = 0.092 903 04 m²/s, 1 Btu_IT/(h·ft·°F) =
+// 1.730 735 W/(m·K), and a Fahrenheit degree is 5/9 of a kelvin, so 1 (1/°F) = 1.8 (1/K). The
+// program's factors are the inverses to 4 to 6 digits: rounded in the last digit given, but for
+// BETA's 5/9, cut off after its sixth 5.
+TEST(Presentation, EnglishUnitsArePublishedFactorsToTheDigitsGiven) {
+    struct Row {
+        Property property;
+        double englishUnitInSi;  // one English unit in SI units
+        double lastDigit;        // the place of the last digit of the program's factor
+        bool cutOff;             // cut off there, not rounded
+    };
+    const Row rows[] = {
+        {Property::DEN, 16.01846, 1e-6, false},  {Property::CP, 4.1868, 1e-6, false},
+        {Property::MIU, 47.88026, 1e-5, false},  {Property::UN, 0.09290304, 1e-2, false},
+        {Property::K, 1.730735, 1e-6, false},    {Property::ALFA, 0.09290304, 1e-2, false},
+        {Property::PR, 1, 0, false},             {Property::BETA, 1.8, 1e-6, true},
+    };
     for (const auto& [family, fluid] : {std::pair{Family::Gases, "AIRE"}, {Family::Liquids, "AGUA"}}) {
         Module1 si;
         si.FAMILIA = family;
@@ -21,9 +41,20 @@ TEST(Presentation, EnglishUnitsMultiplyEachSiValueByItsFactor) {
         else CalcularLiquido(si);
         Module1 english = si;
         convertToEnglish(english);
-        for (const PropertyInfo& p : propertiesOf(family))
-            EXPECT_EQ(*(english.*p.field), *(si.*p.field) * factor[index(p.id)]) << fluid << " " << p.column;
-        EXPECT_EQ(english.BETA.has_value(), family == Family::Liquids) << fluid;
+        for (const Row& r : rows) {
+            const std::optional<double> a = si.*info(r.property).field, b = english.*info(r.property).field;
+            ASSERT_EQ(a.has_value(), family == Family::Liquids || r.property != Property::BETA) << fluid;
+            ASSERT_EQ(b.has_value(), a.has_value()) << fluid;
+            if (!a) continue;
+            const double factor = *b / *a, published = 1 / r.englishUnitInSi;
+            const std::string what = std::string(fluid) + " " + std::string(info(r.property).column);
+            if (r.cutOff) {
+                EXPECT_LE(factor, published) << what;
+                EXPECT_LT(published - factor, r.lastDigit) << what;
+            } else {
+                EXPECT_LE(std::abs(factor - published), r.lastDigit / 2 + 1e-15) << what;
+            }
+        }
     }
 }
 

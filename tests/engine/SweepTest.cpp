@@ -106,6 +106,30 @@ TEST(Sweep, EveryBuiltInFluidEqualsSingleEvaluationsInsideAndOutsideItsRange) {
         }
 }
 
+// A sweep evaluates a built-in fluid's temperatures two at a time; an odd count leaves the last
+// one to a path of its own. In ºC, and in ºF with English units: every row, the last one
+// included, is what a single evaluation of its temperature gives.
+TEST(Sweep, AnOddLastTemperatureIsItsSingleEvaluation) {
+    struct Case {
+        const char* scale;
+        std::size_t count;
+        bool english;
+    };
+    for (const Case& c : {Case{"ºC", 5, false}, Case{"ºF", 7, true}})
+        for (const Family family : kFamilies)
+            for (const BuiltInFluid& f : builtInFluids(family)) {
+                std::vector<double> t;  // inside the range, in the scale
+                for (std::size_t i = 0; i < c.count; ++i) {
+                    const double celsius = f.lowest + (f.highest - f.lowest) * (double(i) + 0.5) / double(c.count) - 273;
+                    t.push_back(c.scale == std::string("ºC") ? celsius : celsius * 9 / 5 + 32);
+                }
+                const SweepRequest r = request(family, std::string(f.name), t, c.scale, c.english);
+                Rows none({});
+                EXPECT_EQ(runSweep(r, none).rows(), c.count) << f.name << " " << c.scale;
+                EXPECT_EQ(differenceFromSingles(r, none), "") << c.scale;
+            }
+}
+
 TEST(Sweep, ReadsATableOnceAndOnlyWhenItNeedsIt) {
     Rows table(kAwkward);
     runSweep(request(Family::Liquids, "MEDIDO", {200, 250, 260, 325.3, 500}), table);
@@ -176,8 +200,7 @@ TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
         for (std::size_t row = 0; row < t.rows() && t.computed(row); ++row) {
             EXPECT_EQ(from[row], t.source[row]) << c.what << " row " << row;
             for (const PropertyInfo& p : propertiesOf(c.family))
-                EXPECT_EQ(std::bit_cast<std::uint64_t>(columns[index(p.id)][row]),
-                          std::bit_cast<std::uint64_t>(t.value(row, p.id)))
+                EXPECT_EQ(bitsOf(columns[index(p.id)][row]), bitsOf(t.value(row, p.id)))
                     << c.what << " row " << row << " " << p.column;
         }
     }

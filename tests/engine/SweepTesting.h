@@ -9,12 +9,20 @@
 #include "engine/Sweep.h"
 #include "engine/UserError.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace velm::testing {
+
+// A double's bits, to compare to the last one (std::bit_cast is missing from WebAssembly's C++
+// library).
+inline std::uint64_t bitsOf(double v) {
+    std::uint64_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+}
 
 class Messages : public Notifier {
 public:
@@ -97,7 +105,7 @@ inline std::string differenceFromSingles(const SweepRequest& r, PointSource& sou
         for (std::size_t i = 0; i < rows[row].size(); ++i) {
             const PropertyInfo& p = propertiesOf(r.family)[i];
             const double single = rows[row][i], sweep = t.value(row, p.id);
-            if (std::bit_cast<std::uint64_t>(single) != std::bit_cast<std::uint64_t>(sweep))
+            if (bitsOf(single) != bitsOf(sweep))
                 return at + std::string(p.column) + " " + std::to_string(sweep) + ", single " + std::to_string(single);
         }
     }

@@ -2,10 +2,19 @@
 // What the fuzz targets share: a property that must hold, or the run stops on this input.
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <version>
+
+// Where the C++ library writes and reads floating-point numbers itself (WebAssembly's does
+// not), the number texts are held to its own.
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+#define VELM_FUZZ_LIBRARY_CHARS 1
+#endif
 
 namespace velm::fuzz {
 
@@ -15,6 +24,13 @@ inline void check(bool holds, const char* property, std::string_view detail = {}
     const std::string shown(detail);
     std::fprintf(stderr, "\nproperty failed: %s [%s]\n", property, shown.c_str());
     std::abort();
+}
+
+// A double's bits (std::bit_cast is missing from WebAssembly's C++ library).
+inline std::uint64_t bitsOf(double v) {
+    std::uint64_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
 }
 
 // Whether a text holds "inf" or "nan" as a number writes them, in any letter case.
