@@ -29,3 +29,7 @@ endif()
 
 # Debian's header-only {fmt} and fast_float, seen through a folder of their own.
 include(${CMAKE_CURRENT_LIST_DIR}/HostHeaders.cmake)
+
+# The programs are CommonJS scripts (.js): node takes a .js file for what the nearest
+# package.json says, and the repository's own says "module" for the web page's scripts.
+file(WRITE ${CMAKE_BINARY_DIR}/package.json "{ \"type\": \"commonjs\" }\n")

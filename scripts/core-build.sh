@@ -34,7 +34,7 @@ case $mode in
          -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON "${options[@]}" ;;
   wasm)
     [ -n "$native" ] && options+=("-DVELM_NATIVE_BUILD=$native")
-    step configure emcmake cmake -S "$source" -B "$build" -G Ninja -DVELM_CORE_ONLY=ON "${options[@]}" ;;
+    step configure emcmake cmake -S "$source" -B "$build" -G Ninja -DVELM_CORE_ONLY=ON -DVELM_WEB=OFF "${options[@]}" ;;
   *)
     echo "usage: $0 native|wasm SOURCE_DIR BUILD_DIR [NATIVE_BUILD_DIR] [-- CMAKE_OPTION...]" >&2
     exit 2 ;;
