@@ -21,6 +21,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -182,12 +183,70 @@ SweepRequest requestOf(const std::string& family, const std::string& fluid, cons
     return r;
 }
 
-// Runs the sweep; the refusal raised, each warning issued once. The interpreter is left to
-// other threads while a long sweep or a stored table's reading runs.
-void sweep(const SweepRequest& r, std::span<const double> temperatures, PointSource& source,
-           const SweepColumns& out, bool release) {
+// properties()'s words, made once and interned: a dict built with these keys hashes nothing.
+struct PropertiesWords {
+    std::array<PyObject*, kPropertyCount> key{};  // by property index
+    PyObject* origin = nullptr;                   // "ORIGEN"
+    std::array<PyObject*, 4> source{};            // by RowSource
+};
+
+const PropertiesWords& propertiesWords() {
+    // Kept for the interpreter's life (never destroyed after it).
+    static const PropertiesWords* const words = [] {
+        const auto interned = [](std::string_view w) {
+            PyObject* s = PyUnicode_FromStringAndSize(w.data(), py::ssize_t(w.size()));
+            if (!s) throw py::error_already_set();
+            PyUnicode_InternInPlace(&s);
+            return s;
+        };
+        auto* w = new PropertiesWords;
+        for (const PropertyInfo& p : kProperties) w->key[index(p.id)] = interned(p.column);
+        w->origin = interned("ORIGEN");
+        for (const RowSource r : {RowSource::Correlation, RowSource::TablePoint, RowSource::Interpolated,
+                                  RowSource::Extrapolated})
+            w->source[std::size_t(r)] = interned(sourceText(r));
+        return w;
+    }();
+    return *words;
+}
+
+// result[key] = value, the reference to value given to the dict.
+void put(py::dict& result, PyObject* key, PyObject* value) {
+    if (!value || PyDict_SetItem(result.ptr(), key, value) != 0) {
+        Py_XDECREF(value);
+        throw py::error_already_set();
+    }
+    Py_DECREF(value);
+}
+
+// The folder of db_dir as folderOf reads it (os.fsencode's bytes), without calling into Python.
+QString folderFromPath(const py::object& dbDir) {
+    if (dbDir.is_none()) return {};
+    auto path = py::reinterpret_steal<py::object>(PyOS_FSPath(dbDir.ptr()));
+    if (path && PyUnicode_Check(path.ptr()))
+        path = py::reinterpret_steal<py::object>(PyUnicode_EncodeFSDefault(path.ptr()));
+    if (!path) throw py::error_already_set();
+    return QFile::decodeName(QByteArray(PyBytes_AS_STRING(path.ptr()), qsizetype(PyBytes_GET_SIZE(path.ptr()))));
+}
+
+// Whether a sweep is over sooner than leaving the interpreter to other threads and taking it
+// back would be: fewer than a thousand temperatures, all inside a built-in fluid's range (no
+// stored table read).
+bool quick(const SweepRequest& r, std::span<const double> temperatures) {
+    const BuiltInFluid* f = lookupBuiltIn(r.family, r.fluid);
+    if (!f || temperatures.size() >= 1000) return false;
+    const Scale scale = scaleOf(r.scale);
+    return std::all_of(temperatures.begin(), temperatures.end(),
+                       [&](double t) { return f->inRange(toKelvin(t, scale)); });
+}
+
+// Runs the sweep; the refusal raised, each warning issued once, and where every row came from
+// when all came from one place. The interpreter is left to other threads while a long sweep
+// or a stored table's reading runs.
+ColumnsOutcome sweep(const SweepRequest& r, std::span<const double> temperatures, PointSource& source,
+                     const SweepColumns& out) {
     ColumnsOutcome o;
-    if (release) {
+    if (!quick(r, temperatures)) {
         py::gil_scoped_release unlocked;
         o = sweepColumns(r, temperatures, source, out);
     } else {
@@ -195,14 +254,16 @@ void sweep(const SweepRequest& r, std::span<const double> temperatures, PointSou
     }
     if (o.refusal) raise(*o.refusal);
     warn(o.warnings);
+    return o;
 }
 
 py::dict properties(const std::string& family, const std::string& fluid, const py::object& temperature,
                     const py::object& pressure, const std::string& units, const std::string& scale,
                     const py::object& dbDir) {
     const SweepRequest r = requestOf(family, fluid, pressure, units, scale);
-    LazyStore source(folderOf(dbDir));
+    LazyStore source(folderFromPath(dbDir));
     const auto shown = propertiesOf(r.family);
+    const PropertiesWords& words = propertiesWords();
     py::dict result;
 
     const Numbers temperatures = numbersOf(temperature, "temperature");
@@ -213,10 +274,9 @@ py::dict properties(const std::string& family, const std::string& fluid, const p
         SweepColumns out;
         for (std::size_t i = 0; i < kPropertyCount; ++i) out.value[i] = &v[i];
         out.source = &from;
-        sweep(r, std::span(&t, 1), source, out, !isBuiltIn(r.family, r.fluid));
-        for (const PropertyInfo& p : shown) result[py::str(p.column.data(), p.column.size())] = v[index(p.id)];
-        const std::string_view origin = sourceText(from);
-        result["ORIGEN"] = py::str(origin.data(), origin.size());
+        sweep(r, std::span(&t, 1), source, out);
+        for (const PropertyInfo& p : shown) put(result, words.key[index(p.id)], PyFloat_FromDouble(v[index(p.id)]));
+        put(result, words.origin, Py_NewRef(words.source[std::size_t(from)]));
         return result;
     }
 
@@ -230,14 +290,87 @@ py::dict properties(const std::string& family, const std::string& fluid, const p
     }
     std::vector<RowSource> from(n);
     out.source = from.data();
-    sweep(r, std::span(t.data(), n), source, out, true);
+    const ColumnsOutcome o = sweep(r, std::span(t.data(), n), source, out);
 
     for (std::size_t i = 0; i < shown.size(); ++i)
-        result[py::str(shown[i].column.data(), shown[i].column.size())] = columns[i];
-    const std::array words{sourceText(RowSource::Correlation), sourceText(RowSource::TablePoint),
-                           sourceText(RowSource::Interpolated), sourceText(RowSource::Extrapolated)};
-    result["ORIGEN"] = textColumn(words, n, [&from](std::size_t i) { return std::size_t(from[i]); });
+        put(result, words.key[index(shown[i].id)], columns[i].release().ptr());
+    // One str when every row came from the same place (a built-in fluid inside its range: the
+    // usual case), otherwise one per row.
+    if (o.source) {
+        put(result, words.origin, Py_NewRef(words.source[std::size_t(*o.source)]));
+    } else {
+        const std::array sources{sourceText(RowSource::Correlation), sourceText(RowSource::TablePoint),
+                                 sourceText(RowSource::Interpolated), sourceText(RowSource::Extrapolated)};
+        put(result, words.origin,
+            textColumn(sources, n, [&from](std::size_t i) { return std::size_t(from[i]); }).release().ptr());
+    }
     return result;
+}
+
+// properties() called as CPython calls its own functions, its arguments read by position or
+// by name without a tuple or a dict being built: a call for one temperature costs little more
+// than its evaluation. The parameters: family, fluid, temperature, pressure=None, and by name
+// only units="SI", scale="K", db_dir=None.
+constexpr std::array<const char*, 7> kPropertiesParameters{"family", "fluid",  "temperature", "pressure",
+                                                           "units",  "scale", "db_dir"};
+constexpr Py_ssize_t kPropertiesPositional = 4, kPropertiesRequired = 3;
+
+[[noreturn]] void typeError(const std::string& message) {
+    PyErr_SetString(PyExc_TypeError, ("properties() " + message).c_str());
+    throw py::error_already_set();
+}
+
+// A str (or bytes) argument as text.
+std::string textArgument(PyObject* x, std::size_t i) {
+    Py_ssize_t size = 0;
+    if (PyUnicode_Check(x)) {
+        const char* text = PyUnicode_AsUTF8AndSize(x, &size);
+        if (!text) throw py::error_already_set();
+        return std::string(text, std::size_t(size));
+    }
+    char* bytes = nullptr;
+    if (PyBytes_Check(x) && PyBytes_AsStringAndSize(x, &bytes, &size) == 0)
+        return std::string(bytes, std::size_t(size));
+    typeError(std::string("argument '") + kPropertiesParameters[i] + "' must be str, not " + Py_TYPE(x)->tp_name);
+}
+
+PyObject* propertiesCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) noexcept {
+    try {
+        std::array<PyObject*, kPropertiesParameters.size()> a{};
+        if (nargs > kPropertiesPositional)
+            typeError("takes from 3 to 4 positional arguments but " + std::to_string(nargs) + " were given");
+        std::copy(args, args + nargs, a.begin());
+        const Py_ssize_t named = kwnames ? PyTuple_GET_SIZE(kwnames) : 0;
+        for (Py_ssize_t k = 0; k < named; ++k) {
+            PyObject* name = PyTuple_GET_ITEM(kwnames, k);
+            std::size_t i = 0;
+            while (i < a.size() && PyUnicode_CompareWithASCIIString(name, kPropertiesParameters[i]) != 0) ++i;
+            if (i == a.size())
+                typeError("got an unexpected keyword argument '" + py::str(name).cast<std::string>() + "'");
+            if (a[i]) typeError(std::string("got multiple values for argument '") + kPropertiesParameters[i] + "'");
+            a[i] = args[nargs + k];
+        }
+        for (std::size_t i = 0; i < std::size_t(kPropertiesRequired); ++i)
+            if (!a[i]) typeError(std::string("missing required argument '") + kPropertiesParameters[i] + "'");
+        const auto object = [&](std::size_t i) { return py::reinterpret_borrow<py::object>(a[i] ? a[i] : Py_None); };
+        const auto text = [&](std::size_t i, const char* otherwise) {
+            return a[i] ? textArgument(a[i], i) : std::string(otherwise);
+        };
+        return properties(text(0, ""), text(1, ""), object(2), object(3), text(4, kSI), text(5, "K"), object(6))
+            .release()
+            .ptr();
+    } catch (py::error_already_set& e) {
+        e.restore();
+    } catch (const py::builtin_exception& e) {
+        e.set_error();
+    } catch (const UserError& e) {
+        PyErr_SetObject(gError, withCode(gError, e.what(), std::nullopt).ptr());
+    } catch (const std::bad_alloc&) {
+        PyErr_NoMemory();
+    } catch (const std::exception& e) {
+        PyErr_SetString(PyExc_RuntimeError, e.what());
+    }
+    return nullptr;
 }
 
 std::vector<std::string> fluids(const std::string& family, const py::object& dbDir) {
@@ -493,10 +626,14 @@ Error, its warnings are RangeWarning; the messages are the program's own, in Spa
         }
     });
 
-    m.def("properties", &properties, py::arg("family"), py::arg("fluid"), py::arg("temperature"),
-          py::arg("pressure") = py::none(), py::kw_only(), py::arg("units") = "SI", py::arg("scale") = "K",
-          py::arg("db_dir") = py::none(),
-          R"(The properties of a fluid at one temperature or at many.
+    // Kept for the interpreter's life: the function refers to it.
+    static PyMethodDef propertiesMethod{
+        "properties", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&propertiesCall)),
+        METH_FASTCALL | METH_KEYWORDS,
+        R"(properties(family, fluid, temperature, pressure=None, *, units='SI', scale='K', db_dir=None)
+--
+
+The properties of a fluid at one temperature or at many.
 
 family       "GASES" or "LIQUIDOS".
 fluid        a built-in fluid ("AIRE", "AGUA" ...), matched exactly, or the title of a
@@ -511,15 +648,21 @@ db_dir       the folder of GASES.mdb and LIQUIDOS.mdb, by default the current fo
              needed: a fluid that is not built in, or a built-in one outside its range.
 
 Returns a dict with the keys "DEN", "CP", "MIU", "UN", "K", "ALFA", "PR" (and "BETA" for
-liquids) and "ORIGEN": where each value came from ("CORRELACION", "PUNTO DE TABLA",
-"INTERPOLADO" or "EXTRAPOLADO"). A number in gives floats and a str; an array in gives
-float64 NumPy arrays and a NumPy array of str. The values are velmorantes-calc's, bit for bit.
+liquids) and "ORIGEN": where the values came from ("CORRELACION", "PUNTO DE TABLA",
+"INTERPOLADO" or "EXTRAPOLADO"). A number in gives floats and a str. An array in gives
+float64 NumPy arrays and under "ORIGEN" one str when every temperature's values came from
+the same place (a built-in fluid inside its range: "CORRELACION"), otherwise a NumPy array
+of str, one per temperature. The values are velmorantes-calc's, bit for bit.
 
 Raises Error with the program's message when any temperature is refused or cannot be
 computed (no values are returned then), and issues RangeWarning once per call for each
 warning the program gives (a temperature outside the correlation's range, or beyond the
-stored table's ends). The interpreter is released while many temperatures or a stored
-table are evaluated.)");
+stored table's ends). The interpreter is released while a stored table is read or many
+temperatures (a thousand or more) are evaluated.)"};
+    auto propertiesFunction = py::reinterpret_steal<py::object>(
+        PyCFunction_NewEx(&propertiesMethod, nullptr, m.attr("__name__").ptr()));
+    if (!propertiesFunction) throw py::error_already_set();
+    m.add_object("properties", propertiesFunction);
 
     m.def("convection", &convectionCoefficients, py::arg("family"), py::arg("fluid"), py::arg("case"), py::kw_only(),
           py::arg("surface_temp"), py::arg("fluid_temp"), py::arg("length") = py::none(),
