@@ -183,31 +183,48 @@ SweepRequest requestOf(const std::string& family, const std::string& fluid, cons
     return r;
 }
 
-// properties()'s words, made once and interned: a dict built with these keys hashes nothing.
-struct PropertiesWords {
+// properties()'s parameters: family, fluid, temperature, pressure=None, and by name only
+// units="SI", scale="K", db_dir=None.
+constexpr std::array<const char*, 7> kPropertiesParameters{"family", "fluid",  "temperature", "pressure",
+                                                           "units",  "scale", "db_dir"};
+constexpr Py_ssize_t kPropertiesPositional = 4, kPropertiesRequired = 3;
+
+// properties()'s Python objects, made once; the texts interned: a dict built with these keys
+// hashes nothing, and a parameter named in a call's code is found by its address.
+struct PropertiesObjects {
     std::array<PyObject*, kPropertyCount> key{};  // by property index
     PyObject* origin = nullptr;                   // "ORIGEN"
     std::array<PyObject*, 4> source{};            // by RowSource
+    std::array<PyObject*, kPropertiesParameters.size()> parameter{};
+    // The result's keys in order, each None: a result starts as a copy, made at its full size.
+    std::array<PyObject*, kFamilies.size()> result{};  // by Family
 };
 
-const PropertiesWords& propertiesWords() {
+const PropertiesObjects& propertiesObjects() {
     // Kept for the interpreter's life (never destroyed after it).
-    static const PropertiesWords* const words = [] {
+    static const PropertiesObjects* const made = [] {
         const auto interned = [](std::string_view w) {
             PyObject* s = PyUnicode_FromStringAndSize(w.data(), py::ssize_t(w.size()));
             if (!s) throw py::error_already_set();
             PyUnicode_InternInPlace(&s);
             return s;
         };
-        auto* w = new PropertiesWords;
+        auto* w = new PropertiesObjects;
         for (const PropertyInfo& p : kProperties) w->key[index(p.id)] = interned(p.column);
         w->origin = interned("ORIGEN");
         for (const RowSource r : {RowSource::Correlation, RowSource::TablePoint, RowSource::Interpolated,
                                   RowSource::Extrapolated})
             w->source[std::size_t(r)] = interned(sourceText(r));
+        for (std::size_t i = 0; i < w->parameter.size(); ++i) w->parameter[i] = interned(kPropertiesParameters[i]);
+        for (const Family f : kFamilies) {
+            py::dict d;
+            for (const PropertyInfo& p : propertiesOf(f)) d[w->key[index(p.id)]] = py::none();
+            d[w->origin] = py::none();
+            w->result[std::size_t(f)] = d.release().ptr();
+        }
         return w;
     }();
-    return *words;
+    return *made;
 }
 
 // result[key] = value, the reference to value given to the dict.
@@ -220,14 +237,29 @@ void put(py::dict& result, PyObject* key, PyObject* value) {
 }
 
 // The folder of db_dir as folderOf reads it (os.fsencode's bytes), without calling into Python.
-QString folderFromPath(const py::object& dbDir) {
+std::string folderBytes(const py::object& dbDir) {
     if (dbDir.is_none()) return {};
     auto path = py::reinterpret_steal<py::object>(PyOS_FSPath(dbDir.ptr()));
     if (path && PyUnicode_Check(path.ptr()))
         path = py::reinterpret_steal<py::object>(PyUnicode_EncodeFSDefault(path.ptr()));
     if (!path) throw py::error_already_set();
-    return QFile::decodeName(QByteArray(PyBytes_AS_STRING(path.ptr()), qsizetype(PyBytes_GET_SIZE(path.ptr()))));
+    return std::string(PyBytes_AS_STRING(path.ptr()), std::size_t(PyBytes_GET_SIZE(path.ptr())));
 }
+
+// properties()'s store: the folder's name, too, made only when a stored table is read.
+class StoreWhenRead : public PointSource {
+public:
+    explicit StoreWhenRead(std::string folder) : folder_(std::move(folder)) {}
+    void readPoints(Family family, std::string_view fluid,
+                    const std::function<void(const TablePoint&)>& take) override {
+        if (!store_) store_.emplace(QFile::decodeName(QByteArray::fromStdString(folder_)));
+        store_->readPoints(family, fluid, take);
+    }
+
+private:
+    std::string folder_;  // empty: the current folder
+    std::optional<LazyStore> store_;
+};
 
 // Whether a sweep is over sooner than leaving the interpreter to other threads and taking it
 // back would be: fewer than a thousand temperatures, all inside a built-in fluid's range (no
@@ -261,24 +293,27 @@ py::dict properties(const std::string& family, const std::string& fluid, const p
                     const py::object& pressure, const std::string& units, const std::string& scale,
                     const py::object& dbDir) {
     const SweepRequest r = requestOf(family, fluid, pressure, units, scale);
-    LazyStore source(folderFromPath(dbDir));
+    StoreWhenRead source(folderBytes(dbDir));
     const auto shown = propertiesOf(r.family);
-    const PropertiesWords& words = propertiesWords();
-    py::dict result;
+    const PropertiesObjects& made = propertiesObjects();
+    auto result = py::reinterpret_steal<py::dict>(PyDict_Copy(made.result[std::size_t(r.family)]));
+    if (!result) throw py::error_already_set();
 
-    const Numbers temperatures = numbersOf(temperature, "temperature");
-    if (temperatures.scalar) {
-        const double t = temperatures.value;
+    const auto one = [&](const double t) {
         std::array<double, kPropertyCount> v{};
         RowSource from = RowSource::Correlation;
         SweepColumns out;
         for (std::size_t i = 0; i < kPropertyCount; ++i) out.value[i] = &v[i];
         out.source = &from;
         sweep(r, std::span(&t, 1), source, out);
-        for (const PropertyInfo& p : shown) put(result, words.key[index(p.id)], PyFloat_FromDouble(v[index(p.id)]));
-        put(result, words.origin, Py_NewRef(words.source[std::size_t(from)]));
+        for (const PropertyInfo& p : shown) put(result, made.key[index(p.id)], PyFloat_FromDouble(v[index(p.id)]));
+        put(result, made.origin, Py_NewRef(made.source[std::size_t(from)]));
         return result;
-    }
+    };
+    // A number as numbersOf reads it, without making an array first.
+    if (PyFloat_Check(temperature.ptr()) || PyLong_Check(temperature.ptr())) return one(temperature.cast<double>());
+    const Numbers temperatures = numbersOf(temperature, "temperature");
+    if (temperatures.scalar) return one(temperatures.value);
 
     const Doubles& t = temperatures.array;
     const auto n = std::size_t(t.shape(0));
@@ -293,15 +328,15 @@ py::dict properties(const std::string& family, const std::string& fluid, const p
     const ColumnsOutcome o = sweep(r, std::span(t.data(), n), source, out);
 
     for (std::size_t i = 0; i < shown.size(); ++i)
-        put(result, words.key[index(shown[i].id)], columns[i].release().ptr());
+        put(result, made.key[index(shown[i].id)], columns[i].release().ptr());
     // One str when every row came from the same place (a built-in fluid inside its range: the
     // usual case), otherwise one per row.
     if (o.source) {
-        put(result, words.origin, Py_NewRef(words.source[std::size_t(*o.source)]));
+        put(result, made.origin, Py_NewRef(made.source[std::size_t(*o.source)]));
     } else {
         const std::array sources{sourceText(RowSource::Correlation), sourceText(RowSource::TablePoint),
                                  sourceText(RowSource::Interpolated), sourceText(RowSource::Extrapolated)};
-        put(result, words.origin,
+        put(result, made.origin,
             textColumn(sources, n, [&from](std::size_t i) { return std::size_t(from[i]); }).release().ptr());
     }
     return result;
@@ -309,11 +344,7 @@ py::dict properties(const std::string& family, const std::string& fluid, const p
 
 // properties() called as CPython calls its own functions, its arguments read by position or
 // by name without a tuple or a dict being built: a call for one temperature costs little more
-// than its evaluation. The parameters: family, fluid, temperature, pressure=None, and by name
-// only units="SI", scale="K", db_dir=None.
-constexpr std::array<const char*, 7> kPropertiesParameters{"family", "fluid",  "temperature", "pressure",
-                                                           "units",  "scale", "db_dir"};
-constexpr Py_ssize_t kPropertiesPositional = 4, kPropertiesRequired = 3;
+// than its evaluation.
 
 [[noreturn]] void typeError(const std::string& message) {
     PyErr_SetString(PyExc_TypeError, ("properties() " + message).c_str());
@@ -341,10 +372,13 @@ PyObject* propertiesCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyO
             typeError("takes from 3 to 4 positional arguments but " + std::to_string(nargs) + " were given");
         std::copy(args, args + nargs, a.begin());
         const Py_ssize_t named = kwnames ? PyTuple_GET_SIZE(kwnames) : 0;
+        const auto& parameter = propertiesObjects().parameter;
         for (Py_ssize_t k = 0; k < named; ++k) {
             PyObject* name = PyTuple_GET_ITEM(kwnames, k);
             std::size_t i = 0;
-            while (i < a.size() && PyUnicode_CompareWithASCIIString(name, kPropertiesParameters[i]) != 0) ++i;
+            while (i < a.size() && name != parameter[i]) ++i;
+            if (i == a.size())
+                for (i = 0; i < a.size() && PyUnicode_Compare(name, parameter[i]) != 0;) ++i;
             if (i == a.size())
                 typeError("got an unexpected keyword argument '" + py::str(name).cast<std::string>() + "'");
             if (a[i]) typeError(std::string("got multiple values for argument '") + kPropertiesParameters[i] + "'");
