@@ -12,6 +12,7 @@
 #include <span>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 namespace velm {
 
@@ -63,82 +64,173 @@ inline const Piece& selectPiece(PieceList correlation, double T) {
     return correlation[last];
 }
 
-// Two temperatures side by side: one instruction does the arithmetic of both, and each lane
-// gets the bits it would get alone. A sweep evaluates its temperatures two at a time.
+// Several temperatures side by side, one lane each: one instruction does the arithmetic of
+// every lane, and each lane gets the bits it would get alone (no operation is fused or
+// reordered). `Pair` is the baseline's two lanes (SSE2, and WebAssembly's SIMD); the engine
+// also runs four where the processor has AVX2. V is double (one temperature) or such a vector.
 using Pair = double __attribute__((vector_size(16)));
 
-// x in every lane of V (double or Pair).
 template <class V>
-V splat(double x) {
-    if constexpr (std::is_same_v<V, double>) return x;
-    else return V{x, x};
+inline constexpr std::size_t kLanes = sizeof(V) / sizeof(double);
+
+// x in every lane of V.
+template <class V>
+[[gnu::always_inline]] inline V splat(double x) {
+    if constexpr (std::is_same_v<V, double>) {
+        return x;
+    } else {
+        V v{};
+        for (std::size_t l = 0; l < kLanes<V>; ++l) v[l] = x;
+        return v;
+    }
+}
+
+// The lanes of T (bit l for lane l) that a piece takes, as Piece::takes says.
+template <class V>
+[[gnu::always_inline]] inline unsigned lanesTaking(const Piece& piece, V T) {
+    if constexpr (std::is_same_v<V, double>) {
+        return piece.takes(T);
+    } else {
+        const V upper = splat<V>(piece.upper);
+        const auto in = piece.upperIncluded ? T <= upper : T < upper;
+        unsigned lanes = 0;
+        for (std::size_t l = 0; l < kLanes<V>; ++l) lanes |= unsigned(in[l] & 1) << l;
+        return lanes;
+    }
+}
+
+// a in the lanes of `m` (a comparison's result: all ones or all zeros), b in the others.
+template <class V, class Mask>
+[[gnu::always_inline]] inline V choose(Mask m, V a, V b) {
+    if constexpr (std::is_same_v<V, double>) return m ? a : b;
+    else return V((Mask(a) & m) | (Mask(b) & ~m));
+}
+
+// The same for lanes given as bits (bit l for lane l).
+template <class V>
+[[gnu::always_inline]] inline V choose(unsigned lanes, V a, V b) {
+    if constexpr (std::is_same_v<V, double>) {
+        return lanes ? a : b;
+    } else {
+        decltype(a < b) m{};
+        for (std::size_t l = 0; l < kLanes<V>; ++l) m[l] = (lanes >> l & 1) ? -1 : 0;
+        return choose(m, a, b);
+    }
+}
+
+// A correlation's value at every lane of T, each lane by the piece it takes (the first whose
+// upper boundary it does not pass, as selectPiece): `value(piece)` over all lanes where every
+// lane takes the same piece (a sweep's usual case), otherwise once for each piece taken, each
+// lane keeping its own piece's value.
+template <class V, class Value>
+[[gnu::always_inline]] inline V byPiece(PieceList correlation, V T, Value value) {
+    constexpr unsigned all = (1u << kLanes<V>) - 1;
+    const std::size_t last = correlation.size() - 1;
+    unsigned left = all;
+    V v{};
+    for (std::size_t i = 0;; ++i) {
+        const unsigned here = i == last ? left : lanesTaking(correlation[i], T) & left;
+        if (here == all) return value(correlation[i]);
+        if (here) v = choose(here, value(correlation[i]), v);
+        left &= ~here;
+        if (!left) return v;
+    }
 }
 
 // T⁰ … T⁶, each the one before times T: formed once for a temperature, they serve every
 // polynomial of every property at it, and give each the bits it would get alone.
 template <class V>
 struct PowersOf {
-    explicit PowersOf(V T) {
+    PowersOf() = default;  // p filled by the caller, as the constructor below fills it
+    [[gnu::always_inline]] explicit PowersOf(V T) {
         p[0] = splat<V>(1.0);
-        for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * T;
+        // written out, so that the powers stay in registers
+        [&]<std::size_t... K>(std::index_sequence<K...>) __attribute__((always_inline)) {
+            ((p[K + 1] = p[K] * T), ...);
+        }(std::make_index_sequence<6>{});
     }
     V T() const { return p[1]; }
+    V operator[](std::size_t k) const { return p[k]; }
     std::array<V, 7> p;
 };
 using Powers = PowersOf<double>;
 
-// Polynomial value, term by term, summed from the highest power down to c[0]. The terms
-// below the leading one are written out (each case falls into the next), and the evaluator
-// is inline: a sweep pays no loop and no call for them.
-template <class V>
-V polynomialValue(const Piece& piece, const PowersOf<V>& T) {
-    const auto& c = piece.c;
-    const auto& p = T.p;
-    const int d = std::clamp(piece.degree, 0, 6);
-    V sum = c[std::size_t(d)] * p[std::size_t(d)];
-    switch (d) {
-        case 6: sum += c[5] * p[5]; [[fallthrough]];
-        case 5: sum += c[4] * p[4]; [[fallthrough]];
-        case 4: sum += c[3] * p[3]; [[fallthrough]];
-        case 3: sum += c[2] * p[2]; [[fallthrough]];
-        case 2: sum += c[1] * p[1]; [[fallthrough]];
-        case 1: sum += c[0] * p[0]; break;
-        default: break;
+// f(std::integral_constant<int, D>) for a piece's degree D, 0 … 6: the arithmetic written
+// out for each degree, no loop and no branch inside it.
+template <class F>
+[[gnu::always_inline]] inline auto withDegree(int degree, F f) {
+    switch (std::clamp(degree, 0, 6)) {
+        case 0: return f(std::integral_constant<int, 0>{});
+        case 1: return f(std::integral_constant<int, 1>{});
+        case 2: return f(std::integral_constant<int, 2>{});
+        case 3: return f(std::integral_constant<int, 3>{});
+        case 4: return f(std::integral_constant<int, 4>{});
+        case 5: return f(std::integral_constant<int, 5>{});
+        default: return f(std::integral_constant<int, 6>{});
     }
+}
+
+// The polynomial of degree D, term by term, summed from the highest power down to c[0]. T[k]
+// is T^k (PowersOf, or the same powers kept elsewhere).
+template <int D, class Powers>
+[[gnu::always_inline]] inline auto polynomialTerms(const std::array<double, 7>& c, const Powers& T) {
+    auto sum = c[D] * T[D];
+    [&]<std::size_t... K>(std::index_sequence<K...>) __attribute__((always_inline)) {
+        ((sum += c[D - 1 - K] * T[D - 1 - K]), ...);
+    }(std::make_index_sequence<D>{});
     return sum;
+}
+
+// Its exact derivative, summed the same way.
+template <int D, class Powers>
+[[gnu::always_inline]] inline auto derivativeTerms(const std::array<double, 7>& c, const Powers& T) {
+    if constexpr (D < 1) {
+        return 0.0 * T[0];  // +0 in every lane
+    } else {
+        auto sum = (D * c[D]) * T[D - 1];
+        [&]<std::size_t... K>(std::index_sequence<K...>) __attribute__((always_inline)) {
+            ((sum += (int(D - 1 - K) * c[D - 1 - K]) * T[D - 2 - K]), ...);
+        }(std::make_index_sequence<D - 1>{});
+        return sum;
+    }
+}
+
+// A piece's polynomial and its derivative. Inline: a sweep pays no loop and no call for them.
+template <class V>
+[[gnu::always_inline]] inline V polynomialValue(const Piece& piece, const PowersOf<V>& T) {
+    return withDegree(piece.degree, [&](auto d) __attribute__((always_inline)) {
+        return polynomialTerms<decltype(d)::value>(piece.c, T);
+    });
 }
 inline double polynomialValue(const Piece& piece, double T) { return polynomialValue(piece, Powers(T)); }
 
-// Exact derivative of the polynomial, summed the same way.
 template <class V>
-V polynomialDerivative(const Piece& piece, const PowersOf<V>& T) {
-    const auto& c = piece.c;
-    const auto& p = T.p;
-    const int d = std::clamp(piece.degree, 0, 6);
-    if (d < 1) return splat<V>(0.0);
-    V sum = (d * c[std::size_t(d)]) * p[std::size_t(d - 1)];
-    switch (d) {
-        case 6: sum += (5 * c[5]) * p[4]; [[fallthrough]];
-        case 5: sum += (4 * c[4]) * p[3]; [[fallthrough]];
-        case 4: sum += (3 * c[3]) * p[2]; [[fallthrough]];
-        case 3: sum += (2 * c[2]) * p[1]; [[fallthrough]];
-        case 2: sum += (1 * c[1]) * p[0]; break;
-        default: break;
-    }
-    return sum;
+[[gnu::always_inline]] inline V polynomialDerivative(const Piece& piece, const PowersOf<V>& T) {
+    return withDegree(piece.degree, [&](auto d) __attribute__((always_inline)) {
+        return derivativeTerms<decltype(d)::value>(piece.c, T);
+    });
 }
 inline double polynomialDerivative(const Piece& piece, double T) {
     return polynomialDerivative(piece, Powers(T));
 }
 
 // T^e, lane by lane.
-inline double power(double T, double e) { return std::pow(T, e); }
-inline Pair power(Pair T, double e) { return Pair{std::pow(T[0], e), std::pow(T[1], e)}; }
+template <class V>
+[[gnu::always_inline]] inline V power(V T, double e) {
+    if constexpr (std::is_same_v<V, double>) {
+        return std::pow(T, e);
+    } else {
+        V v{};
+        for (std::size_t l = 0; l < kLanes<V>; ++l) v[l] = std::pow(T[l], e);
+        return v;
+    }
+}
 
 // Value of a piece, or of a correlation, at T. `density` is the density just computed for
 // the same T and `densityPiece` its piece; only the density-derivative form reads them.
 template <class V>
-V evaluate(const Piece& p, const PowersOf<V>& T, const Piece* densityPiece = nullptr, V density = V{}) {
+[[gnu::always_inline]] inline V evaluate(const Piece& p, const PowersOf<V>& T, const Piece* densityPiece = nullptr,
+                                         V density = V{}) {
     switch (p.form) {
         case PieceForm::Polynomial:
             return polynomialValue(p, T);
@@ -149,6 +241,7 @@ V evaluate(const Piece& p, const PowersOf<V>& T, const Piece* densityPiece = nul
         case PieceForm::ExpansionConstant:
             return splat<V>(p.c[0] / 1000);
         case PieceForm::DensityDerivative:
+            if (!densityPiece) break;  // no density to derive
             return -polynomialDerivative(*densityPiece, T) / density;
         case PieceForm::ExpansionPolynomial:
             return polynomialValue(p, T) / 1000;
@@ -162,6 +255,22 @@ inline double evaluate(const Piece& piece, double T, const Piece* densityPiece =
 inline double evaluate(PieceList correlation, double T, const Piece* densityPiece = nullptr,
                        double density = 0.0) {
     return evaluate(selectPiece(correlation, T), T, densityPiece, density);
+}
+
+// A correlation's value at every lane of T, each lane by its own piece; the density-derivative
+// form reads the same fluid's `densityCorrelation`, each lane by its own piece of it, and
+// `density`, the density just computed for the same lanes.
+template <class V>
+[[gnu::always_inline]] inline V evaluate(PieceList correlation, const PowersOf<V>& T, PieceList densityCorrelation = {},
+                                         V density = V{}) {
+    // (The lambdas are inlined as everything here, into the callers' instruction sets.)
+    return byPiece(correlation, T.T(), [&](const Piece& p) __attribute__((always_inline)) {
+        if (p.form != PieceForm::DensityDerivative || densityCorrelation.empty()) return evaluate(p, T);
+        const V slope = byPiece(densityCorrelation, T.T(), [&](const Piece& d) __attribute__((always_inline)) {
+            return polynomialDerivative(d, T);
+        });
+        return -slope / density;
+    });
 }
 
 // Correlation units: what the correlations give, before the engine scales to SI.

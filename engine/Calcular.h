@@ -8,6 +8,7 @@
 #include "engine/Properties.h"
 
 #include <array>
+#include <cstddef>
 #include <span>
 
 // Gases: DEN, CP, MIU, UN, K, ALFA, PR at PRESION. Needs PRESION > 0.
@@ -23,18 +24,25 @@ namespace velm {
 std::array<double, kPropertyCount> gasValues(const FluidCorrelations& gas, double T, double P);
 std::array<double, kPropertyCount> liquidValues(const FluidCorrelations& liquid, double T);
 
-// The same for two temperatures at once, each row the bits a single call gives it: what a
-// sweep computes, the arithmetic of both done side by side where it can be.
-void gasValues(const FluidCorrelations& gas, const std::array<double, 2>& T, double P,
-               std::array<std::array<double, kPropertyCount>, 2>& out);
-void liquidValues(const FluidCorrelations& liquid, const std::array<double, 2>& T,
-                  std::array<std::array<double, kPropertyCount>, 2>& out);
+// Columns of values, one per property (by property index), each holding a value per
+// temperature.
+using ValueColumns = std::array<double*, kPropertyCount>;
+using PropertyValues = std::array<double, kPropertyCount>;
 
-// The same for many temperatures (as many as `out` holds), each row the bits a single call
-// gives it.
-void gasValues(const FluidCorrelations& gas, std::span<const double> T, double P,
-               std::span<std::array<double, kPropertyCount>> out);
-void liquidValues(const FluidCorrelations& liquid, std::span<const double> T,
-                  std::span<std::array<double, kPropertyCount>> out);
+// The same for many temperatures, into columns (a gas's BETA column is 0), each value then
+// multiplied by its property's factor in `factors` when given (as a sweep in English units
+// multiplies a row): each temperature the bits a single call and that product give it, several
+// temperatures side by side. False when a value is not finite.
+bool gasValues(const FluidCorrelations& gas, std::span<const double> T, double P, const ValueColumns& out,
+               const PropertyValues* factors = nullptr);
+bool liquidValues(const FluidCorrelations& liquid, std::span<const double> T, const ValueColumns& out,
+                  const PropertyValues* factors = nullptr);
+
+// The lanes those run in: four (AVX2) where the processor has them, otherwise the baseline's
+// two. Tests force the baseline to check that both give the single calls' bits.
+enum class Lanes { Widest, Baseline };
+void useLanes(Lanes lanes);
+// How many temperatures go side by side now.
+std::size_t laneCount();
 
 }  // namespace velm

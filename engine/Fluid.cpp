@@ -90,13 +90,26 @@ FluidValues FluidEvaluator::fromTable(double T, bool warnBeyondEnds) {
     return v;
 }
 
+std::size_t FluidEvaluator::correlationTakes(std::span<const double> T) const {
+    if (!builtIn_ || (gas() && !(pressure_ > 0))) return 0;
+    const BuiltInFluid range = *builtIn_;  // a copy the loops read from registers
+    std::size_t n = 0;
+    // four at a time while all four are taken (the usual case), then one by one
+    const auto in = [&range](double t) { return int(range.inRange(t)); };
+    for (; n + 4 <= T.size(); n += 4)
+        if (in(T[n]) + in(T[n + 1]) + in(T[n + 2]) + in(T[n + 3]) != 4) break;
+    while (n < T.size() && range.inRange(T[n])) ++n;
+    return n;
+}
+
 PropertyValues FluidEvaluator::correlationValues(double T) const {
     return gas() ? gasValues(*correlations_, T, pressure_) : liquidValues(*correlations_, T);
 }
 
-void FluidEvaluator::correlationValues(std::span<const double> T, std::span<PropertyValues> out) const {
-    if (gas()) gasValues(*correlations_, T, pressure_, out);
-    else liquidValues(*correlations_, T, out);
+bool FluidEvaluator::correlationValues(std::span<const double> T, const ValueColumns& out,
+                                       const PropertyValues* factors) const {
+    return gas() ? gasValues(*correlations_, T, pressure_, out, factors)
+                 : liquidValues(*correlations_, T, out, factors);
 }
 
 }  // namespace velm

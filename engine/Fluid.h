@@ -8,6 +8,7 @@
 
 #include "correlation/Correlation.h"
 #include "correlation/Family.h"
+#include "engine/Calcular.h"
 #include "engine/Catalogue.h"
 #include "engine/Message.h"
 #include "engine/PointSource.h"
@@ -26,8 +27,6 @@ class TableIndex;
 
 // Where a temperature's values came from.
 enum class RowSource : unsigned char { Correlation, TablePoint, Interpolated, Extrapolated };
-
-using PropertyValues = std::array<double, kPropertyCount>;
 
 struct FluidValues {
     PropertyValues value{};  // SI units at the fluid's pressure; a gas's BETA is 0
@@ -55,6 +54,8 @@ public:
     bool correlationTakes(double T) const {
         return builtIn_ && builtIn_->inRange(T) && (!gas() || pressure_ > 0);
     }
+    // How many of the temperatures T (K), from the first on, the correlation takes.
+    std::size_t correlationTakes(std::span<const double> T) const;
 
     // The values at T (K, not below 0): the correlation inside a built-in fluid's range,
     // otherwise the stored table. Outside the range, the warning that the table is used, and
@@ -64,9 +65,12 @@ public:
     // The stored table's step alone; extrapolation beyond its ends is warned about when asked.
     FluidValues fromTable(double T, bool warnBeyondEnds);
 
-    // The correlation's values at T, which it takes; and at many, each the bits it gets alone.
+    // The correlation's values at T, which it takes; and at many, into columns (one per
+    // property, a gas's BETA 0), each the bits it gets alone, then multiplied by its
+    // property's factor when `factors` are given. False when a value is not finite.
     PropertyValues correlationValues(double T) const;
-    void correlationValues(std::span<const double> T, std::span<PropertyValues> out) const;
+    bool correlationValues(std::span<const double> T, const ValueColumns& out,
+                           const PropertyValues* factors = nullptr) const;
 
     // The stored table's points as read; empty until a temperature needed them.
     const std::vector<TablePoint>& tablePoints() const { return points_; }

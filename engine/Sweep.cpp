@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <variant>
 
 namespace velm {
@@ -25,6 +26,20 @@ std::size_t SweepTable::countOutsideCorrelation() const {
 
 namespace {
 
+// Whether every value is finite: two at a time, x − x being 0 for a finite x and NaN for any
+// other.
+bool allFinite(std::span<const double> x) {
+    Pair sum{};
+    std::size_t k = 0;
+    for (; k + 2 <= x.size(); k += 2) {
+        Pair v;
+        std::memcpy(&v, x.data() + k, sizeof v);
+        sum += v - v;
+    }
+    if (k < x.size()) sum[0] += x[k] - x[k];
+    return sum[0] == 0 && sum[1] == 0;
+}
+
 // One sweep under way: the fluid resolved once (its stored table read once, when a
 // temperature first needs it), and a row handed to `Rows` per temperature until the end or a
 // stop. `Rows` is where the rows go: the table (every row kept, the sweep going on past a
@@ -41,35 +56,46 @@ public:
     }
 
     // A stretch of temperatures the correlation takes (the usual case: nothing to tell before
-    // their values) is evaluated at once; the rows come out as they would one by one.
+    // their values) is evaluated at once, into columns (the caller's own where it has them);
+    // the rows come out as they would one by one.
     void run(std::span<const double> temperatures) {
         constexpr std::size_t kChunk = 256;
         std::array<double, kChunk> T;
-        std::array<PropertyValues, kChunk> v;
-        const std::size_t n = temperatures.size();
-        std::size_t i = 0;
-        while (i < n) {
-            std::size_t taken = 0;
-            while (i + taken < n && taken < kChunk) {
-                T[taken] = toKelvin(temperatures[i + taken], scale_);
-                if (!fluid_.correlationTakes(T[taken])) break;
-                ++taken;
+        std::array<std::array<double, kChunk>, kPropertyCount> scratch;
+        ValueColumns spare;
+        for (std::size_t p = 0; p < kPropertyCount; ++p) spare[p] = scratch[p].data();
+        const PropertyValues* factors = request_.english ? &toEnglish_ : nullptr;
+        for (std::size_t i = 0; i < temperatures.size(); i += kChunk) {
+            const std::span<const double> entered = temperatures.subspan(i, std::min(kChunk, temperatures.size() - i));
+            kelvins(entered, T.data());
+            for (std::size_t k = 0; k < entered.size();) {
+                const std::size_t taken = fluid_.correlationTakes(std::span(T).subspan(k, entered.size() - k));
+                if (taken == 0) {
+                    if (!row(entered[k], T[k])) return;
+                    ++k;
+                    continue;
+                }
+                if (!correlated(entered.subspan(k, taken), T.data() + k, spare, factors)) return;
+                k += taken;
             }
-            if (taken == 0) {
-                if (!row(temperatures[i], T[0])) return;
-                ++i;
-                continue;
-            }
-            fluid_.correlationValues(std::span<const double>(T.data(), taken), std::span(v.data(), taken));
-            for (std::size_t k = 0; k < taken; ++k)
-                if (!finish(temperatures[i + k], T[k], v[k], RowSource::Correlation, false)) return;
-            i += taken;
         }
     }
 
     const std::vector<TablePoint>& tablePoints() const { return fluid_.tablePoints(); }
 
 private:
+    // The temperatures in kelvin, the scale settled once for them all.
+    void kelvins(std::span<const double> t, double* T) const {
+        const auto each = [&](Scale s) {
+            for (std::size_t k = 0; k < t.size(); ++k) T[k] = toKelvin(t[k], s);
+        };
+        switch (scale_) {
+            case Scale::Kelvin: return each(Scale::Kelvin);
+            case Scale::Celsius: return each(Scale::Celsius);
+            case Scale::Fahrenheit: return each(Scale::Fahrenheit);
+        }
+    }
+
     // The row of one temperature; false when the sweep stops there.
     bool row(double entered, double T) {
         if (T < 0) {
@@ -83,13 +109,34 @@ private:
         return finish(entered, T, v.value, v.source, outside);
     }
 
+    // Rows the correlation takes, evaluated at once into columns (the caller's own where it
+    // has them); false when the sweep stops there.
+    bool correlated(std::span<const double> entered, const double* T, const ValueColumns& spare,
+                    const PropertyValues* factors) {
+        const ValueColumns v = rows_.columns(spare);
+        if (fluid_.correlationValues(std::span(T, entered.size()), v, factors)) {
+            rows_.addCorrelated(entered, T, v);
+            return true;
+        }
+        // a value that is not finite: row by row, each told as it would be alone
+        for (std::size_t k = 0; k < entered.size(); ++k) {
+            PropertyValues row;
+            for (std::size_t p = 0; p < kPropertyCount; ++p) row[p] = v[p][k];
+            if (!finished(entered[k], T[k], row, RowSource::Correlation, false)) return false;
+        }
+        return true;
+    }
+
     // The row of values found: in English units when asked, told when not all finite.
     bool finish(double entered, double T, PropertyValues& v, RowSource from, bool outside) {
+        if (request_.english)
+            for (std::size_t i = 0; i < propertyCount_; ++i) v[i] *= toEnglish_[i];
+        return finished(entered, T, v, from, outside);
+    }
+
+    bool finished(double entered, double T, const PropertyValues& v, RowSource from, bool outside) {
         bool finite = true;
-        for (std::size_t i = 0; i < propertyCount_; ++i) {
-            if (request_.english) v[i] *= toEnglish_[i];
-            finite = finite && std::isfinite(v[i]);
-        }
+        for (std::size_t i = 0; i < propertyCount_; ++i) finite = finite && std::isfinite(v[i]);
         if (!finite) tell(message(MessageId::NotComputable));
         return rows_.add(entered, T, v, from, finite ? RowOutcome::Computed : RowOutcome::NotComputable, outside);
     }
@@ -144,6 +191,16 @@ public:
         if (rowDone_) rowDone_(t_, t_.rows() - 1);
         return true;
     }
+    // Where the correlation's next rows are evaluated (the table keeps rows, not columns), and
+    // those rows, all computed.
+    ValueColumns columns(const ValueColumns& spare) const { return spare; }
+    void addCorrelated(std::span<const double> entered, const double* T, const ValueColumns& v) {
+        for (std::size_t k = 0; k < entered.size(); ++k) {
+            PropertyValues row;
+            for (std::size_t p = 0; p < kPropertyCount; ++p) row[p] = v[p][k];
+            add(entered[k], T[k], row, RowSource::Correlation, RowOutcome::Computed, false);
+        }
+    }
     void stop(SweepStop why, Message m) {
         t_.stop = why;
         t_.stopMessage = std::move(m);
@@ -177,16 +234,39 @@ public:
         for (std::size_t i = 0; i < kPropertyCount; ++i)
             if (double* column = out_.value[i]) column[row_] = v[i];
         if (out_.source) out_.source[row_] = from;
+        note(from);
         ++row_;
         return true;
     }
+    // The correlation's next rows go straight into the caller's columns (the spare ones for
+    // a property not wanted); a row not computable there ends the sweep (add), and what the
+    // slots after it hold means nothing.
+    ValueColumns columns(const ValueColumns& spare) const {
+        ValueColumns c;
+        for (std::size_t i = 0; i < kPropertyCount; ++i) c[i] = out_.value[i] ? out_.value[i] + row_ : spare[i];
+        return c;
+    }
+    void addCorrelated(std::span<const double> entered, const double*, const ValueColumns&) {
+        if (out_.source) std::fill_n(out_.source + row_, entered.size(), RowSource::Correlation);
+        note(RowSource::Correlation);
+        row_ += entered.size();
+    }
     void stop(SweepStop, Message m) { refusal_ = std::move(m); }
     std::optional<Message>& refused() { return refusal_; }
+    // Where every row came from, when there are rows and all came from one place.
+    std::optional<RowSource> source() const { return row_ > 0 && !mixed_ ? std::optional(first_) : std::nullopt; }
 
 private:
+    void note(RowSource s) {
+        if (row_ == 0) first_ = s;
+        else mixed_ = mixed_ || s != first_;
+    }
+
     const SweepColumns& out_;
     std::size_t row_ = 0;
     std::optional<Message> refusal_;
+    RowSource first_ = RowSource::Correlation;
+    bool mixed_ = false;
 };
 
 // Each message once, in the order first told; a refusal's own message is not a warning.
@@ -211,15 +291,15 @@ SweepTable runSweep(const SweepRequest& request, PointSource& source, Notifier* 
 ColumnsOutcome sweepColumns(const SweepRequest& request, std::span<const double> temperatures,
                             PointSource& source, const SweepColumns& out) {
     ColumnsOutcome o;
-    for (const double t : temperatures)
-        if (!std::isfinite(t)) {
-            o.refusal = refusal(TemperatureOutcome::NotANumber);
-            return o;
-        }
+    if (!allFinite(temperatures)) {
+        o.refusal = refusal(TemperatureOutcome::NotANumber);
+        return o;
+    }
     DistinctMessages told;
     ColumnRows rows(out);
     SweepRun<ColumnRows>(request, source, &told, rows).run(temperatures);
     o.refusal = std::move(rows.refused());
+    if (!o.refusal) o.source = rows.source();
     for (Message& m : told.told)
         if (m != o.refusal) o.warnings.push_back(std::move(m));
     return o;

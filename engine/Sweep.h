@@ -74,13 +74,16 @@ SweepTable runSweep(const SweepRequest& request, PointSource& source,
 // bit for bit, but the first temperature that is refused (not a finite number, below 0 K),
 // not computable or stopped at ends the sweep with its message.
 struct SweepColumns {
-    std::array<double*, kPropertyCount> value{};  // one slot per temperature; null: not wanted
+    // One slot per temperature; null: not wanted. After a refusal the slots from the refused
+    // row on hold nothing meaningful.
+    std::array<double*, kPropertyCount> value{};
     RowSource* source = nullptr;                  // the same; null: not wanted
 };
 
 struct ColumnsOutcome {
     std::optional<Message> refusal;  // the message that ended the sweep; none: all computed
     std::vector<Message> warnings;   // every other message, each once, in the order told
+    std::optional<RowSource> source;  // where every row came from, when all came from one place
 };
 
 // Reads `temperatures`, not `request.temperatures`; `request.pressure` is accepted already.

@@ -64,10 +64,12 @@ void makeExceptions(py::module_& m) {
         try {
             if (p) std::rethrow_exception(p);
         } catch (const UserError& e) {
-            setError(message(MessageId::TableUnreadable, std::string(e.what())));
+            setStoreError(e);
         }
     });
 }
+
+void setStoreError(const UserError& e) { setError(message(MessageId::TableUnreadable, std::string(e.what()))); }
 
 void raise(const std::string& message) {
     PyErr_SetObject(gError, withCode(gError, message, std::nullopt).ptr());

@@ -33,37 +33,7 @@ the module refuses itself).)";
 
     makeExceptions(m);
 
-    m.def("properties", &properties, py::arg("family"), py::arg("fluid"), py::arg("temperature"),
-          py::arg("pressure") = py::none(), py::kw_only(), py::arg("units") = "SI", py::arg("scale") = "K",
-          py::arg("db_dir") = py::none(),
-          R"(The properties of a fluid at one temperature or at many.
-
-family       "GASES" or "LIQUIDOS".
-fluid        a built-in fluid ("AIRE", "AGUA" ...), matched exactly, or the title of a
-             table stored in the family's database file.
-temperature  a number, or any 1-D array-like of numbers, in the scale `scale`.
-pressure     the absolute pressure, required for a gas and refused for a liquid: kPa, or
-             psi under INGLES units.
-units        "SI" or "INGLES": the units of the results (and of the pressure).
-scale        "K", "ºC" (or "C") or "ºF" (or "F"): the temperatures' scale.
-db_dir       the folder of GASES.mdb and LIQUIDOS.mdb, by default the current folder. A
-             file is read, or created with the shipped tables, only when a stored table is
-             needed: a fluid that is not built in, or a built-in one outside its range.
-
-Returns a dict with the keys "DEN", "CP", "MIU", "UN", "K", "ALFA", "PR" (and "BETA" for
-liquids) and "ORIGEN": where each value came from ("CORRELACION", "PUNTO DE TABLA",
-"INTERPOLADO" or "EXTRAPOLADO"). A number in gives floats and a str; an array in gives
-float64 NumPy arrays and a NumPy array of str. The values are velmorantes-calc's, bit for bit.
-
-Raises Error with the program's message and its `code` when any temperature is refused or
-cannot be computed (no values are returned then): "NOT_A_NUMBER",
-"TEMPERATURE_DOES_NOT_EXIST", "NEGATIVE_PRESSURE", "ZERO_PRESSURE", "TOO_FEW_POINTS",
-"NOT_COMPUTABLE", "TABLE_UNREADABLE"; code None for an argument refused by the module
-(family, units, scale, pressure given or missing). Issues RangeWarning once per call for
-each warning the program gives (a temperature outside the correlation's range,
-"OUT_OF_CORRELATION_RANGE", or beyond the stored table's ends, "ABOVE_TABLE" and
-"BELOW_TABLE"). The interpreter is released while many temperatures or a stored table are
-evaluated.)");
+    defineProperties(m);
 
     m.def("convection", &convection, py::arg("family"), py::arg("fluid"), py::arg("case"), py::kw_only(),
           py::arg("surface_temp"), py::arg("fluid_temp"), py::arg("length") = py::none(),

@@ -6,6 +6,7 @@
 #include "correlation/Family.h"
 #include "engine/Message.h"
 #include "engine/PointSource.h"
+#include "engine/UserError.h"
 #include "store/FluidStore.h"
 
 #include <QString>
@@ -30,6 +31,8 @@ void makeExceptions(py::module_& m);
 [[noreturn]] void raise(const std::string& message);
 // Error with the program's message and its code.
 [[noreturn]] void raise(const Message& m);
+// Error for what the store throws: TABLE_UNREADABLE, with the store's words.
+void setStoreError(const UserError& e);
 // RangeWarning for each warning, each text once, in the order given, with its code.
 void warn(const std::vector<Message>& warnings);
 
@@ -85,7 +88,8 @@ py::array textColumn(std::span<const std::string_view> words, std::size_t n, Whi
     return column;
 }
 
-// The module's functions.
+// The module's functions; properties() is made by defineProperties.
+void defineProperties(py::module_& m);
 py::dict properties(const std::string& family, const std::string& fluid, const py::object& temperature,
                     const py::object& pressure, const std::string& units, const std::string& scale,
                     const py::object& dbDir);

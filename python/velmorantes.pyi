@@ -69,10 +69,11 @@ def properties(
     units: Units = "SI",
     scale: Scale = "K",
     db_dir: Folder = None,
-) -> dict[str, npt.NDArray[np.float64] | npt.NDArray[np.object_]]:
+) -> dict[str, npt.NDArray[np.float64] | npt.NDArray[np.object_] | str]:
     """The properties at every temperature of a 1-D array: float64 arrays under "DEN",
-    "CP", "MIU", "UN", "K", "ALFA", "PR" (and "BETA" for liquids), and under "ORIGEN" an
-    array of str, where each row came from.
+    "CP", "MIU", "UN", "K", "ALFA", "PR" (and "BETA" for liquids), and under "ORIGEN"
+    where the rows came from: one str when every row came from the same place (a built-in
+    fluid inside its range: "CORRELACION"), otherwise an array of str, one per row.
 
     pressure is required for a gas (kPa, or psi under INGLES units) and refused for a
     liquid; db_dir is the folder of GASES.mdb and LIQUIDOS.mdb (the current folder by

@@ -46,8 +46,6 @@ QLineEdit* makeResultBox(QWidget* parent, const char* name) {
     return box;
 }
 
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 }  // namespace
 
 frmVELM1::frmVELM1(Toolkit& toolkit) : Screen(toolkit) {

@@ -1,10 +1,16 @@
 #include "correlation/Correlation.h"
 #include "engine/Calcular.h"
+#include "engine/Catalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 using namespace velm;
@@ -138,4 +144,129 @@ TEST(Correlations, NamesMatchExactlyAndOtherwiseNothingIsAssigned) {
     CalcularGas(m);
     EXPECT_LT(*m.DEN, 1.2) << "CO2 is 1.773";
     EXPECT_EQ(*m.BETA, beta);
+}
+
+namespace {
+
+// Both lanes of many temperatures at once, then back to the widest.
+class EachLanes {
+public:
+    ~EachLanes() { useLanes(Lanes::Widest); }
+    static constexpr Lanes all[] = {Lanes::Widest, Lanes::Baseline};
+};
+
+// Every piece boundary of a built-in fluid, just below, at and just above it; and its range in
+// 97 steps with a little beyond both ends.
+std::vector<double> temperaturesOf(Family family, const BuiltInFluid& f, const FluidCorrelations& c) {
+    std::vector<double> t;
+    for (double k = f.lowest - 10; k <= f.highest + 10; k += (f.highest - f.lowest) / 97) t.push_back(k);
+    for (const PieceList property : c.property)
+        for (std::size_t i = 0; i + 1 < property.size(); ++i) {
+            const double u = property[i].upper;
+            for (const double x : {std::nextafter(u, -1e300), u, std::nextafter(u, 1e300)}) t.push_back(x);
+        }
+    if (family == Family::Liquids) t.push_back(f.lowest);
+    return t;
+}
+
+// The same temperatures in orders that put them in the lanes differently: ascending, so that
+// whole runs take one piece; then every 7th, so that each vector's lanes take different
+// pieces; each behind 0 to 3 others, so that each lands in every lane.
+std::vector<std::vector<double>> ordersOf(std::vector<double> t) {
+    std::sort(t.begin(), t.end());
+    std::vector<double> strided;
+    for (std::size_t start = 0; start < 7; ++start)
+        for (std::size_t i = start; i < t.size(); i += 7) strided.push_back(t[i]);
+    std::vector<std::vector<double>> orders;
+    for (const auto& order : {t, strided})
+        for (std::size_t shift = 0; shift < 4; ++shift) {
+            std::vector<double> o(shift, order.front());
+            o.insert(o.end(), order.begin(), order.end());
+            orders.push_back(o);
+        }
+    // longer than one run of the sweep's arithmetic (256), the boundaries inside it
+    std::vector<double> longer;
+    while (longer.size() < 700) longer.insert(longer.end(), t.begin(), t.end());
+    orders.push_back(longer);
+    return orders;
+}
+
+std::uint64_t bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+
+// "" when every temperature's columns hold its single evaluation's bits (times the factor,
+// when given); otherwise the first difference. NaN is compared as NaN: which NaN an invalid
+// operation gives is not the program's.
+std::string differenceFromSingles(Family family, const FluidCorrelations& c, const std::vector<double>& T, double P,
+                                  const PropertyValues* factors) {
+    std::vector<std::vector<double>> columns(kPropertyCount, std::vector<double>(T.size(), -1));
+    ValueColumns out;
+    for (std::size_t p = 0; p < kPropertyCount; ++p) out[p] = columns[p].data();
+    const bool gas = family == Family::Gases;
+    const bool finite = gas ? gasValues(c, T, P, out, factors) : liquidValues(c, T, out, factors);
+    bool allFinite = true;
+    for (std::size_t i = 0; i < T.size(); ++i) {
+        const PropertyValues single = gas ? gasValues(c, T[i], P) : liquidValues(c, T[i]);
+        for (std::size_t p = 0; p < kPropertyCount; ++p) {
+            const double want = factors ? single[p] * (*factors)[p] : single[p], got = columns[p][i];
+            allFinite = allFinite && std::isfinite(want);
+            if (bits(want) != bits(got) && !(std::isnan(want) && std::isnan(got)))
+                return std::string(c.name) + " at " + std::to_string(T[i]) + " K (" + std::to_string(i) + "): " +
+                       std::string(kProperties[p].column) + " " + std::to_string(got) + ", single " +
+                       std::to_string(want);
+        }
+    }
+    return finite == allFinite ? "" : std::string(c.name) + ": finite told wrong";
+}
+
+}  // namespace
+
+// Many temperatures at once, in four lanes where the processor has AVX2 and in the baseline's
+// two, give each temperature the bits of its single evaluation: every built-in fluid over its
+// whole range and at each side of every piece boundary, whole runs on one piece and vectors
+// whose lanes take different pieces, in SI and times the English factors.
+TEST(Correlations, ManyTemperaturesAtOnceEqualSingleEvaluationsToTheBit) {
+    PropertyValues english{};
+    for (const PropertyInfo& p : kProperties) english[index(p.id)] = p.toEnglish;
+    EachLanes restore;
+    for (const Lanes lanes : EachLanes::all) {
+        useLanes(lanes);
+        for (const Family family : kFamilies)
+            for (const BuiltInFluid& f : builtInFluids(family)) {
+                const FluidCorrelations& c =
+                    *findCorrelations(family == Family::Gases ? gasCorrelations() : liquidCorrelations(), f.name);
+                for (const std::vector<double>& T : ordersOf(temperaturesOf(family, f, c)))
+                    for (const PropertyValues* factors : {static_cast<const PropertyValues*>(nullptr),
+                                                          &std::as_const(english)})
+                        for (const double P : {101.3, 14.7 / 0.145038})
+                            EXPECT_EQ(differenceFromSingles(family, c, T, P, factors), "")
+                                << laneCount() << " lanes, " << familyName(family) << (factors ? " INGLES" : "");
+            }
+    }
+}
+
+// Temperatures no sweep hands over (not numbers, infinite, so high that the values overflow)
+// among ordinary ones: still each the single evaluation's values, and told not finite. Not a
+// number takes the last piece: for ACEITE's K a polynomial, not the constant of the others.
+TEST(Correlations, ManyTemperaturesAtOnceTellValuesThatAreNotFinite) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const struct {
+        Family family;
+        const char* fluid;
+        std::vector<double> T;
+    } cases[] = {
+        {Family::Gases, "AIRE", {300, 310, nan, 330, 340, 350, 360, 370, 380}},
+        {Family::Gases, "AIRE", {300, -inf, 320, 330, 1e300, 350, 360, 370, inf}},
+        {Family::Liquids, "ACEITE", {295, 300, nan, 305, 296, 297, 298, 299, 301}},
+        {Family::Liquids, "AGUA", {300, 310, 320, 330, inf, 350, 360, 370, 380}},
+        {Family::Liquids, "AGUA", {300, 310, 320, 330, 340, 350, 360, 370, 380}},
+    };
+    EachLanes restore;
+    for (const Lanes lanes : EachLanes::all) {
+        useLanes(lanes);
+        for (const auto& c : cases) {
+            const FluidCorrelations& f =
+                *findCorrelations(c.family == Family::Gases ? gasCorrelations() : liquidCorrelations(), c.fluid);
+            EXPECT_EQ(differenceFromSingles(c.family, f, c.T, 101.3, nullptr), "") << laneCount() << " lanes";
+        }
+    }
 }

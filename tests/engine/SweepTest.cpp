@@ -93,17 +93,36 @@ TEST(Sweep, EqualsSingleEvaluationsToTheBit) {
         }
 }
 
+namespace {
+
+// Both lanes of the correlations' arithmetic, then back to the widest.
+struct EachLanes {
+    ~EachLanes() { useLanes(Lanes::Widest); }
+    static constexpr Lanes all[] = {Lanes::Widest, Lanes::Baseline};
+};
+
+}  // namespace
+
 // Every correlation, over its range and beyond it (where the stand-in table takes over).
+// In both lanes of the arithmetic, and with a gas's other pressures.
 TEST(Sweep, EveryBuiltInFluidEqualsSingleEvaluationsInsideAndOutsideItsRange) {
-    for (const Family family : kFamilies)
-        for (const BuiltInFluid& f : builtInFluids(family)) {
-            Rows table({row(f.lowest - 50, 1), row(f.lowest, 2), row(f.highest, 3), row(f.highest + 50, 4)});
-            std::vector<double> t{f.lowest, f.highest, f.lowest - 50, f.highest + 50};
-            for (double k = f.lowest - 80; k <= f.highest + 80; k += (f.highest - f.lowest) / 97) t.push_back(k);
-            for (const bool english : {false, true})
-                EXPECT_EQ(differenceFromSingles(request(family, std::string(f.name), t, "K", english), table), "")
-                    << f.name << (english ? " INGLES" : "");
-        }
+    EachLanes restore;
+    for (const Lanes lanes : EachLanes::all)
+        for (const Family family : kFamilies)
+            for (const BuiltInFluid& f : builtInFluids(family)) {
+                useLanes(lanes);
+                Rows table({row(f.lowest - 50, 1), row(f.lowest, 2), row(f.highest, 3), row(f.highest + 50, 4)});
+                std::vector<double> t{f.lowest, f.highest, f.lowest - 50, f.highest + 50};
+                for (double k = f.lowest - 80; k <= f.highest + 80; k += (f.highest - f.lowest) / 97) t.push_back(k);
+                for (double k = f.lowest; k <= f.highest; k += (f.highest - f.lowest) / 301) t.push_back(k);
+                for (const bool english : {false, true})
+                    for (const double kPa : {101.3, 0.5, 1e308}) {  // the last: densities overflow
+                        SweepRequest r = request(family, std::string(f.name), t, "K", english);
+                        r.pressure = kPa;
+                        EXPECT_EQ(differenceFromSingles(r, table), "")
+                            << f.name << (english ? " INGLES " : " ") << kPa << " kPa, " << laneCount() << " lanes";
+                    }
+            }
 }
 
 // A sweep evaluates a built-in fluid's temperatures two at a time; an odd count leaves the last
@@ -168,19 +187,31 @@ TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
         std::optional<Message> refusal;
         std::size_t warnings;
         int reads;
+        std::optional<RowSource> source;  // where every row came from, when all from one place
     };
     const Message below0 = refusal(TemperatureOutcome::DoesNotExist);
+    std::vector<double> many;
+    for (double t = 100; t <= 3000; t += 0.5) many.push_back(t);
     const Case cases[] = {
         {"a gas inside and outside its range", Family::Gases, "AIRE", {90, 100, 300, 2999.5, 3000, 3010, 95}, false,
-         std::nullopt, 1, 1},
-        {"a liquid, English units", Family::Liquids, "AGUA", {273, 300, 573, 600}, true, std::nullopt, 1, 1},
+         std::nullopt, 1, 1, std::nullopt},
+        {"a liquid, English units", Family::Liquids, "AGUA", {273, 300, 573, 600}, true, std::nullopt, 1, 1,
+         std::nullopt},
+        {"a gas inside its range", Family::Gases, "AIRE", many, false, std::nullopt, 0, 0, RowSource::Correlation},
         {"a stored table beyond both ends", Family::Liquids, "MEDIDO", {200, 325.3, 500, 240}, false, std::nullopt,
-         2, 1},
-        {"below 0 K", Family::Liquids, "MEDIDO", {300, 500, -1, 310}, false, below0, 1, 1},
+         2, 1, std::nullopt},
+        {"a stored table beyond its ends only", Family::Liquids, "MEDIDO", {200, 500, 240}, false, std::nullopt, 2, 1,
+         RowSource::Extrapolated},
+        {"a stored table between its points", Family::Liquids, "MEDIDO", {260, 320, 440}, false, std::nullopt, 0, 1,
+         RowSource::Interpolated},
+        {"below 0 K", Family::Liquids, "MEDIDO", {300, 500, -1, 310}, false, below0, 1, 1, std::nullopt},
         {"not a number: refused before anything is read", Family::Gases, "AIRE", {std::nan(""), 300}, false,
-         refusal(TemperatureOutcome::NotANumber), 0, 0},
+         refusal(TemperatureOutcome::NotANumber), 0, 0, std::nullopt},
     };
+    EachLanes restore;
+    for (const Lanes lanes : EachLanes::all)
     for (const Case& c : cases) {
+        useLanes(lanes);
         Rows table(kAwkward), again(kAwkward);
         const SweepRequest r = request(c.family, c.fluid, c.temperatures, "K", c.english);
         Messages told;
@@ -193,6 +224,7 @@ TEST(Sweep, ColumnsHoldTheTablesRowsUpToTheFirstRefusal) {
         const ColumnsOutcome o = sweepColumns(r, c.temperatures, again, out);
 
         EXPECT_EQ(o.refusal, c.refusal) << c.what;
+        EXPECT_EQ(o.source, c.source) << c.what;
         EXPECT_EQ(o.warnings.size(), c.warnings) << c.what;
         for (const Message& w : o.warnings)
             EXPECT_NE(std::find(told.told.begin(), told.told.end(), w), told.told.end()) << c.what;

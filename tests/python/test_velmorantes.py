@@ -4,6 +4,7 @@ messages, from the build and from the unpacked Debian package."""
 import ast
 import builtins
 import csv
+import inspect
 import io
 import math
 import os
@@ -81,7 +82,7 @@ def test_every_built_in_fluid_equals_the_calculator_to_the_bit(tmp_path, family,
     for key in KEYS[family]:
         assert got[key].dtype == np.float64
         assert bits(got[key]) == bits(expected[key]), key
-    assert list(got["ORIGEN"]) == origins
+    assert list(got["ORIGEN"]) == origins  # from both the correlation and the table: one per row
     assert warned == messages and len(warned) == 1  # once per call, not per temperature
 
     for row in range(0, len(t), 23):
@@ -118,6 +119,57 @@ def test_a_stored_table_interpolated_and_extrapolated(tmp_path):
     assert warned == messages and len(warned) == 2  # below the first point, above the last
 
 
+ORIGINS = [
+    # what, arguments, ORIGEN: one str when every row came from one place, else one per row
+    ("a built-in fluid inside its range", ("GASES", "AIRE", np.linspace(100, 3000, 5000), 101.3), "CORRELACION"),
+    ("a list inside its range", ("LIQUIDOS", "AGUA", [300, 310.5]), "CORRELACION"),
+    ("inside and beyond its range", ("LIQUIDOS", "AGUA", [300, 600]), ["CORRELACION", "PUNTO DE TABLA"]),
+    ("a stored table between its points", ("LIQUIDOS", "MEDIDO", [310, 320, 390]), "INTERPOLADO"),
+    ("a stored table at and between its points", ("LIQUIDOS", "MEDIDO", [300, 320]),
+     ["PUNTO DE TABLA", "INTERPOLADO"]),
+    ("no temperatures", ("GASES", "AIRE", np.array([]), 101.3), []),
+]
+
+
+@pytest.mark.parametrize("what,args,origin", ORIGINS, ids=[o[0] for o in ORIGINS])
+def test_origen_is_one_str_when_every_row_came_from_one_place(tmp_path, what, args, origin):
+    make_table(tmp_path, "LIQUIDOS", "MEDIDO", [(300, 1000, 4, 0.5, 0.4, 0.6, 1e-7, 7, 2e-4),
+                                                 (400, 950, 4.5, 0.125, 0.2, 0.75, 2e-7, 3, 5e-4)])
+    got, _ = call(*args, db_dir=tmp_path)
+    if isinstance(origin, str):
+        assert type(got["ORIGEN"]) is str and got["ORIGEN"] == origin
+    else:
+        assert isinstance(got["ORIGEN"], np.ndarray) and got["ORIGEN"].dtype == object
+        assert got["ORIGEN"].tolist() == origin
+    assert all(len(got[k]) == len(args[2]) for k in KEYS[args[0]])
+
+
+ARGUMENTS = [
+    # what, positional, by name, the TypeError's words (None: the call is taken)
+    ("all by name", (), dict(family="GASES", fluid="AIRE", temperature=300, pressure=101.3, units="SI",
+                             scale="K"), None),
+    ("bytes for text", (b"GASES", b"AIRE", 300, 101.3), dict(scale=b"K"), None),
+    ("too few", ("GASES", "AIRE"), {}, "missing required argument 'temperature'"),
+    ("units by position", ("GASES", "AIRE", 300, 101.3, "SI"), {}, "takes from 3 to 4 positional arguments"),
+    ("a name twice", ("GASES", "AIRE", 300), dict(fluid="CO"), "multiple values for argument 'fluid'"),
+    ("an unknown name", ("GASES", "AIRE", 300, 101.3), dict(unit="SI"), "unexpected keyword argument 'unit'"),
+    ("a family not text", (1, "AIRE", 300, 101.3), {}, "argument 'family' must be str, not int"),
+    ("a scale not text", ("GASES", "AIRE", 300, 101.3), dict(scale=None), "argument 'scale' must be str"),
+]
+
+
+@pytest.mark.parametrize("what,args,kwargs,error", ARGUMENTS, ids=[a[0] for a in ARGUMENTS])
+def test_arguments_by_position_and_by_name(tmp_path, what, args, kwargs, error):
+    if error is None:
+        got = velmorantes.properties(*args, **kwargs, db_dir=tmp_path)
+        assert got == velmorantes.properties("GASES", "AIRE", 300.0, 101.3)
+    else:
+        with pytest.raises(TypeError, match=error):
+            velmorantes.properties(*args, **kwargs)
+    assert str(inspect.signature(velmorantes.properties)) == \
+        "(family, fluid, temperature, pressure=None, *, units='SI', scale='K', db_dir=None)"
+
+
 def test_nothing_is_read_or_created_for_a_built_in_fluid_in_its_range(tmp_path):
     velmorantes.properties("GASES", "AIRE", [300, 400], 101.3, db_dir=tmp_path)
     assert list(tmp_path.iterdir()) == []
@@ -141,6 +193,7 @@ REFUSALS = [
     ("a gas without pressure", ("GASES", "AIRE", 300), None),
     ("a liquid with a pressure", ("LIQUIDOS", "AGUA", 300, 101.3), None),
     ("a 2-D array", ("LIQUIDOS", "AGUA", [[300, 310]]), None),
+    ("a pressure that is no number", ("GASES", "AIRE", 300, "x"), None),
 ]
 
 
@@ -206,8 +259,12 @@ def test_two_threads_at_once_and_the_interpreter_released(tmp_path):
     interval = sys.getswitchinterval()
     sys.setswitchinterval(1000)
     try:
-        for temperature in (350.0, np.array([310.0, 390.0])):
-            assert lets_others_run(lambda: velmorantes.properties("LIQUIDOS", "MEDIDO", temperature, db_dir=tmp_path))
+        # a built-in fluid too, beyond its range: it reads its stored table
+        for fluid, temperature in (("MEDIDO", 350.0), ("MEDIDO", np.array([310.0, 390.0])),
+                                   ("AGUA", np.array([300.0, 600.0]))):
+            with warnings.catch_warnings():
+                warnings.simplefilter("ignore", velmorantes.RangeWarning)
+                assert lets_others_run(lambda: velmorantes.properties("LIQUIDOS", fluid, temperature, db_dir=tmp_path))
         assert lets_others_run(lambda: velmorantes.convection("LIQUIDOS", "MEDIDO", "vertical-plate", surface_temp=360,
                                                               fluid_temp=320, length=0.2, db_dir=tmp_path))
     finally:
@@ -225,7 +282,8 @@ def stub_signature(node):
 
 def test_the_stub_matches_the_module():
     # Its classes' bases and its functions' arguments (every overload) against the module's: a
-    # pybind11 function tells its signature on its docstring's first line.
+    # pybind11 function tells its signature on its docstring's first line, a function of the
+    # C API's (properties) through inspect.
     stub = pathlib.Path(velmorantes.__file__).with_name("velmorantes.pyi")
     body = ast.parse(stub.read_text(encoding="utf-8")).body
     classes = {n.name: [b.id for b in n.bases] for n in body if isinstance(n, ast.ClassDef)}
@@ -238,7 +296,9 @@ def test_the_stub_matches_the_module():
         assert getattr(velmorantes, name).__bases__ == tuple(getattr(builtins, b) for b in bases)
         assert getattr(velmorantes, name).__doc__ and getattr(velmorantes, name).code is None
     for name, overloads in functions.items():
-        line = getattr(velmorantes, name).__doc__.splitlines()[0]
+        function = getattr(velmorantes, name)
+        line = (name + str(inspect.signature(function)) if getattr(function, "__text_signature__", None)
+                else function.__doc__.splitlines()[0])
         module = stub_signature(ast.parse(f"def {line}: pass").body[0])
         assert all(o == module for o in overloads), (name, overloads, module)
     assert issubclass(velmorantes.RangeWarning, UserWarning)
