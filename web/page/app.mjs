@@ -105,6 +105,7 @@ async function loadTables() {
   }
   for (const v of Object.values(views)) await v.refill();
   document.documentElement.dataset.tables = '0';
+  performance.mark('velmorantes-tables');
 }
 
 function translateTables() {

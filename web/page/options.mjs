@@ -131,13 +131,13 @@ export function optionsView(page) {
   const stored = () => grid.rows.length;
 
   function rowElement(index) {
-    const tr = document.createElement('tr');
-    if (index < stored()) tr.dataset.rowid = String(grid.rows[index].rowid);
+    const line = document.createElement('tr');
+    if (index < stored()) line.dataset.rowid = String(grid.rows[index].rowid);
     const head = document.createElement('th');
     head.scope = 'row';
     head.id = `o-row-${index}`;
     head.textContent = index < stored() ? String(index + 1) : '*';
-    tr.append(head);
+    line.append(head);
     grid.columns.forEach((c, column) => {
       const td = document.createElement('td');
       const input = document.createElement('input');
@@ -148,9 +148,9 @@ export function optionsView(page) {
       input.value = index < stored() ? cellText(grid.rows[index].values[column]) : '';
       input.dataset.shown = input.value;
       td.append(input);
-      tr.append(td);
+      line.append(td);
     });
-    return tr;
+    return line;
   }
   // The rows afresh, the empty new row last; what is typed and not yet stored stays where it is.
   function render() {
@@ -174,7 +174,10 @@ export function optionsView(page) {
     if (active) cell(active.row, active.column)?.focus();
   }
 
+  // The current row marked, and its place under the grid (none on the empty new row).
   function record() {
+    for (const line of body.querySelectorAll('tr.current')) line.classList.remove('current');
+    body.rows[grid.position]?.classList.add('current');
     if (grid.position >= 0 && grid.position < stored()) $('o-record').textContent = tr('record') + String(grid.position + 1);
   }
   // The current row, and the focus on its cell in the column in use.
