@@ -497,6 +497,11 @@ test('with the storage full a change is refused whole; two tabs take turns and f
     await other.press('#p-temperature', 'Enter');
     await other.waitForFunction(() => document.querySelector('#p-DEN')?.value !== '');
     assert.equal(await other.inputValue('#p-DEN'), '887.0');
+    // A row changed in one tab: the other's result follows.
+    await openGrid(page, 'LIQUIDOS', 'COMPARTIDA');
+    await changes(other, () => changes(page, () => typeCell(page, 0, 1, '900')));
+    assert.equal(await other.inputValue('#p-DEN'), '892.0');
+    await closeGrid(page);
 
     // Both adding rows to one table at once, one in the row entry, the other in the grid (by
     // keys alone, which wait for no frame): every row is stored, the file whole.
