@@ -26,21 +26,9 @@ for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [ "$status" = "install ok installed" ] || missing+=("$p")
 done
-# The npm packages of the browser page's tables, as package-lock.json pins them; installed
-# again only when the lock file has changed since.
-npm_packages() {
-  local folder
-  folder="$(cd "$(dirname "$0")/.." && pwd)/web/tables"
-  command -v npm >/dev/null 2>&1 || return 0
-  if ! cmp -s "$folder/package-lock.json" "$folder/node_modules/.velm-package-lock.json"; then
-    echo "Installing the npm packages of web/tables"
-    (cd "$folder" && npm ci --no-audit --no-fund --loglevel=error) &&
-      cp "$folder/package-lock.json" "$folder/node_modules/.velm-package-lock.json"
-  fi
-}
-
-# and the page's own (its tests' browser driver and checker), in the same way.
-web_packages() { npm_packages; "$(dirname "$0")/install-web-deps.sh"; }
+# The npm packages of the browser page (its tables' sqlite-wasm and Access reader, its tests'
+# browser driver and checker): one tree at the repository's root, as package-lock.json pins it.
+web_packages() { "$(dirname "$0")/install-web-deps.sh"; }
 
 if [ ${#missing[@]} -eq 0 ]; then
   web_packages

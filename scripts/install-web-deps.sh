@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The web page's npm packages, exactly as package-lock.json pins them (npm ci), installed into
-# node_modules/ when that lock changed since the last install. npm comes with Debian's
-# nodejs package or, where nodejs comes from elsewhere, with it.
+# The web page's npm packages (its tables' and its tests'), exactly as package-lock.json pins
+# them (npm ci), installed into node_modules/ when that lock changed since the last install.
+# npm comes with Debian's nodejs package or, where nodejs comes from elsewhere, with it.
 set -eu
 cd "$(dirname "$0")/.."
 

@@ -1900,5 +1900,25 @@ QT_SCALE_FACTOR ...) are.
         <source>DERIVACION</source>
         <translation>DERIVATION</translation>
     </message>
+    <message>
+        <source>Abrir base de datos</source>
+        <translation>Open database</translation>
+    </message>
+    <message>
+        <source>Guardar base de datos</source>
+        <translation>Save database</translation>
+    </message>
+    <message>
+        <source>SÍ</source>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>NO SE PUEDEN ABRIR LAS TABLAS EN ESTE NAVEGADOR (%1): SE USAN LAS TABLAS INCORPORADAS AL PROGRAMA Y NO SE PUEDEN MODIFICAR</source>
+        <translation>THE TABLES CANNOT BE OPENED IN THIS BROWSER (%1): THE TABLES BUILT INTO THE PROGRAM ARE USED AND CANNOT BE CHANGED</translation>
+    </message>
 </context>
 </TS>

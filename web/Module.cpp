@@ -218,6 +218,14 @@ val range(const std::string& text, unsigned most) {
 // The refusal of a value that is not a number, for the arguments JavaScript reads itself.
 val notANumber() { return messageValue(message(MessageId::NotANumber)); }
 
+// A typed value as the entry boxes and the editing grid read it (null: not a number), and as
+// the row-entry fields read it (never refused), for the page's tables.
+val typedNumber(const std::string& text, bool comma) {
+    const std::optional<double> v = parseNumber(text, comma);
+    return v ? val(*v) : val::null();
+}
+double typedLeadingNumber(const std::string& text) { return leadingNumber(text); }
+
 // The cases as the calculator names them, with what each takes.
 val caseList() {
     val out = val::array();
@@ -249,4 +257,6 @@ EMSCRIPTEN_BINDINGS(velmorantes_module) {
     emscripten::function("range", &range);
     emscripten::function("caseList", &caseList);
     emscripten::function("notANumber", &notANumber);
+    emscripten::function("parseNumber", &typedNumber);
+    emscripten::function("leadingNumber", &typedLeadingNumber);
 }

@@ -109,6 +109,13 @@ val resultHeadings(const std::string& family, bool english) {
     return stringArray(h);
 }
 
+// The row-entry screen's units: the temperature's, then each property's, SI as stored.
+val rowEntryUnits(const std::string& family) {
+    std::vector<std::string> units{"K"};
+    for (const PropertyInfo& p : propertiesOf(*familyNamed(family))) units.push_back(shownUnit(p, false));
+    return stringArray(units);
+}
+
 // The tables screen's table, kept for the rows the page shows, its plot and its files.
 std::unique_ptr<SweepTable> gTable;
 
@@ -281,6 +288,7 @@ std::string tickText(double v) { return generalText(v, 6); }
 EMSCRIPTEN_BINDINGS(velmorantes_screens) {
     emscripten::function("evaluate", &propertyScreen);
     emscripten::function("resultHeadings", &resultHeadings);
+    emscripten::function("rowEntryUnits", &rowEntryUnits);
     emscripten::function("tabulate", &tabulate);
     emscripten::function("tableRows", &tableRows);
     emscripten::function("tableWords", &tableWords);

@@ -7,7 +7,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { BUILD, SITE, calc, parseCsv, scratch } from './support.mjs';
+import { BUILD, SITE, SOURCE, calc, parseCsv, scratch } from './support.mjs';
 
 const { createVelmorantes, VelmorantesError } = await import(path.join(SITE, 'velmorantes.mjs'));
 
@@ -298,6 +298,23 @@ describe('convection() gives the calculator\'s CSV', () => {
     compareConvection(c, v, parseCsv(c.text).rows.length, 'vertical-plate Ts swept');
     assert.ok(v.warnings.length > 0);
   });
+});
+
+// The page's tables read what is typed with the core's own rules (the entry boxes' and the grid's
+// test, the row-entry fields' leading number): the cases the desktop's tests run too.
+test('typed values read by the core in WebAssembly as the desktop reads them', async () => {
+  const { loadCore } = await import(path.join(SITE, 'velmorantes.mjs'));
+  const { core } = await loadCore();
+  const { cases } = JSON.parse(fs.readFileSync(path.join(SOURCE, 'tests', 'data', 'number-reading.json'), 'utf8'));
+  const textOf = (t) => (typeof t === 'string' ? t : t.map((p) => (typeof p === 'string' ? p : p[0].repeat(p[1]))).join(''));
+  const numberOf = (v) => ({ inf: Infinity, '-inf': -Infinity, '-0': -0 })[v] ?? v;
+  for (const c of cases) {
+    const text = textOf(c.text);
+    const number = core.parseNumber(text, c.comma ?? false);
+    const leading = core.leadingNumber(text);
+    assert.ok(Object.is(number, numberOf(c.number)), `${JSON.stringify(text.slice(0, 40))}: ${number}`);
+    assert.ok(Object.is(leading, numberOf(c.leading)), `${JSON.stringify(text.slice(0, 40))}: ${leading}`);
+  }
 });
 
 // The numbers that differ where the C libraries do, by where and how many units in the last place.

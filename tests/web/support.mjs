@@ -63,10 +63,11 @@ export async function serve(root = SITE) {
   };
 }
 
-// Chromium headless with a fresh profile, in a language: {context, page, close()}.
-export async function browser({ language = 'es-ES', downloads } = {}) {
+// Chromium headless with a fresh profile (or `profile`, a folder the caller keeps, for storage
+// that outlives the browser), in a language: {context, page, close()}.
+export async function browser({ language = 'es-ES', downloads, profile: kept } = {}) {
   const { chromium } = await import('playwright-core');
-  const profile = scratch('profile');
+  const profile = kept ?? scratch('profile');
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: CHROMIUM,
     headless: true,
@@ -82,7 +83,7 @@ export async function browser({ language = 'es-ES', downloads } = {}) {
     context, page,
     close: async () => {
       await context.close();
-      fs.rmSync(profile, { recursive: true, force: true });
+      if (!kept) fs.rmSync(profile, { recursive: true, force: true });
     },
   };
 }

@@ -1,7 +1,12 @@
-// The page: three views that do what the desktop's property, tables and convection screens do,
-// in the program's own words. Every calculation runs in the worker (worker.mjs); this module
-// only reads the boxes, shows what comes back and hands out the files.
+// The page: four views that do what the desktop's property, tables and convection screens and its
+// OPCIONES do, in the program's own words. Every calculation runs in the worker (worker.mjs), the
+// user's fluid tables live in the tables' worker (web/tables, tables-worker.js); this module
+// reads the boxes, shows what comes back, hands out the files and tells each worker what the
+// other has.
+import { question } from './dialog.mjs';
+import { optionsView } from './options.mjs';
 import { createTableView } from './table.mjs';
+import { msg, openTables, setTranslator, shortestText } from './tables-client.js';
 
 const $ = (id) => document.getElementById(id);
 const KEY = '\u0004';
@@ -54,10 +59,126 @@ function applyTexts() {
   for (const el of document.querySelectorAll('[data-text]')) {
     el.textContent = tr(el.dataset.text);
     const k = accessKey(el.dataset.text);
-    if (k && el.matches('button')) el.accessKey = k;
+    if (k && el.matches('button:not([role="tab"])')) el.accessKey = k;  // the tabs answer the arrow keys
   }
   for (const el of document.querySelectorAll('[data-label]')) el.setAttribute('aria-label', tr(el.dataset.label));
   $('language').value = state.language;
+}
+
+// ---- The user's tables -----------------------------------------------------------------
+// One database per family in the browser's origin-private storage, with the desktop's tables
+// and rules. The fluid lists show its tables; before a calculation the fluid's points are read
+// (readPoints) and handed to the core, which keeps them until the tables change. A change here
+// is told to the page's other tabs, which read the tables again.
+//
+// The tables' worker (sqlite-wasm, and on a first visit the files seeded) loads once the page is
+// ready, so that opening the page costs what the core costs: until the tables are in, the lists
+// show the built-in fluids and a calculation waits for them (`store.loaded`).
+const store = { tables: null, problem: null, warning: null, settled: false };
+let tablesLoaded;
+store.loaded = new Promise((resolve) => { tablesLoaded = resolve; });
+const prepared = new Set();  // family KEY fluid: the core has its points
+const channel = typeof BroadcastChannel === 'function' ? new BroadcastChannel('velmorantes-tablas') : null;
+
+async function openStore() {
+  try {
+    store.tables = await openTables(new URL('./tables-worker.js', import.meta.url));
+  } catch (e) {
+    store.problem = String(e?.message ?? e);
+  }
+}
+
+// The stored tables into the lists of every view, once, after the page is ready.
+async function loadTables() {
+  try {
+    await openStore();
+    await translateTables();
+    await storeStatus();
+    if (store.tables) await giveTitles(await readTitles());
+    else {
+      views.options.disable();
+      status('');
+    }
+  } finally {
+    store.settled = true;
+    tablesLoaded();
+  }
+  for (const v of Object.values(views)) await v.refill();
+  document.documentElement.dataset.tables = '0';
+  performance.mark('velmorantes-tables');
+}
+
+function translateTables() {
+  const table = state.language === 'en' ? state.texts.en : null;
+  setTranslator((context, source) => table?.[context + KEY + source] ?? source);
+  return store.tables?.translations(table);
+}
+
+// The families' titles ({GASES: [...], LIQUIDOS: [...]}), or the refusal's words (another tab
+// holding the tables too long).
+async function readTitles() {
+  try {
+    const titles = {};
+    for (const [family] of FAMILIES) titles[family] = await store.tables.listFluidTables(family);
+    return titles;
+  } catch (e) {
+    return String(e?.message ?? e);
+  }
+}
+
+// The titles into the core's lists; a refusal leaves the lists as they were and is told.
+async function giveTitles(titles) {
+  if (typeof titles === 'string') return status(titles);
+  for (const [family] of FAMILIES) state.lists = await ask('tables', { family, titles: titles[family] });
+  prepared.clear();
+  status('');
+}
+
+async function readTables() {
+  if (store.tables) await giveTitles(await readTitles());
+}
+
+// A calculation of the core, with the points of the fluid it names.
+export async function calculation(op, request) {
+  await store.loaded;
+  const key = request.family + KEY + request.fluid;
+  if (store.tables && request.fluid && !prepared.has(key)) {
+    let points;
+    try {
+      points = await store.tables.readPoints(request.family, request.fluid);
+      prepared.add(key);
+    } catch (e) {
+      points = e.message;  // the core tells it where it needs the table
+    }
+    await ask('points', { family: request.family, fluid: request.fluid, points });
+  }
+  return ask(op, request);
+}
+
+const listed = (family, fluid) => state.lists.fluids[family].some((f) => f.title === fluid);
+
+// After a change of the tables, here or in another tab: the lists, then what each view shows.
+// The first change here asks the browser to keep the site's storage even when it runs short of
+// room (it may say no; the tables then stay until the user clears the site's data or the
+// browser needs the room).
+let persistAsked = false;
+async function tablesChanged({ here = true } = {}) {
+  if (here && !persistAsked) {
+    persistAsked = true;
+    navigator.storage?.persist?.().catch(() => {});
+  }
+  await readTables();
+  for (const v of Object.values(views)) await v.refill();
+  for (const v of Object.values(views)) await v.recompute?.();
+  if (here) channel?.postMessage('changed');
+  // How many changes the page has followed (its tests wait on it).
+  document.documentElement.dataset.tables = String(Number(document.documentElement.dataset.tables ?? 0) + 1);
+}
+if (channel) channel.onmessage = () => store.loaded.then(() => tablesChanged({ here: false }));
+
+function status(text) {
+  const warning = store.warning ? [store.warning] : [];
+  $('status').textContent = [...warning, text].filter((t) => t).join('\n');
 }
 
 // ---- Shared choices: family, fluid, units, scale --------------------------------------
@@ -98,8 +219,10 @@ function tell(area, messages) {
     return p;
   }));
 }
-function refuse(box, area, messages) {
+// `quiet`: a calculation made again because the tables changed, which moves no focus.
+function refuse(box, area, messages, quiet = false) {
   tell(area, messages);
+  if (quiet) return;
   box.value = '';
   box.focus();
 }
@@ -177,12 +300,12 @@ function propertiesView() {
     for (const input of $('p-rows').querySelectorAll('input')) input.value = '';
   }
 
-  async function calculate(request, record) {
-    const r = await ask('evaluate', request);
+  async function calculate(request, record, quiet = false) {
+    const r = await calculation('evaluate', request);
     if (r.refused) {
       clear();
       last = null;
-      return refuse(r.refused === 'pressure' ? pressure : temperature, area, r.messages);
+      return refuse(r.refused === 'pressure' ? pressure : temperature, area, r.messages, quiet);
     }
     tell(area, r.messages);
     r.texts.forEach((t, i) => { $('p-rows').querySelectorAll('input')[i].value = t; });
@@ -205,7 +328,16 @@ function propertiesView() {
   return {
     refill() { c.refill(); rows(); count(); },
     // In another language: the same calculation's messages again, nothing added to the file.
-    relabel() { if (last) calculate(last, false); },
+    relabel() { if (last) return calculate(last, false); },
+    // Other tables: the same calculation again, nothing added to the file; gone with its fluid.
+    recompute() {
+      if (last && listed(last.family, last.fluid)) return calculate(last, false, true);
+      if (last) {
+        last = null;
+        clear();
+        tell(area, []);
+      }
+    },
     focus: () => temperature.focus(),
   };
 }
@@ -218,7 +350,7 @@ function tablesView() {
   const box = { from: $('t-from'), to: $('t-to'), step: $('t-step'), pressure: $('t-pressure') };
   const table = createTableView({ grid: $('t-grid'), head: $('t-head'), body: $('t-body'), table: $('t-table'),
                                   rows: (first, count) => ask('rows', { first, count }) });
-  let shown = null;  // {fluid, headings}
+  let shown = null;  // {fluid, headings, request}
 
   function enable(on) {
     for (const id of ['t-save', 't-png', 't-svg', 't-copy']) $(id).disabled = !on;
@@ -238,32 +370,31 @@ function tablesView() {
     table.show(w.rows, w.headings);
   }
 
-  form.addEventListener('submit', async (e) => {
-    e.preventDefault();
-    const request = { family: c.family.value, fluid: c.fluid.value, english: c.english(), scale: c.scale.value,
-                      from: box.from.value, to: box.to.value, step: box.step.value, pressure: box.pressure.value };
-    const r = await ask('tabulate', request);
+  function empty() {
+    shown = null;
+    table.show(0, []);
+    $('t-summary').textContent = '';
+    enable(false);
+    return plot();
+  }
+  async function tabulate(request, quiet = false) {
+    const r = await calculation('tabulate', request);
     if (r.refused) {
-      shown = null;
-      table.show(0, []);
-      $('t-summary').textContent = '';
-      enable(false);
-      plot();
-      return refuse(box[r.refused], area, r.messages);
+      empty();
+      return refuse(box[r.refused], area, r.messages, quiet);
     }
     tell(area, r.messages);
-    if (!r.rows) {
-      shown = null;
-      table.show(0, []);
-      $('t-summary').textContent = '';
-      enable(false);
-      return plot();
-    }
-    shown = { fluid: request.fluid };
+    if (!r.rows) return empty();
+    shown = { fluid: request.fluid, request };
     words(r);
     enable(true);
     await plot();
     document.documentElement.dataset.tableShown = String(r.rows);
+  }
+  form.addEventListener('submit', (e) => {
+    e.preventDefault();
+    tabulate({ family: c.family.value, fluid: c.fluid.value, english: c.english(), scale: c.scale.value,
+               from: box.from.value, to: box.to.value, step: box.step.value, pressure: box.pressure.value });
   });
   $('t-property').addEventListener('change', plot);
   $('t-log').addEventListener('change', plot);
@@ -278,6 +409,12 @@ function tablesView() {
       if (!shown) return;
       words(await ask('tableWords'));
       await plot();
+    },
+    recompute() {
+      if (!shown) return;
+      if (listed(shown.request.family, shown.fluid)) return tabulate(shown.request, true);
+      tell(area, []);
+      return empty();
     },
     focus: () => box.from.focus(),
   };
@@ -313,23 +450,23 @@ function convectionView() {
     fluidTemp: box.fluidTemp.value, length: box.length.value, perimeter: box.perimeter.value,
     velocity: box.velocity.value, pressure: box.pressure.value });
 
-  async function derive(r) {
-    const out = await ask('derive', r);
+  async function derive(r, quiet = false) {
+    const out = await calculation('derive', r);
     if (out.refused) {
       $('c-derivation').value = '';
       $('c-copy').disabled = true;
-      return refuse(box[out.refused], area, out.messages);
+      return refuse(box[out.refused], area, out.messages, quiet);
     }
     tell(area, out.messages);
     $('c-derivation').value = out.text ?? '';
     $('c-copy').disabled = !out.text;
   }
-  async function plot(r) {
-    const out = await ask('plotH', { ...r, size: plotSize($('c-plot')) });
+  async function plot(r, quiet = false) {
+    const out = await calculation('plotH', { ...r, size: plotSize($('c-plot')) });
     const ok = !out.refused && out.svg;
     $('c-plot').innerHTML = ok ? out.svg : '';
     for (const id of ['c-png', 'c-svg']) $(id).disabled = !ok;
-    if (out.refused) return refuse(box[out.refused], area, out.messages);
+    if (out.refused) return refuse(box[out.refused], area, out.messages, quiet);
     tell(area, out.messages);
   }
 
@@ -358,12 +495,27 @@ function convectionView() {
       if (derived) await derive(derived);
       if (plotted) await plot(plotted);
     },
+    async recompute() {
+      if (derived && !listed(derived.family, derived.fluid)) {
+        derived = null;
+        $('c-derivation').value = '';
+        $('c-copy').disabled = true;
+        tell(area, []);
+      }
+      if (plotted && !listed(plotted.family, plotted.fluid)) {
+        plotted = null;
+        $('c-plot').innerHTML = '';
+        for (const id of ['c-png', 'c-svg']) $(id).disabled = true;
+      }
+      if (derived) await derive(derived, true);
+      if (plotted) await plot(plotted, true);
+    },
     focus: () => box.surface.focus(),
   };
 }
 
 // ---- Views, language, start ----------------------------------------------------------------
-const TABS = ['properties', 'tables', 'convection'];
+const TABS = ['properties', 'tables', 'convection', 'options'];
 function showView(name, focus = false) {
   for (const t of TABS) {
     const on = t === name;
@@ -392,11 +544,24 @@ async function setLanguage(language) {
   state.language = language;
   save(STORE.language, language);
   state.lists = await ask('language', { language });
+  await translateTables();
+  if (store.settled) {
+    await storeStatus();
+    status('');
+  }
   applyTexts();
   for (const v of Object.values(views)) await v.refill();
   for (const v of Object.values(views)) await v.relabel();
 }
 $('language').addEventListener('change', (e) => setLanguage(e.target.value));
+
+// What the tables' worker says of the browser's storage (nothing kept: a browser without the
+// origin-private file system), in the language in force; as before while another tab holds
+// the tables.
+async function storeStatus() {
+  store.warning = store.tables ? (await store.tables.status().catch(() => ({ warning: store.warning }))).warning
+                               : tr('tablesUnavailable', [store.problem]);
+}
 
 async function start() {
   const [texts, lists] = await Promise.all([
@@ -409,12 +574,16 @@ async function start() {
   views.properties = propertiesView();
   views.tables = tablesView();
   views.convection = convectionView();
+  views.options = optionsView({ $, tr, ask, tell, msg, shortestText, question, download, lists: () => state.lists,
+                                store: async () => { await store.loaded; return store.tables; },
+                                changed: () => tablesChanged() });
   for (const v of Object.values(views)) await v.refill();
   const view = saved(STORE.view);
   showView(TABS.includes(view) ? view : 'properties');
-  $('status').textContent = '';
+  status('');
   document.documentElement.dataset.ready = 'true';
   performance.mark('velmorantes-ready');
+  loadTables().catch((e) => status(String(e?.message ?? e)));
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('./sw.js').then(() => navigator.serviceWorker.ready)
       .then(() => { document.documentElement.dataset.offline = 'true'; })

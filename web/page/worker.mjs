@@ -4,21 +4,24 @@
 // the rows in view; the files (CSV, TSV, results file) are made here as bytes.
 //
 // Stored tables reach the core as rows of TEMP and the eight properties (a Float64Array, BETA 0
-// in a gas table), asked for by family and title when a calculation needs them: now the tables
-// the program ships. The op "tables" puts a family's own tables in their place (the user's,
-// from the database in the browser): their titles as the fluid list shows them, and the rows
-// of each, read by the page beforehand.
+// in a gas table), asked for by family and title when a calculation needs them. The user's
+// tables live in the database in the browser, in the tables' own worker, which this one cannot
+// wait for in the middle of a calculation: the op "tables" gives a family's titles (what the
+// fluid lists show), and before each calculation the page hands over the points of the fluid
+// it names (op "points": the rows readPoints gave, or its refusal's words), kept until the
+// tables change. Until then, and where the browser's database cannot be had, the tables the
+// program ships stand in.
 import { loadCore, shippedTableReader } from './velmorantes.mjs';
 import { plotSvg } from './plot.mjs';
 
 let c = null;
 let decimalComma = false;
-const own = {};    // family -> {titles, rows: {title: Float64Array}}
+const own = {};    // family -> {titles, points: Map(title -> Float64Array | refusal's words)}
 const plots = {};  // the last plot of each view, kept for its files
 
 function pointReader(family, fluid) {
-  const tables = own[family] ? { [family]: own[family].rows } : c.tables;
-  return shippedTableReader(tables, c.say)(family, fluid);
+  if (!own[family]) return shippedTableReader(c.tables, c.say)(family, fluid);
+  return own[family].points.get(fluid) ?? c.say('velm::msg', 'LA TABLA %1 NO EXISTE EN EL ARCHIVO %2', [fluid, `${family}.mdb`]);
 }
 
 // The words of the page's lists in the language in force.
@@ -30,7 +33,8 @@ function lists() {
   for (const family of ['GASES', 'LIQUIDOS'])
     for (const english of [false, true]) headings[`${family} ${english}`] = c.core.resultHeadings(family, english);
   const cases = c.core.caseList().map((k) => ({ ...k, title: c.core.caseWords(k.name, false, 'K').title }));
-  return { fluids, headings, cases };
+  const entryUnits = { GASES: c.core.rowEntryUnits('GASES'), LIQUIDOS: c.core.rowEntryUnits('LIQUIDOS') };
+  return { fluids, headings, cases, entryUnits };
 }
 
 function plotOf(view, data, size) {
@@ -55,12 +59,20 @@ const ops = {
     c.setLanguage(args.language, decimalComma);
     return lists();
   },
-  // {family, titles, rows: {title: Float64Array}}; titles null: the shipped tables again.
+  // {family, titles}: the family's stored tables, their points to come; titles null: the
+  // shipped tables again.
   tables(args) {
-    if (args.titles) own[args.family] = { titles: args.titles, rows: args.rows ?? {} };
+    if (args.titles) own[args.family] = { titles: args.titles, points: new Map() };
     else delete own[args.family];
     return lists();
   },
+  // {family, fluid, points}: a Float64Array of the table's rows, or the words of its refusal.
+  points(args) {
+    own[args.family]?.points.set(args.fluid, args.points);
+  },
+  // Typed values read by the core's rules: `how` "leading" (the row-entry fields) or "number"
+  // (the editing grid's cells: null where the text is not a number).
+  read: (args) => args.texts.map((t) => (args.how === 'leading' ? c.core.leadingNumber(t) : c.core.parseNumber(t, decimalComma))),
   evaluate: (args) => c.core.evaluate({ ...args, decimalComma }),
   tabulate: (args) => c.core.tabulate({ ...args, decimalComma }),
   rows: (args) => c.core.tableRows(args.first, args.count),

@@ -45,14 +45,15 @@ const coreContext = (c) => c.startsWith('velm::') && !['velm::calc', 'velm::impo
 
 export const KEY_SEPARATOR = '\u0004';
 
-// {en: {"context\u0004source": English}, page: {key: [context, source]}}
-export function textsForPage(messages, page) {
+// {en: {"context\u0004source": English}, page: {key: [context, source]}}; `shown`: more
+// [context, source] the page shows (the user's tables' words), held to a translation too.
+export function textsForPage(messages, page, shown = []) {
   const en = {};
   const byKey = new Map(messages.map((m) => [m.context + KEY_SEPARATOR + m.source, m]));
   for (const m of messages)
     if (coreContext(m.context) && m.finished && m.translation) en[m.context + KEY_SEPARATOR + m.source] = m.translation;
   const missing = [];
-  for (const [context, source] of Object.values(page)) {
+  for (const [context, source] of [...Object.values(page), ...shown]) {
     const m = byKey.get(context + KEY_SEPARATOR + source);
     if (!m || !m.finished || !m.translation) missing.push(`${context}: ${source}`);
     else en[context + KEY_SEPARATOR + source] = m.translation;

@@ -6,6 +6,12 @@
 
 import { UserError } from './texts.js';
 
+// What the page shows itself: the questions of an opened file, in the same words; a stored
+// value as the editing grid writes it.
+export { msg } from './messages.js';
+export { shortestText } from './numbers.js';
+export { setTranslator, UserError } from './texts.js';
+
 export function openTables(workerUrl) {
   const worker = new Worker(workerUrl, { type: 'module' });
   const pending = new Map();

@@ -3,10 +3,10 @@
 // button does to the store and what the user is told. Every answer is a plain object for the
 // page to show; a refusal changes nothing.
 //
-// `reading` gives the two readings of a typed value, the core's own once the page has it
-// (`leadingNumber(text)`, `parseNumber(text, decimalComma)`); reading.js until then.
+// Typed values arrive read by the core's own rules (engine/Entry.cpp, exported by the page's
+// WebAssembly core): a row-entry field as its leading number, a grid cell as the entry boxes
+// read it, null when that is not a number.
 
-import * as portedReading from './reading.js';
 import { msg } from './messages.js';
 import { columnsOf, storedValue } from './schema.js';
 import { UserError } from './texts.js';
@@ -46,11 +46,10 @@ export function titleOperation(store, operation, title) {
   }
 }
 
-// The row-entry screen's AGREGAR (frmPRUEBA): each field's leading number, the row appended.
-// `texts` holds the fields TEMP … PR and, for liquids, BETA. On a refusal the fields stay for
-// the user to mend (`clear` false).
-export function addRow(store, title, texts, reading = portedReading) {
-  const values = columnsOf(store.family).map((c, i) => reading.leadingNumber(texts[i] ?? ''));
+// The row-entry screen's AGREGAR (frmPRUEBA): the row appended. `values` holds the fields'
+// leading numbers, TEMP … PR and, for liquids, BETA. On a refusal the fields stay for the user
+// to mend (`clear` false).
+export function addRow(store, title, values) {
   try {
     store.appendRow(title, values);
     return { message: null, clear: true };
@@ -59,11 +58,9 @@ export function addRow(store, title, texts, reading = portedReading) {
   }
 }
 
-// A cell's input read as the grid reads it: a number as it is, a text as the entry boxes read
-// it (the regional decimal comma included); then the value as it would be stored.
-function cellValue(store, column, input, reading, decimalComma) {
-  const number = typeof input === 'number' ? input : typeof input === 'string' ? reading.parseNumber(input, decimalComma) : null;
-  if (number === null) throw new UserError(msg.notANumber());
+// A cell's value as it would be stored; `number` null when what was typed is not a number.
+function cellValue(store, column, number) {
+  if (typeof number !== 'number') throw new UserError(msg.notANumber());
   const stored = storedValue(number);
   if (stored === null) throw new UserError(msg.valueNotStorable(columnsOf(store.family)[column]));
   return stored;
@@ -71,9 +68,9 @@ function cellValue(store, column, input, reading, decimalComma) {
 
 // A value typed into a stored row's cell. `value`: what the cell now holds; `message`: the
 // grid's error box ("Data error event hit err:" and the reason), the cell unchanged.
-export function setCell(store, title, rowid, column, input, { reading = portedReading, decimalComma = false } = {}) {
+export function setCell(store, title, rowid, column, number) {
   try {
-    const value = cellValue(store, column, input, reading, decimalComma);
+    const value = cellValue(store, column, number);
     store.setValue(title, rowid, column, value);
     return { value, message: null };
   } catch (e) {
@@ -83,10 +80,10 @@ export function setCell(store, title, rowid, column, input, { reading = portedRe
 
 // A value typed into the grid's empty last row: the row is stored, zeros in its other cells;
 // a value that is refused takes the row back out, so nothing is left half-stored.
-export function newRowCell(store, title, column, input, { reading = portedReading, decimalComma = false } = {}) {
+export function newRowCell(store, title, column, number) {
   let rowid = null;
   try {
-    const value = cellValue(store, column, input, reading, decimalComma);
+    const value = cellValue(store, column, number);
     [rowid] = store.appendZeroRows(title, 1);
     store.setValue(title, rowid, column, value);
     return { rowid, values: columnsOf(store.family).map((c, i) => (i === column ? value : 0)), message: null };

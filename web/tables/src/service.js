@@ -3,17 +3,15 @@
 // answers with plain data; a refusal rejects with a UserError whose message is the whole text.
 
 import { addRow, deleteRow, newRowCell, setCell, titleOperation } from './maintenance.js';
-import * as portedReading from './reading.js';
 import { FluidStore } from './store.js';
 import { applyFile, briefly, conflicts, inspectFile, saveFile } from './transfer.js';
 
 export class TablesService {
-  // `access(work)` runs work(files) in its turn and gives its result; `reading` is the core's
-  // reading of typed values once the page has the core.
-  constructor({ sqlite3, shipped, access, reading = portedReading }) {
+  // `access(work)` runs work(files) in its turn and gives its result. Typed values come read
+  // by the page's core: numbers (null where a cell's text is not one).
+  constructor({ sqlite3, shipped, access }) {
     this.context = { sqlite3, shipped };
     this.access = access;
-    this.reading = reading;
     this.opened = new Map();
     this.nextId = 1;
   }
@@ -30,20 +28,20 @@ export class TablesService {
     return this.with(family, (s) => titleOperation(s, operation, title));
   }
 
-  addRow(family, title, texts) {
-    return this.with(family, (s) => addRow(s, title, texts, this.reading));
+  addRow(family, title, values) {
+    return this.with(family, (s) => addRow(s, title, values));
   }
 
   readRows(family, title) {
     return this.with(family, (s) => ({ table: s.storedName(title), columns: s.columns, rows: s.readRows(title) }));
   }
 
-  setCell(family, title, rowid, column, input, decimalComma = false) {
-    return this.with(family, (s) => setCell(s, title, rowid, column, input, { reading: this.reading, decimalComma }));
+  setCell(family, title, rowid, column, number) {
+    return this.with(family, (s) => setCell(s, title, rowid, column, number));
   }
 
-  newRowCell(family, title, column, input, decimalComma = false) {
-    return this.with(family, (s) => newRowCell(s, title, column, input, { reading: this.reading, decimalComma }));
+  newRowCell(family, title, column, number) {
+    return this.with(family, (s) => newRowCell(s, title, column, number));
   }
 
   deleteRow(family, title, rowid) {

@@ -82,9 +82,10 @@ const extra = {
     await access(() => {});
     return { persistent: files.persistent, warning };
   },
-  // The translations the page has made from the translation file, as { "context\nsource": text }.
+  // The translations the page has made from the translation file, keyed as its texts.json
+  // keys them: { "context\u0004source": text }; null for the source texts (Spanish).
   translations(table) {
-    setTranslator((context, source) => table?.[`${context}\n${source}`] ?? source);
+    setTranslator((context, source) => table?.[`${context}\u0004${source}`] ?? source);
   },
 };
 

@@ -38,15 +38,16 @@ test('rows are entered, edited and refused as the desktop does, and a refusal ch
   const files = newFiles();
   const store = new FluidStore(files, 'LIQUIDOS');
   store.createTable('T');
+  // The fields' leading numbers, as the page's core reads them, then what is stored or the refusal.
   const entries = [
-    // the fields as typed, then what is stored or the refusal
-    [['1,16', '1 000', '2.5E-3', '', '&H10', 'x', '-1', '1.1614', '7'], [1, 1000, Math.fround(0.0025), 0, 16, 0, -1, Math.fround(1.1614), 7]],
-    [['300', '1e39'], 'EL VALOR DE DEN NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO'],
-    [['1e400'], 'EL VALOR DE TEMP NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO'],
+    [[1, 1000, 0.0025, 0, 16, 0, -1, 1.1614, 7], [1, 1000, Math.fround(0.0025), 0, 16, 0, -1, Math.fround(1.1614), 7]],
+    [[300, 1e39, 0, 0, 0, 0, 0, 0, 0], 'EL VALOR DE DEN NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO'],
+    [[Infinity, 0, 0, 0, 0, 0, 0, 0, 0], 'EL VALOR DE TEMP NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO'],
+    [[300, 1], 'UNA FILA DE ESTA TABLA LLEVA 9 VALORES (SE DIERON 2); NO SE HA GUARDADO'],
   ];
-  for (const [texts, want] of entries) {
+  for (const [values, want] of entries) {
     const before = files.bytes('LIQUIDOS');
-    const r = addRow(store, 'T', texts);
+    const r = addRow(store, 'T', values);
     if (typeof want === 'string') {
       assert.deepEqual(r, { message: want, clear: false });
       assert.deepEqual(files.bytes('LIQUIDOS'), before);
@@ -56,23 +57,23 @@ test('rows are entered, edited and refused as the desktop does, and a refusal ch
     }
   }
   const [{ rowid }] = store.readRows('T');
+  // A cell's value as read (null: what was typed is not a number).
   const edits = [
-    [0, '250', { value: 250, message: null }],
-    [1, '1,5', { value: null, message: 'Data error event hit err: DEBE INTRODUCIR UN NUMERO' }],
-    [1, 1.1614, { value: Math.fround(1.1614), message: null }],
-    [2, '3.5e38', { value: null, message: 'Data error event hit err:EL VALOR DE CP NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO' }],
+    ['T', rowid, 0, 250, { value: 250, message: null }],
+    ['T', rowid, 1, null, { value: null, message: 'Data error event hit err: DEBE INTRODUCIR UN NUMERO' }],
+    ['t', rowid, 1, 1.1614, { value: Math.fround(1.1614), message: null }],
+    ['T', rowid, 2, 3.5e38, { value: null, message: 'Data error event hit err:EL VALOR DE CP NO ES UN NUMERO FINITO DE PRECISION SIMPLE; NO SE HA GUARDADO' }],
+    ['T', 999, 1, 2, { value: null, message: 'Data error event hit err:LA FILA YA NO EXISTE EN LA TABLA T DEL ARCHIVO LIQUIDOS.mdb' }],
   ];
-  for (const [column, input, want] of edits) {
+  for (const [title, row, column, number, want] of edits) {
     const before = files.bytes('LIQUIDOS');
-    assert.deepEqual(setCell(store, 'T', rowid, column, input), want, String(input));
+    assert.deepEqual(setCell(store, title, row, column, number), want, String(number));
     if (want.message) assert.deepEqual(files.bytes('LIQUIDOS'), before);
   }
-  assert.deepEqual(setCell(store, 't', rowid, 1, '1,5', { decimalComma: true }), { value: 1.5, message: null });
-  assert.deepEqual(setCell(store, 'T', 999, 1, '2'), { value: null, message: 'Data error event hit err:LA FILA YA NO EXISTE EN LA TABLA T DEL ARCHIVO LIQUIDOS.mdb' });
-  const added = newRowCell(store, 'T', 0, '400');
+  const added = newRowCell(store, 'T', 0, 400);
   assert.deepEqual(added.values, [400, 0, 0, 0, 0, 0, 0, 0, 0]);
   const before = store.readRows('T');
-  assert.equal(newRowCell(store, 'T', 3, 'abc').message, 'Data error event hit err: DEBE INTRODUCIR UN NUMERO');
+  assert.equal(newRowCell(store, 'T', 3, null).message, 'Data error event hit err: DEBE INTRODUCIR UN NUMERO');
   assert.deepEqual(store.readRows('T'), before);
 });
 

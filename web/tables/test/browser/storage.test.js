@@ -26,7 +26,7 @@ async function withBrowser(profile, work) {
   }
 }
 
-const GAS_ROW = ['300', '1.1614', '1.007', '1.846e-5', '1.589e-5', '0.0263', '2.25e-5', '0.707'];
+const GAS_ROW = [300, 1.1614, 1.007, 1.846e-5, 1.589e-5, 0.0263, 2.25e-5, 0.707];
 
 test('the tables survive a reload and a restart of the browser', async () => {
   const profile = newProfile();
@@ -60,7 +60,7 @@ test('two tabs take turns at the tables and neither damages them; one kept waiti
     await withBrowser(profile, async (context) => {
       const [a, b] = [await openPage(context, site.url), await openPage(context, site.url)];
       await answer(a, 'titleOperation', 'LIQUIDOS', 'AGREGAR', 'COMPARTIDA');
-      const row = (n) => [String(300 + n), '1000', '4.18', '1e-3', '1e-6', '0.6', '1.4e-7', '7', '2e-4'];
+      const row = (n) => [300 + n, 1000, 4.18, 1e-3, 1e-6, 0.6, 1.4e-7, 7, 2e-4];
       const writes = [];
       for (let n = 0; n < 20; ++n) writes.push(answer(a, 'addRow', 'LIQUIDOS', 'COMPARTIDA', row(n)), answer(b, 'addRow', 'LIQUIDOS', 'COMPARTIDA', row(100 + n)));
       await Promise.all(writes);
