@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <utility>
@@ -191,7 +191,12 @@ std::vector<std::vector<double>> ordersOf(std::vector<double> t) {
     return orders;
 }
 
-std::uint64_t bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+// (std::bit_cast is missing from WebAssembly's C++ library.)
+std::uint64_t bits(double x) {
+    std::uint64_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
 
 // "" when every temperature's columns hold its single evaluation's bits (times the factor,
 // when given); otherwise the first difference. NaN is compared as NaN: which NaN an invalid
