@@ -9,8 +9,28 @@
 namespace velm::convection {
 namespace {
 
-std::string full(double v) { return shortestText(v); }
-std::string optionalField(const std::optional<double>& v) { return v ? shortestText(*v) : std::string(); }
+using R = const Result&;
+using S = const Shown&;
+using Value = std::optional<double>;
+
+constexpr NumericColumn kNumericColumns[] = {
+    {"T_PROPIEDADES", [](R, S v) -> Value { return v.propertyTemperature; }},
+    {"DEN", [](R, S v) -> Value { return v.property[index(Property::DEN)]; }},
+    {"CP", [](R, S v) -> Value { return v.property[index(Property::CP)]; }},
+    {"MIU", [](R, S v) -> Value { return v.property[index(Property::MIU)]; }},
+    {"UN", [](R, S v) -> Value { return v.property[index(Property::UN)]; }},
+    {"K", [](R, S v) -> Value { return v.property[index(Property::K)]; }},
+    {"ALFA", [](R, S v) -> Value { return v.property[index(Property::ALFA)]; }},
+    {"PR", [](R, S v) -> Value { return v.property[index(Property::PR)]; }},
+    {"BETA", [](R, S v) -> Value { return v.property[index(Property::BETA)]; }},
+    {"MIU_S", [](R, S v) -> Value { return v.surfaceViscosity; }},
+    {"RE", [](R r, S) -> Value { return r.Re; }},
+    {"GR", [](R r, S) -> Value { return r.Gr; }},
+    {"RA", [](R r, S) -> Value { return r.Ra; }},
+    {"NU", [](R r, S) -> Value { return r.Nu; }},
+    {"H", [](R, S v) -> Value { return v.h; }},
+    {"Q", [](R, S v) -> Value { return v.q; }},
+};
 
 }  // namespace
 
@@ -24,17 +44,23 @@ Shown shown(const Result& r, const Units& u) {
     return v;
 }
 
-std::string csvHeading() { return "CASO,CORRELACION,T_PROPIEDADES,DEN,CP,MIU,UN,K,ALFA,PR,BETA,MIU_S,RE,GR,RA,NU,H,Q\n"; }
+std::span<const NumericColumn> numericColumns() { return kNumericColumns; }
+
+std::string csvHeading() {
+    std::string heading = "CASO,CORRELACION";
+    for (const NumericColumn& c : kNumericColumns) heading.append(",").append(c.key);
+    return heading + '\n';
+}
 
 std::string csvRow(const Setting& s, const Result& r) {
     const Shown v = shown(r, s.units);
     std::string row(info(s.kase).name);
     row += ',';
     row += correlationName(r.correlation);
-    row += ',' + full(v.propertyTemperature);
-    for (const PropertyInfo& p : kProperties) row += ',' + full(v.property[index(p.id)]);
-    for (const std::optional<double>& x : {v.surfaceViscosity, r.Re, r.Gr, r.Ra}) row += ',' + optionalField(x);
-    for (const double x : {r.Nu, v.h, v.q}) row += ',' + full(x);
+    for (const NumericColumn& c : kNumericColumns) {
+        row += ',';
+        if (const Value x = c.value(r, v)) row += shortestText(*x);
+    }
     return row + '\n';
 }
 

@@ -8,7 +8,9 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace velm::convection {
 
@@ -21,6 +23,14 @@ struct Shown {
     double h, q;
 };
 Shown shown(const Result& r, const Units& u);
+
+// The CSV's numeric columns, after CASO and CORRELACION, in order: each its key and its value in
+// a row (none: the case has no such field). The CSV, the Python module and the web page read it.
+struct NumericColumn {
+    std::string_view key;
+    std::optional<double> (*value)(const Result& r, const Shown& shown);
+};
+std::span<const NumericColumn> numericColumns();
 
 // "CASO,CORRELACION,T_PROPIEDADES,...,H,Q" and a row per calculation, LF endings: "." decimals,
 // every number to full precision, in the units given; a field that does not apply is empty.

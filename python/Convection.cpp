@@ -152,8 +152,9 @@ py::dict convectionColumns(const conv::Setting& s, const std::vector<conv::Resul
             textColumn(names, rows.size(), [&rows](std::size_t i) { return std::size_t(rows[i].correlation); });
     }
     // A numeric column from each row's value; None when the case has no such field.
-    const auto column = [&](std::string_view key, auto value) {
-        const py::str k(key.data(), key.size());
+    for (const conv::NumericColumn& c : conv::numericColumns()) {
+        const auto value = c.value;
+        const py::str k(c.key.data(), c.key.size());
         const std::optional<double> first = value(rows[0], shown[0]);
         if (!first) {
             result[k] = py::none();
@@ -165,19 +166,7 @@ py::dict convectionColumns(const conv::Setting& s, const std::vector<conv::Resul
             for (std::size_t i = 0; i < rows.size(); ++i) out[i] = *value(rows[i], shown[i]);
             result[k] = a;
         }
-    };
-    using R = const conv::Result&;
-    using S = const conv::Shown&;
-    column("T_PROPIEDADES", [](R, S v) -> std::optional<double> { return v.propertyTemperature; });
-    for (const PropertyInfo& p : kProperties)
-        column(p.column, [i = index(p.id)](R, S v) -> std::optional<double> { return v.property[i]; });
-    column("MIU_S", [](R, S v) { return v.surfaceViscosity; });
-    column("RE", [](R r, S) { return r.Re; });
-    column("GR", [](R r, S) { return r.Gr; });
-    column("RA", [](R r, S) { return r.Ra; });
-    column("NU", [](R r, S) -> std::optional<double> { return r.Nu; });
-    column("H", [](R, S v) -> std::optional<double> { return v.h; });
-    column("Q", [](R, S v) -> std::optional<double> { return v.q; });
+    }
     return result;
 }
 

@@ -144,27 +144,17 @@ val convectionColumns(const conv::Setting& s, const std::vector<conv::Result>& r
     val names = val::array();
     for (std::size_t c = 0; c <= std::size_t(conv::NuCorrelation::PlateHotDown); ++c)
         names.call<void>("push", std::string(conv::correlationName(conv::NuCorrelation(c))));
-    const auto column = [&](const std::string& key, auto value) {
-        if (!value(rows[0], shown[0])) {
+    // Each numeric column of the calculator's CSV; null where the case has no such field.
+    for (const conv::NumericColumn& c : conv::numericColumns()) {
+        const std::string key(c.key);
+        if (!c.value(rows[0], shown[0])) {
             columns.set(key, val::null());
-            return;
+            continue;
         }
         std::vector<double> out(rows.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) out[i] = *value(rows[i], shown[i]);
+        for (std::size_t i = 0; i < rows.size(); ++i) out[i] = *c.value(rows[i], shown[i]);
         columns.set(key, float64Array(out));
-    };
-    using R = const conv::Result&;
-    using S = const conv::Shown&;
-    column("T_PROPIEDADES", [](R, S v) -> std::optional<double> { return v.propertyTemperature; });
-    for (const PropertyInfo& p : kProperties)
-        column(std::string(p.column), [i = index(p.id)](R, S v) -> std::optional<double> { return v.property[i]; });
-    column("MIU_S", [](R, S v) { return v.surfaceViscosity; });
-    column("RE", [](R r, S) { return r.Re; });
-    column("GR", [](R r, S) { return r.Gr; });
-    column("RA", [](R r, S) { return r.Ra; });
-    column("NU", [](R r, S) -> std::optional<double> { return r.Nu; });
-    column("H", [](R, S v) -> std::optional<double> { return v.h; });
-    column("Q", [](R, S v) -> std::optional<double> { return v.q; });
+    }
     val result = val::object();
     result.set("columns", columns);
     result.set("correlation", bytes(correlations));
