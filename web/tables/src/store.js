@@ -68,21 +68,24 @@ export function inTransaction(db, work) {
   }
 }
 
+// Creates a table of the family and writes its rows, inside the caller's transaction.
+export function writeTable(db, family, title, rows) {
+  db.exec(createStatement(title, family));
+  if (rows.length === 0) return;
+  const insert = db.prepare(insertStatement(title, family));
+  try {
+    for (const row of rows) insert.bind(row).stepReset();
+  } finally {
+    insert.finalize();
+  }
+}
+
 // Creates the tables of a new file: the given ones in their order, then the shipped table of
 // every built-in fluid of the family that none of them names (letter case ignored).
 export function fillNewFile(db, family, tables, shipped) {
   inTransaction(db, () => {
     const written = new Set();
-    const write = (title, rows) => {
-      db.exec(createStatement(title, family));
-      if (rows.length === 0) return;
-      const insert = db.prepare(insertStatement(title, family));
-      try {
-        for (const row of rows) insert.bind(row).stepReset();
-      } finally {
-        insert.finalize();
-      }
-    };
+    const write = (title, rows) => writeTable(db, family, title, rows);
     for (const t of tables) {
       write(t.title, t.rows);
       written.add(t.title.toUpperCase());

@@ -7,9 +7,9 @@
 import { looksLikeAccessFile, planConversion, readAccessFile, reportLines } from './access.js';
 import { databaseFromBytes } from './files.js';
 import { msg } from './messages.js';
-import { allTables, engineWords, failure, number } from './store.js';
+import { allTables, engineWords, failure, number, writeTable } from './store.js';
 import {
-  clashes, columnList, columnsOf, createStatement, fileNameOf, fluidTable, insertStatement, isEngineName, quoted,
+  clashes, columnList, columnsOf, fileNameOf, fluidTable, isEngineName, quoted,
   storedValue,
 } from './schema.js';
 import { UserError } from './texts.js';
@@ -83,17 +83,6 @@ export const briefly = (tables) => tables.map((t) => ({ title: t.title, rows: t.
 export function conflicts(store, inspected) {
   const names = store.listFluidTables();
   return inspected.merged.map((t) => t.title).filter((title) => fluidTable(names, title) !== null);
-}
-
-function writeTable(db, family, title, rows) {
-  db.exec(createStatement(title, family));
-  if (rows.length === 0) return;
-  const insert = db.prepare(insertStatement(title, family));
-  try {
-    for (const row of rows) insert.bind(row).stepReset();
-  } finally {
-    insert.finalize();
-  }
 }
 
 // Brings the tables in. "replace": the family's tables become the file's; "merge": the file's
