@@ -195,11 +195,20 @@ public:
     // those rows, all computed.
     ValueColumns columns(const ValueColumns& spare) const { return spare; }
     void addCorrelated(std::span<const double> entered, const double* T, const ValueColumns& v) {
-        for (std::size_t k = 0; k < entered.size(); ++k) {
-            PropertyValues row;
+        // Column by column: a stretch of rows costs a few block copies, not six appends a row.
+        const std::size_t n = entered.size(), first = t_.rows();
+        t_.entered.insert(t_.entered.end(), entered.begin(), entered.end());
+        t_.kelvin.insert(t_.kelvin.end(), T, T + n);
+        for (std::size_t k = 0; k < n; ++k) {
+            PropertyValues row;  // every value set below: nothing to clear first
             for (std::size_t p = 0; p < kPropertyCount; ++p) row[p] = v[p][k];
-            add(entered[k], T[k], row, RowSource::Correlation, RowOutcome::Computed, false);
+            t_.values.push_back(row);
         }
+        t_.source.insert(t_.source.end(), n, RowSource::Correlation);
+        t_.outcome.insert(t_.outcome.end(), n, RowOutcome::Computed);
+        t_.outsideCorrelation.insert(t_.outsideCorrelation.end(), n, false);
+        if (rowDone_)
+            for (std::size_t k = 0; k < n; ++k) rowDone_(t_, first + k);
     }
     void stop(SweepStop why, Message m) {
         t_.stop = why;
