@@ -106,9 +106,15 @@ val properties(val request) {
     val values = val::object();
     for (std::size_t i = 0; i < shown.size(); ++i) values.set(std::string(shown[i].column), float64Array(columns[i]));
     result.set("columns", values);
-    std::string origin(n, '\0');
-    for (std::size_t i = 0; i < n; ++i) origin[i] = char(from[i]);
-    result.set("origin", bytes(origin));
+    // One word for every row when all came from one place (a built-in fluid inside its range),
+    // otherwise a byte a row.
+    if (o.source) {
+        result.set("sameOrigin", int(*o.source));
+    } else {
+        std::string origin(n, '\0');
+        for (std::size_t i = 0; i < n; ++i) origin[i] = char(from[i]);
+        result.set("origin", bytes(origin));
+    }
     val words = val::array();
     for (const RowSource s : {RowSource::Correlation, RowSource::TablePoint, RowSource::Interpolated,
                               RowSource::Extrapolated})

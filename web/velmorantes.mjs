@@ -181,8 +181,14 @@ class Velmorantes {
     if (r.refusal) raise(r.refusal);
     const result = {};
     for (const [key, column] of Object.entries(r.columns)) result[key] = t.scalar ? column[0] : column;
-    const origin = new Array(r.origin.length);
-    for (let i = 0; i < origin.length; ++i) origin[i] = r.originWords[r.origin[i]];
+    const n = t.values.length;
+    let origin;
+    if (r.sameOrigin !== undefined) {
+      origin = new Array(n).fill(r.originWords[r.sameOrigin]);
+    } else {
+      origin = new Array(n);
+      for (let i = 0; i < n; ++i) origin[i] = r.originWords[r.origin[i]];
+    }
     result.ORIGEN = t.scalar ? origin[0] : origin;
     return withWarnings(result, r.warnings);
   }
